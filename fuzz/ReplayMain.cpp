@@ -1,0 +1,35 @@
+// Runs a fuzz target once over every file of the folders (or files) named on the command
+// line, so seed corpora and kept crash inputs run as ordinary tests without libFuzzer.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace {
+int replayFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+    return 1;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    int count = 0;
+    for (int i = 1; i < argc; ++i) {
+        std::filesystem::path path(argv[i]);
+        if (std::filesystem::is_directory(path)) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(path))
+                if (entry.is_regular_file()) count += replayFile(entry.path());
+        } else if (std::filesystem::exists(path)) {
+            count += replayFile(path);
+        }
+    }
+    std::printf("replayed %d inputs\n", count);
+    return 0;
+}

@@ -1,0 +1,59 @@
+// A fresh temporary folder per test, removed afterwards, with small file helpers.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vornex-test-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& relative) const { return (path_ / relative).string(); }
+    bool exists(const std::string& relative) const {
+        return std::filesystem::exists(path_ / relative);
+    }
+    void write(const std::string& relative, const std::string& bytes) const {
+        const auto target = path_ / relative;
+        std::filesystem::create_directories(target.parent_path());
+        std::ofstream(target, std::ios::binary) << bytes;
+    }
+    std::string read(const std::string& relative) const {
+        std::ifstream in(path_ / relative, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Makes a folder the working directory for the lifetime of the guard: the data tree is
+// found below the working directory.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(const std::filesystem::path& path)
+        : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(path);
+    }
+    ~WorkingDirectory() { std::filesystem::current_path(previous_); }
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
