@@ -1,0 +1,13 @@
+// Four-component float vector read by plugins (camera viewports, colours).
+#pragma once
+
+struct Vec4 {
+    float x, y, z, w;
+
+    Vec4 operator+(const Vec4& o) const { return {x + o.x, y + o.y, z + o.z, w + o.w}; }
+    Vec4 operator-(const Vec4& o) const { return {x - o.x, y - o.y, z - o.z, w - o.w}; }
+    Vec4 operator*(const Vec4& o) const { return {x * o.x, y * o.y, z * o.z, w * o.w}; }
+    Vec4 operator*(float s) const { return {x * s, y * s, z * s, w * s}; }
+};
+
+static_assert(sizeof(Vec4) == 16, "Vec4 crosses the plugin boundary");
