@@ -29,7 +29,8 @@ Camera* CameraList::createCamera(const char* name) {
 
 Camera* CameraList::findCamera(const char* name) {
     for (Camera* camera : cameras) {
-        if (strcasecmp(camera->name, name) == 0) return camera;
+        // Stored names are cut to the field, so a longer name is compared as cut.
+        if (strncasecmp(camera->name, name, Camera::kNameSize - 1) == 0) return camera;
     }
     return createCamera(name);
 }
