@@ -1,6 +1,8 @@
 #include "image/ReadImage.h"
 
 #include "image/FormatBMP.h"
+#include "image/FormatGIF.h"
+#include "image/FormatPNG.h"
 #include "image/FormatTGA.h"
 #include "image/JpegSlot.h"
 #include "resource/DataFile.h"
@@ -20,9 +22,9 @@ struct FormatEntry {
 // TGA goes first: a file that passes the TGA header rules is read as TGA whatever else it
 // might be.
 const FormatEntry kFormats[] = {
-    {cFormatTGA::probe, make<cFormatTGA>},
-    {probeJpegSlot, makeJpegSlot},
-    {cFormatBMP::probe, make<cFormatBMP>},
+    {cFormatTGA::probe, make<cFormatTGA>}, {probeJpegSlot, makeJpegSlot},
+    {cFormatBMP::probe, make<cFormatBMP>}, {cFormatPNG::probe, make<cFormatPNG>},
+    {cFormatGIF::probe, make<cFormatGIF>},
 };
 } // namespace
 
