@@ -5,12 +5,13 @@
 // never reorder.
 #pragma once
 
+#include "Camera.h"
+#include "Image.h"
+#include "Texture.h"
+
 #include <cstdint>
 
-class Camera;
 class Effect;
-class Image;
-class Texture;
 struct ScriptNode;
 
 class DemoHost {
