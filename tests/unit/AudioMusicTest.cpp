@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <unistd.h>
+
 namespace {
 constexpr double kModuleLength = 2 * 7.68; // two patterns
 constexpr double kOggLength = 2.5;
@@ -82,6 +85,27 @@ TEST_F(AudioMusicTest, SetPositionIsExactWhetherPausedOrPlaying) {
     }
 }
 
+TEST_F(AudioMusicTest, Mp3AndFlacAtOtherRatesKeepTime) {
+    ASSERT_TRUE(writeSound(dir.file("data/music/tone.mp3"),
+                           SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 22050, 1,
+                           sine(22050, 1, 1.0, 440)));
+    ASSERT_TRUE(writeSound(dir.file("data/music/tone.flac"), SF_FORMAT_FLAC | SF_FORMAT_PCM_16,
+                           48000, 2, sine(48000, 2, 1.5, 440)));
+    const MusicHandle mp3 = open("tone.mp3");
+    const MusicHandle flac = open("tone.flac");
+    ASSERT_NE(mp3, 0u);
+    ASSERT_NE(flac, 0u);
+    EXPECT_NEAR(musicGetLength(mp3), 1.0, 0.01);
+    EXPECT_DOUBLE_EQ(musicGetLength(flac), 1.5);
+    musicSetPosition(mp3, 0.3);
+    musicSetPosition(flac, 0.3);
+    musicPlay(mp3);
+    musicPlay(flac);
+    native::fake::advanceTickCount(400);
+    EXPECT_NEAR(musicGetPosition(mp3), 0.7, kFrame);
+    EXPECT_NEAR(musicGetPosition(flac), 0.7, kFrame);
+}
+
 TEST_F(AudioMusicTest, PauseHoldsStopRewindsAndTheEndStopsUntilPlayedAgain) {
     const MusicHandle music = open("tone.ogg");
     musicPlay(music);
@@ -120,6 +144,9 @@ TEST_F(AudioMusicTest, ModulePlaysOnceToItsEnd) {
     native::fake::advanceTickCount(1000);
     EXPECT_EQ(musicIsPlaying(music), 0);
     EXPECT_NEAR(musicGetPosition(music), musicGetLength(music), 1e-9);
+    musicPlay(music);
+    native::fake::advanceTickCount(500);
+    EXPECT_NEAR(musicGetPosition(music), 0.5, kFrame);
 }
 
 TEST_F(AudioMusicTest, TheClockWrapsAndStoppedDeviceHoldsPositions) {
