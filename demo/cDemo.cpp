@@ -1,5 +1,6 @@
 #include "demo/cDemo.h"
 
+#include "audio/AudioDevice.h"
 #include "demo/ProcessSettings.h"
 #include "platform/Log.h"
 #include "platform/native/Native.h"
@@ -9,6 +10,8 @@
 cDemo::cDemo() : clock(new FrameTimer) {}
 
 cDemo::~cDemo() {
+    audio::stop();
+    audio::free();
     delete clock;
 }
 
@@ -68,6 +71,8 @@ void cDemo::init() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         native::swapBuffers(deviceContext);
     }
+    // Without a sound output the silent device still consumes the music in real time.
+    if (audio::init(1, kAudioFrequency, 0, handle) != 0) audio::init(0, kAudioFrequency, 0, handle);
     clock->reset();
 }
 

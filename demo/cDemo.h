@@ -14,6 +14,7 @@ public:
     static constexpr uint32_t kMinimumFrameMilliseconds = 14;
     // Play speed while a mouse button seeks in vhs mode.
     static constexpr float kSeekSpeed = 100.0f;
+    static constexpr uint32_t kAudioFrequency = 44100;
 
     cDemo();
     // Stops and frees the audio device; deletes the clock.

@@ -1,8 +1,9 @@
 // Everything an effect plugin builds against: the effect base and its render state, the
 // parameter table, the host interface, the two exports, and the records the player hands
-// over (script elements, cameras, textures, images, vectors).
+// over (script elements, cameras, textures, images, vectors) and the music calls.
 #pragma once
 
+#include "Audio.h"
 #include "Camera.h"
 #include "CameraKey.h"
 #include "DemoHost.h"

@@ -7,7 +7,8 @@
 #include "resource/SurfaceList.h"
 #include "resource/TextureList.h"
 
-struct ResourceRegistry {
+class ResourceRegistry {
+public:
     // Declared in reverse teardown order: members are destroyed last to first.
     SurfaceList surfaces;
     CameraList cameras;

@@ -10,6 +10,7 @@
 #include "platform/Log.h"
 #include "platform/native/fake/FakeNative.h"
 #include "plugin/Effect.h"
+#include "resource/ResourceRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,7 @@ protected:
     TempDir dir;
     WorkingDirectory cwd;
     std::vector<std::unique_ptr<ScriptDocument>> documents; // outlive the demo
+    std::vector<std::string> listed; // calls of ListedEffect objects, which the demo outlives
     std::unique_ptr<Demo> demo;
 };
 

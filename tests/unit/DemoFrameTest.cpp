@@ -180,7 +180,6 @@ TEST_F(DemoFrame, EscapeClosesOnThePressAndEventsCanEndTheRun) {
 
 TEST_F(DemoFrame, RunPlaysUntilAnExitEventAndLaterChildrenFindNoWindow) {
     // The listed effect moves the fake clock, which the frame pacing waits on.
-    std::vector<std::string> listed;
     demo->adoptEffect(new ListedEffect(listed), "clock", "tick");
     walk(std::string("<demo>") + kRecorders + R"(<draworder effect="a" effect="tick"/>
         <event time="0.05"><exit/></event><load effect="tick"/><run/><run/></demo>)");
@@ -196,7 +195,6 @@ TEST_F(DemoFrame, SelfTriggeringEventsStopAtTheNestingLimit) {
 }
 
 TEST_F(DemoFrame, TheLoadStepLoadsEveryEffectAndRedrawsTheLoader) {
-    std::vector<std::string> listed;
     demo->adoptEffect(new ListedEffect(listed), "bar", "loader");
     demo->adoptEffect(new ListedEffect(listed), "fx", "one");
     walk(R"(<demo><event time="2"/><event time="1"/><load effect="LOADER" effect="none"/></demo>)");
