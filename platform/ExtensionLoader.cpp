@@ -1,5 +1,6 @@
 #include "platform/ExtensionLoader.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace ext {
@@ -130,6 +131,15 @@ bool hasToken(const char* list, const char* name) {
 void applyVersion(const char* version) {
     if (!version) return;
     openGL12 = openGL13 = openGL14 = false;
+    // The string begins "<major>.<minor>"; every version from 2.0 on contains 1.4. Looking
+    // only for "1." would read a later number of the string, such as the driver's own
+    // release ("4.5 (Compatibility Profile) Mesa 21.1.3").
+    char* end = nullptr;
+    const long major = std::strtol(version, &end, 10);
+    if (end != version && *end == '.' && major >= 2) {
+        openGL12 = openGL13 = openGL14 = true;
+        return;
+    }
     const char* one = std::strstr(version, "1.");
     if (!one) return;
     const char minor = one[2];

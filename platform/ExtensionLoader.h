@@ -161,6 +161,7 @@ native::Proc getProc(const char* name);
 // list or precedes a blank.
 bool hasToken(const char* list, const char* name);
 // Sets the three version flags from a GL_VERSION string (null: no context, flags kept).
+// A version of 2.0 or later sets all three; a 1.x version by its minor digit.
 void applyVersion(const char* version);
 
 } // namespace ext
