@@ -245,9 +245,9 @@ def write_music(target, workdir):
     for index, (low, mid, high, bass) in enumerate(CHORDS):
         voices = part("voices%d.wav" % index)
         sox("-n", "-r", "44100", "-c", "4", voices, "synth", str(BAR_SECONDS),
-            "pluck", low, "pluck", mid, "pluck", high, "square", bass)
+            "pluck", low, "pluck", mid, "pluck", high, "triangle", bass)
         name = part("bar%d.wav" % index)
-        sox(voices, "-c", "1", name, "remix", "1v0.25,2v0.25,3v0.25,4v0.08",
+        sox(voices, "-c", "1", name, "remix", "1v0.25,2v0.25,3v0.25,4v0.15",
             "fade", "0", str(BAR_SECONDS), "0.05")
         bar_files.append(name)
     sequence = [bar_files[i % len(bar_files)] for i in range(BARS)]
