@@ -23,7 +23,8 @@ namespace {
 bool missingEntryPoint;
 
 #define LOAD_SLOT(type, name) name = reinterpret_cast<type>(getProc(#name));
-#define LOAD_GROUP(group) group(LOAD_SLOT)
+#define LOAD_GROUP(group)                                                                          \
+    { group(LOAD_SLOT) }
 
 void loadGLGroups() {
     if (openGL12) LOAD_GROUP(ENTRY_POINTS_GL_VERSION_1_2)

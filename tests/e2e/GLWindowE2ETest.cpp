@@ -207,6 +207,19 @@ TEST_F(GLWindowE2E, ResizingTheWindowChangesViewportAndAspect) {
     EXPECT_NEAR(projection[5] / projection[0], 120.0 / 90.0, 1e-6);
 }
 
+TEST_F(GLWindowE2E, MinimisedHeightKeepsTheLastViewportAndProjection) {
+    create("vornex-e2e-minimised", 80, 40);
+    window.resize(0, 0);
+    EXPECT_EQ(window.height, 0);
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 80);
+    GLdouble projection[16] = {};
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    EXPECT_TRUE(std::isfinite(projection[0]));
+    EXPECT_NEAR(projection[5] / projection[0], 2.0, 1e-6);
+}
+
 TEST_F(GLWindowE2E, ClosingTheWindowPostsTheQuit) {
     create("vornex-e2e-close");
     SDL_Event event = {};

@@ -120,12 +120,13 @@ bool createWindow(detail::WindowRecord& record, int32_t x, int32_t y, int32_t ou
     return false;
 }
 
-void destroyWindow(detail::WindowRecord& record) {
+bool destroyWindow(detail::WindowRecord& record) {
     sdl::SdlWindow& window = *static_cast<sdl::SdlWindow*>(record.backendWindow);
     SDL_DestroyWindow(window.window);
     window = sdl::SdlWindow{};
     // The record itself is freed after this call, so this window is still counted.
     if (sdl::liveWindowCount() <= 1) SDL_EnableScreenSaver();
+    return true;
 }
 
 } // namespace backend
