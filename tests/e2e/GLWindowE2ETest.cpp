@@ -8,8 +8,10 @@
 #include <GL/gl.h>
 #include <SDL.h>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,10 @@ struct Call {
         return name == other.name && a == other.a && b == other.b;
     }
 };
+
+void PrintTo(const Call& call, std::ostream* out) {
+    *out << call.name << "(" << call.a << ", " << call.b << ")";
+}
 
 class RecordingWindow : public GLWindow {
 public:
@@ -278,6 +284,27 @@ TEST_F(GLWindowE2E, KeysArriveAsVirtualKeysWithRepeatAndTranslateWithShift) {
     // Two presses of Shift+A (one auto-repeat), Escape, keypad 7, slash.
     EXPECT_EQ(characters, "AA\x1b"
                           "7/");
+}
+
+TEST_F(GLWindowE2E, KeysFromTheWindowSystemArriveAndTranslate) {
+    create("vornex-e2e-keyboard", 64, 48, WF_POSITION, 20, 900);
+    // Sent to this window, so windows of tests running alongside cannot take the keys.
+    ASSERT_EQ(std::system("xdotool key --window \"$(xdotool search --name "
+                          "'^vornex-e2e-keyboard$' | head -n 1)\" shift+b"),
+              0);
+    const Drained drained = drainUntil([&](const Drained&) { return window.calls.size() >= 4; });
+    ASSERT_EQ(window.calls.size(), 4u);
+    EXPECT_EQ(window.calls[0], (Call{"key", native::VK_SHIFT, 1}));
+    EXPECT_EQ(window.calls[1], (Call{"key", 'B', 1}));
+    // xdotool lets go of the two keys in either order.
+    std::vector<Call> releases(window.calls.begin() + 2, window.calls.end());
+    if (releases[0].a == native::VK_SHIFT) std::swap(releases[0], releases[1]);
+    EXPECT_EQ(releases, (std::vector<Call>{{"key", 'B', 0}, {"key", native::VK_SHIFT, 0}}));
+    std::string characters;
+    for (const native::Message& message : drained.messages) {
+        if (message.message == native::WM_CHAR) characters += static_cast<char>(message.wParam);
+    }
+    EXPECT_EQ(characters, "B");
 }
 
 TEST_F(GLWindowE2E, MouseReportsScreenPositionBeforeButtonsAndWheelInNotches) {

@@ -139,6 +139,11 @@ bool showWindow(WindowHandle window, int32_t command) {
         SDL_HideWindow(target->window);
     } else {
         SDL_ShowWindow(target->window);
+        if (target->focusWanted) {
+            SDL_RaiseWindow(target->window);
+            SDL_SetWindowInputFocus(target->window);
+            target->focusWanted = false;
+        }
     }
     return wasVisible;
 }
@@ -147,6 +152,7 @@ bool setForegroundWindow(WindowHandle window) {
     sdl::SdlWindow* target = sdl::sdlWindow(window);
     if (!target) return false;
     SDL_RaiseWindow(target->window);
+    if (SDL_GetWindowFlags(target->window) & SDL_WINDOW_HIDDEN) target->focusWanted = true;
     return true;
 }
 
@@ -154,7 +160,9 @@ WindowHandle setFocus(WindowHandle window) {
     sdl::SdlWindow* target = sdl::sdlWindow(window);
     if (!target) return nullptr;
     // Only a shown window can take the input focus; a hidden one gets it when shown.
-    if (!(SDL_GetWindowFlags(target->window) & SDL_WINDOW_HIDDEN)) {
+    if (SDL_GetWindowFlags(target->window) & SDL_WINDOW_HIDDEN) {
+        target->focusWanted = true;
+    } else {
         SDL_SetWindowInputFocus(target->window);
     }
     return window;
