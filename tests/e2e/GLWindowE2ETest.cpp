@@ -336,6 +336,24 @@ TEST_F(GLWindowE2E, MouseReportsScreenPositionBeforeButtonsAndWheelInNotches) {
     EXPECT_EQ(window.calls, expected);
 }
 
+TEST_F(GLWindowE2E, RefusedFullscreenModeLeavesABorderlessWindowAtTheCorner) {
+    // Xvfb offers only its screen size, so this mode is refused.
+    setenv("VORNEX_NO_MESSAGEBOX", "1", 1);
+    settings.fullscreen = true;
+    settings.bpp = 16;
+    ::testing::internal::CaptureStderr();
+    create("vornex-e2e-fullscreen", 800, 600);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("[ERROR] FullScreen Failed, using Windowed"), std::string::npos)
+        << errors;
+    EXPECT_FALSE(window.fullscreen);
+    EXPECT_EQ(window.x, 0);
+    EXPECT_EQ(window.y, 0);
+    const uint32_t flags = SDL_GetWindowFlags(SDL_GetWindowFromID(sdlId));
+    EXPECT_TRUE(flags & SDL_WINDOW_BORDERLESS);
+    EXPECT_FALSE(flags & SDL_WINDOW_FULLSCREEN);
+}
+
 TEST_F(GLWindowE2E, ExtensionLoaderFindsTheDriversVersionExtensionsAndSwapControl) {
     create("vornex-e2e-extensions");
     ext::initExtensions();
