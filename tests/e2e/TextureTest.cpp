@@ -9,6 +9,7 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
