@@ -41,11 +41,11 @@ const Bytes& pngFile(int channels) {
     static Bytes files[5];
     Bytes& file = files[channels];
     if (file.empty()) {
-        PngSpec spec;
-        spec.width = spec.height = kSide;
-        spec.colourType = channels == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB;
-        spec.samples = texturePixels(channels, false);
-        file = encodePng(spec);
+        PngPicture picture;
+        picture.width = picture.height = kSide;
+        picture.colourType = channels == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB;
+        picture.samples = texturePixels(channels, false);
+        file = encodePng(picture);
     }
     return file;
 }
