@@ -2,6 +2,11 @@
 
 #include <cstdio>
 
+namespace {
+// Main thread only; the warning is given once per process, not once per key press.
+bool warningShown = false;
+} // namespace
+
 size_t formatKeyLogLine(char* out, size_t size, float time, int32_t bank, char character) {
     const int length =
         std::snprintf(out, size, "\t<event time=\"%.1f\" bank=\"%u\" trigger=\"%c\"/>\r\n",
@@ -14,7 +19,13 @@ void appendKeyLog(const char* fileName, float time, int32_t bank, char character
     char line[128];
     const size_t length = formatKeyLogLine(line, sizeof line, time, bank, character);
     FILE* file = std::fopen(fileName, "ab");
-    if (!file) return;
+    if (!file) {
+        // The presses still fire; only the record of them is lost, and the user is told.
+        if (!warningShown)
+            std::fprintf(stderr, "Warning: cannot write key log file %s\n", fileName);
+        warningShown = true;
+        return;
+    }
     std::fwrite(line, 1, length, file);
     std::fclose(file);
 }

@@ -10,5 +10,6 @@ constexpr const char* kKeyLogFileName = "keylog.txt";
 
 // The line for a press of `character` at `time` in `bank`; returns its length.
 size_t formatKeyLogLine(char* out, size_t size, float time, int32_t bank, char character);
-// Appends the line; a file that cannot be opened is skipped silently.
+// Appends the line; a file that cannot be opened is skipped, with one warning on standard
+// error for the whole run.
 void appendKeyLog(const char* fileName, float time, int32_t bank, char character);
