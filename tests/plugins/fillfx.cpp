@@ -2,7 +2,8 @@
 //   "fill"   clears its viewport with `color` "r,g,b" (0..1);
 //   "probe"  reads the pixels at `points` "x,y;x,y;..." (fractions of the client area,
 //            from the bottom left) and writes "x y r g b" lines to "pixels.txt" every
-//            frame, so the file holds what the last frame showed before it was presented.
+//            frame, so the file holds what the last frame drawn showed before it was
+//            presented.
 //   "shared" a fill, also known to recorderfx (which plugin answers first).
 // Both take `viewport` "x,y,w,h" and `enabled` (0/1).
 #include <vornex/plugin.h>
@@ -57,6 +58,8 @@ private:
 class Probe : public Configurable {
 public:
     void draw() override {
+        // The frame in which an exit event closed the window draws without a context.
+        if (!glGetString(GL_VERSION)) return;
         FILE* file = std::fopen("pixels.txt", "wb");
         if (!file) return;
         const float width = host->width();

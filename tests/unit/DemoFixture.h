@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -24,6 +25,8 @@ protected:
     DemoFixture() : cwd(dir.path()) {}
 
     void SetUp() override {
+        // Demos start the audio device; tests have no sound card to play on.
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
         native::fake::reset();
         processSettings() = ProcessSettings{};
         Log& log = Log::instance();
