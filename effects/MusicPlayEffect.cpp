@@ -59,7 +59,7 @@ public:
         if (musicIsPlaying(music_) != 1) {
             musicSetPosition(music_, target);
             musicPlay(music_);
-        } else if (std::fabs(musicGetPosition(music_) - target) > tolerance) {
+        } else if (host->seeking() || std::fabs(musicGetPosition(music_) - target) > tolerance) {
             musicSetPosition(music_, target);
         }
     }
