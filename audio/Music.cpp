@@ -4,9 +4,9 @@
 
 #include "audio/AudioDevice.h"
 #include "audio/Mixer.h"
-#include "audio/MusicFile.h"
 #include "audio/MusicFormat.h"
 #include "platform/Log.h"
+#include "resource/DataFile.h"
 
 #include <algorithm>
 
@@ -29,7 +29,7 @@ MusicHandle musicOpen(const char* fileName) {
         Log::instance().print("ERROR music: %s is not a music file", fileName);
         return 0;
     }
-    MusicFile* file = new MusicFile(fileName);
+    DataFile* file = new DataFile(fileName);
     if (file->size() == 0) {
         Log::instance().print("ERROR music: %s not found", fileName);
         delete file;

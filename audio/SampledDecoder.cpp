@@ -128,11 +128,17 @@ double SampledDecoder::position() const {
 }
 
 void SampledDecoder::seek(double seconds, uint32_t) {
-    const double frame = seconds * sampleRate_;
-    index_ = sf_count_t(std::floor(frame));
-    phase_ = frame - double(index_);
     blockFrames_ = blockNext_ = 0;
     currentValid_ = nextValid_ = false;
+    const double frame = seconds * sampleRate_;
+    // Compared as doubles first: a header may claim more frames than a count can hold.
+    if (!(frame < double(frameCount_))) {
+        index_ = frameCount_;
+        phase_ = 0.0;
+        return;
+    }
+    index_ = sf_count_t(std::floor(frame));
+    phase_ = frame - double(index_);
     if (index_ >= frameCount_ || sf_seek(file_, index_, SEEK_SET) < 0) return;
     currentValid_ = fetch(current_);
     nextValid_ = currentValid_ && fetch(next_);

@@ -19,11 +19,18 @@ ENTRY_POINTS_ALL(EXTENSION_SLOT)
 
 namespace {
 
+#define COUNT_ONE(...) +1
+static_assert(0 ENTRY_POINTS_ALL(COUNT_ONE) == 609, "one slot per entry-point name");
+static_assert(0 EXTENSIONS_GL(COUNT_ONE) == 96, "96 OpenGL extension flags");
+static_assert(0 EXTENSIONS_WGL(COUNT_ONE) == 10, "10 window-system extension flags");
+#undef COUNT_ONE
+
 // Set when an entry point of a supported extension was not found.
 bool missingEntryPoint;
 
 #define LOAD_SLOT(type, name) name = reinterpret_cast<type>(getProc(#name));
-#define LOAD_GROUP(group) group(LOAD_SLOT)
+#define LOAD_GROUP(group)                                                                          \
+    { group(LOAD_SLOT) }
 
 void loadGLGroups() {
     if (openGL12) LOAD_GROUP(ENTRY_POINTS_GL_VERSION_1_2)

@@ -51,7 +51,8 @@ namespace native::backend {
 // on failure. x, y, outerWidth, outerHeight are the outer rectangle.
 bool createWindow(detail::WindowRecord& record, int32_t x, int32_t y, int32_t outerWidth,
                   int32_t outerHeight);
-void destroyWindow(detail::WindowRecord& record);
+// false when the window could not be destroyed; the record then stays.
+bool destroyWindow(detail::WindowRecord& record);
 // Posts pending window-system input as messages (through native::postMessage).
 void pumpEvents();
 

@@ -260,7 +260,7 @@ enum ExtendedWindowStyle : uint32_t {
     WS_EX_TOOLWINDOW = 0x00000080,
 };
 
-// The system colour index of the class background (COLOR_WINDOWFRAME + 1 style values).
+// The system colour value of the class background brush.
 constexpr uint32_t kBackgroundSystemColour = 5;
 
 // WNDCLASSEXA. Icons, menu and the arrow cursor have no handles here: a class always gets

@@ -126,7 +126,7 @@ bool destroyWindow(WindowHandle window) {
     // The procedure may have destroyed the window itself while handling WM_DESTROY.
     record = detail::findWindow(window);
     if (!record) return true;
-    backend::destroyWindow(*record);
+    if (!backend::destroyWindow(*record)) return false;
     *record = detail::WindowRecord{};
     return true;
 }

@@ -58,9 +58,12 @@ TEST(DemoPlayer, AKeyPressFiresItsEventAndLandsInTheKeyLog) {
 </demo>
 )");
     std::thread presser([] {
-        // Waits for the window, focuses it (there is no window manager) and types k.
-        std::system("timeout 25 xdotool search --sync --name '^vornexkeys$' windowfocus --sync "
-                    "sleep 0.3 key k >/dev/null 2>&1");
+        // Waits for the window, focuses it (there is no window manager) and types k, again
+        // while the window is still there: windows of tests running beside this one may
+        // take the focus in between.
+        std::system("timeout 25 sh -c 'id=$(xdotool search --sync --name \"^vornexkeys$\") && "
+                    "sleep 0.3 && while xdotool getwindowname $id; do "
+                    "xdotool windowfocus --sync $id key k; sleep 0.5; done' >/dev/null 2>&1");
     });
     const PlayerResult run = runPlayer(dir.path().string());
     presser.join();

@@ -8,8 +8,10 @@
 #include <GL/gl.h>
 #include <SDL.h>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,10 @@ struct Call {
         return name == other.name && a == other.a && b == other.b;
     }
 };
+
+void PrintTo(const Call& call, std::ostream* out) {
+    *out << call.name << "(" << call.a << ", " << call.b << ")";
+}
 
 class RecordingWindow : public GLWindow {
 public:
@@ -207,6 +213,19 @@ TEST_F(GLWindowE2E, ResizingTheWindowChangesViewportAndAspect) {
     EXPECT_NEAR(projection[5] / projection[0], 120.0 / 90.0, 1e-6);
 }
 
+TEST_F(GLWindowE2E, MinimisedHeightKeepsTheLastViewportAndProjection) {
+    create("vornex-e2e-minimised", 80, 40);
+    window.resize(0, 0);
+    EXPECT_EQ(window.height, 0);
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 80);
+    GLdouble projection[16] = {};
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    EXPECT_TRUE(std::isfinite(projection[0]));
+    EXPECT_NEAR(projection[5] / projection[0], 2.0, 1e-6);
+}
+
 TEST_F(GLWindowE2E, ClosingTheWindowPostsTheQuit) {
     create("vornex-e2e-close");
     SDL_Event event = {};
@@ -267,6 +286,27 @@ TEST_F(GLWindowE2E, KeysArriveAsVirtualKeysWithRepeatAndTranslateWithShift) {
                           "7/");
 }
 
+TEST_F(GLWindowE2E, KeysFromTheWindowSystemArriveAndTranslate) {
+    create("vornex-e2e-keyboard", 64, 48, WF_POSITION, 20, 900);
+    // Sent to this window, so windows of tests running alongside cannot take the keys.
+    ASSERT_EQ(std::system("xdotool key --window \"$(xdotool search --name "
+                          "'^vornex-e2e-keyboard$' | head -n 1)\" shift+b"),
+              0);
+    const Drained drained = drainUntil([&](const Drained&) { return window.calls.size() >= 4; });
+    ASSERT_EQ(window.calls.size(), 4u);
+    EXPECT_EQ(window.calls[0], (Call{"key", native::VK_SHIFT, 1}));
+    EXPECT_EQ(window.calls[1], (Call{"key", 'B', 1}));
+    // xdotool lets go of the two keys in either order.
+    std::vector<Call> releases(window.calls.begin() + 2, window.calls.end());
+    if (releases[0].a == native::VK_SHIFT) std::swap(releases[0], releases[1]);
+    EXPECT_EQ(releases, (std::vector<Call>{{"key", 'B', 0}, {"key", native::VK_SHIFT, 0}}));
+    std::string characters;
+    for (const native::Message& message : drained.messages) {
+        if (message.message == native::WM_CHAR) characters += static_cast<char>(message.wParam);
+    }
+    EXPECT_EQ(characters, "B");
+}
+
 TEST_F(GLWindowE2E, MouseReportsScreenPositionBeforeButtonsAndWheelInNotches) {
     create("vornex-e2e-mouse");
     SDL_Event event = {};
@@ -294,6 +334,24 @@ TEST_F(GLWindowE2E, MouseReportsScreenPositionBeforeButtonsAndWheelInNotches) {
         {"mouseWheel", -240, 0},
     };
     EXPECT_EQ(window.calls, expected);
+}
+
+TEST_F(GLWindowE2E, RefusedFullscreenModeLeavesABorderlessWindowAtTheCorner) {
+    // Xvfb offers only its screen size, so this mode is refused.
+    setenv("VORNEX_NO_MESSAGEBOX", "1", 1);
+    settings.fullscreen = true;
+    settings.bpp = 16;
+    ::testing::internal::CaptureStderr();
+    create("vornex-e2e-fullscreen", 800, 600);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("[ERROR] FullScreen Failed, using Windowed"), std::string::npos)
+        << errors;
+    EXPECT_FALSE(window.fullscreen);
+    EXPECT_EQ(window.x, 0);
+    EXPECT_EQ(window.y, 0);
+    const uint32_t flags = SDL_GetWindowFlags(SDL_GetWindowFromID(sdlId));
+    EXPECT_TRUE(flags & SDL_WINDOW_BORDERLESS);
+    EXPECT_FALSE(flags & SDL_WINDOW_FULLSCREEN);
 }
 
 TEST_F(GLWindowE2E, ExtensionLoaderFindsTheDriversVersionExtensionsAndSwapControl) {

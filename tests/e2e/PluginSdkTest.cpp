@@ -51,6 +51,18 @@ TEST(PluginSdk, AnOutsidePluginBuildsAgainstTheInstalledHeadersAndLoads) {
                     prefix + "/share/pkgconfig' pkg-config --cflags vornex-plugin) -o fx.so"),
               0);
 
+    // The CMake package gives the same headers through the target vornex::plugin.
+    dir.write("cmake/CMakeLists.txt", R"(cmake_minimum_required(VERSION 3.16)
+project(outside CXX)
+find_package(vornex-plugin 0.1 REQUIRED)
+add_library(fx MODULE ../fx.cpp)
+target_link_libraries(fx PRIVATE vornex::plugin)
+)");
+    EXPECT_EQ(shell("cd '" + dir.path().string() +
+                    "/cmake' && cmake -S . -B build -DCMAKE_PREFIX_PATH='" + prefix +
+                    "' >/dev/null && cmake --build build >/dev/null"),
+              0);
+
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "loading it needs a display (xvfb-run)";
     // Found in the working directory, the second place of the library search.
     dir.write("data/script.txt", R"(<demo name="outside"><loadplugin file="fx.dll"/>

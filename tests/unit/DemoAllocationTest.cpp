@@ -12,6 +12,8 @@ std::atomic<bool> counting{false};
 std::atomic<uint64_t> allocations{0};
 } // namespace
 
+// Every plain and nothrow form is replaced, so each block is freed by the allocator that
+// made it (the sanitizers check that).
 void* operator new(size_t size) {
     if (counting) ++allocations;
     if (void* block = std::malloc(size ? size : 1)) return block;
@@ -19,6 +21,13 @@ void* operator new(size_t size) {
 }
 void* operator new[](size_t size) {
     return operator new(size);
+}
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    if (counting) ++allocations;
+    return std::malloc(size ? size : 1);
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
 }
 void operator delete(void* block) noexcept {
     std::free(block);
@@ -30,6 +39,12 @@ void operator delete(void* block, size_t) noexcept {
     std::free(block);
 }
 void operator delete[](void* block, size_t) noexcept {
+    std::free(block);
+}
+void operator delete(void* block, const std::nothrow_t&) noexcept {
+    std::free(block);
+}
+void operator delete[](void* block, const std::nothrow_t&) noexcept {
     std::free(block);
 }
 

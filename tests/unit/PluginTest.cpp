@@ -1,5 +1,4 @@
 #include "DemoFixture.h"
-#include "demo/EffectParamLog.h"
 
 #include <gmock/gmock.h>
 
@@ -29,14 +28,6 @@ TEST_F(Plugin, LoadsALibraryAddsAnEffectAndReportsItsParameters) {
     EXPECT_EQ(log.substr(log.size() - expected.size()), expected);
     // params() sees the host set up and the new effect not yet counted.
     EXPECT_THAT(calls(), ElementsAre("getFX Recorder", "one params plugins=1 effects=0 last=null"));
-}
-
-TEST_F(Plugin, ParameterTypeWords) {
-    const char* expected[] = {"texture", "camera",  "vec4f", "vec3f",
-                              "integer", "boolean", "float", "unknown"};
-    for (uint32_t code = 0; code < 8; ++code)
-        EXPECT_STREQ(effectParamTypeWord(code), expected[code]);
-    EXPECT_STREQ(effectParamTypeWord(0xFFFFFFFFu), "unknown");
 }
 
 TEST_F(Plugin, MissingLibrariesAndUnknownTypesAreLoggedAndSkipped) {

@@ -136,8 +136,10 @@ bool createWindow(detail::WindowRecord& record, int32_t x, int32_t y, int32_t ou
     return false;
 }
 
-void destroyWindow(detail::WindowRecord& record) {
+bool destroyWindow(detail::WindowRecord& record) {
+    if (failing(fake::Failure::destroyWindow)) return false;
     static_cast<FakeWindow*>(record.backendWindow)->used = false;
+    return true;
 }
 
 void pumpEvents() {}

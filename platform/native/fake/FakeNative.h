@@ -19,7 +19,6 @@ struct RecordedMessageBox {
 
 // What create asked for and what was done to a window since.
 struct WindowInfo {
-    std::string className;
     std::string title;
     uint32_t style;
     uint32_t extendedStyle;
@@ -36,7 +35,6 @@ struct WindowInfo {
 
 // Operations that can be made to fail.
 enum class Failure {
-    registerClass,
     createWindow,
     destroyWindow,
     changeDisplayMode,

@@ -25,7 +25,7 @@ void trackCursor(SDL_Window* window, int32_t windowX, int32_t windowY) {
 
 bool getCursorPos(Point* point) {
     if (!point) return false;
-    if (!sdl::cursorKnown && sdl::ensureVideo()) {
+    if (!sdl::cursorKnown && sdl::videoRunning()) {
         int x = 0;
         int y = 0;
         SDL_GetGlobalMouseState(&x, &y);

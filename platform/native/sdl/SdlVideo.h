@@ -24,6 +24,8 @@ struct SdlWindow {
     uint32_t sdlId;
     FramebufferRequest framebuffer;
     bool pixelFormatSet;
+    // Foreground and focus were asked for while the window was hidden.
+    bool focusWanted;
     PixelFormatDescriptor granted;
 };
 

@@ -120,12 +120,13 @@ bool createWindow(detail::WindowRecord& record, int32_t x, int32_t y, int32_t ou
     return false;
 }
 
-void destroyWindow(detail::WindowRecord& record) {
+bool destroyWindow(detail::WindowRecord& record) {
     sdl::SdlWindow& window = *static_cast<sdl::SdlWindow*>(record.backendWindow);
     SDL_DestroyWindow(window.window);
     window = sdl::SdlWindow{};
     // The record itself is freed after this call, so this window is still counted.
     if (sdl::liveWindowCount() <= 1) SDL_EnableScreenSaver();
+    return true;
 }
 
 } // namespace backend
@@ -138,6 +139,11 @@ bool showWindow(WindowHandle window, int32_t command) {
         SDL_HideWindow(target->window);
     } else {
         SDL_ShowWindow(target->window);
+        if (target->focusWanted) {
+            SDL_RaiseWindow(target->window);
+            SDL_SetWindowInputFocus(target->window);
+            target->focusWanted = false;
+        }
     }
     return wasVisible;
 }
@@ -146,6 +152,7 @@ bool setForegroundWindow(WindowHandle window) {
     sdl::SdlWindow* target = sdl::sdlWindow(window);
     if (!target) return false;
     SDL_RaiseWindow(target->window);
+    if (SDL_GetWindowFlags(target->window) & SDL_WINDOW_HIDDEN) target->focusWanted = true;
     return true;
 }
 
@@ -153,7 +160,9 @@ WindowHandle setFocus(WindowHandle window) {
     sdl::SdlWindow* target = sdl::sdlWindow(window);
     if (!target) return nullptr;
     // Only a shown window can take the input focus; a hidden one gets it when shown.
-    if (!(SDL_GetWindowFlags(target->window) & SDL_WINDOW_HIDDEN)) {
+    if (SDL_GetWindowFlags(target->window) & SDL_WINDOW_HIDDEN) {
+        target->focusWanted = true;
+    } else {
         SDL_SetWindowInputFocus(target->window);
     }
     return window;
