@@ -32,10 +32,10 @@ TEST(BadInputFile, AnUnwritableKeyLogIsReportedOnceAndKeysStillFire) {
     if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
     TempDir dir;
     std::filesystem::create_directories(dir.file("keylog.txt"));
-    // Two simulated presses of K, each firing the key event bound to its character k.
+    // Two simulated presses of k, each firing the key event bound to that character.
     dir.write("data/script.txt", demoAround("  <event key=\"k\"><after marker=\"key\"/></event>\n"
-                                            "  <event time=\"0\" trigger=\"K\"/>\n"
-                                            "  <event time=\"0\" trigger=\"K\"/>\n"));
+                                            "  <event time=\"0\" trigger=\"k\"/>\n"
+                                            "  <event time=\"0\" trigger=\"k\"/>\n"));
     const BadInputRun run = runBadInput(dir);
     expectWentOn(run);
     EXPECT_EQ(occurrences(run.calls, "after configure after\n"), 3u) << run.calls;

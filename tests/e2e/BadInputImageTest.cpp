@@ -97,7 +97,7 @@ TEST_F(BadInputImage, AJpegWiderThanTextureSidesIsRefusedAndACutOneReadWithinIts
     const std::string folder = dir.file("data/textures");
     std::filesystem::create_directories(folder);
     const std::string command =
-        "python3 -c \"from PIL import Image; import sys; "
+        "/usr/bin/python3 -c \"from PIL import Image; import sys; "
         "Image.new('RGB', (8193, 8), (200, 40, 40)).save(sys.argv[1] + '/wide.jpg'); "
         "Image.new('RGB', (64, 64), (20, 90, 200)).save(sys.argv[1] + '/whole.jpg')\" '" +
         folder + "'";
