@@ -14,3 +14,69 @@ TEST(Startup, PrintsTheBannerAndExitsWithZero) {
         std::regex(R"(^Vornex \(Build: \d\d:\d\d:\d\d [A-Z][a-z]{2} [ \d]\d \d{4}\)\n.+\n\n)")))
         << run.output;
 }
+
+TEST(Startup, HelpAndVersionPrintToStandardOutputAndTouchNoLog) {
+    TempDir dir;
+    for (const char* option : {"--help", "-h"}) {
+        const PlayerResult run = runPlayer(dir.path().string(), option);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.output.rfind("Usage: vornex [script]\n", 0), 0u) << run.output;
+    }
+    const PlayerResult version = runPlayer(dir.path().string(), "--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(std::regex_search(version.output, std::regex(R"(^Vornex \d+\.\d+\.\d+ \(Build: )")))
+        << version.output;
+    EXPECT_FALSE(dir.exists("log.txt"));
+}
+
+TEST(Startup, AScriptThatCannotBeReadLeavesTheReadersMessageLastAndOpensNoWindow) {
+    TempDir dir;
+    dir.write("data/broken.txt", "<demo><camera></demo>");
+    const PlayerResult run = runPlayer(dir.path().string(), "broken.txt extra");
+    EXPECT_EQ(run.exitCode, 0);
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(log.find("Parsing Script [broken.txt]\r\n"), std::string::npos) << log;
+    EXPECT_TRUE(std::regex_search(log, std::regex(R"(ERROR: tag \[demo\] couldn't be read\r\n$)")))
+        << log;
+    EXPECT_EQ(run.output.find("OpenGL|"), std::string::npos) << run.output;
+}
+
+TEST(Startup, WithoutAnArgumentTheScriptIsScriptTxt) {
+    TempDir dir;
+    dir.write("data/script.txt", "<notademo/>\n");
+    const PlayerResult run = runPlayer(dir.path().string());
+    EXPECT_EQ(run.exitCode, 0);
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(log.find("Parsing Script [script.txt]\r\n"), std::string::npos) << log;
+    EXPECT_TRUE(std::regex_search(log, std::regex(R"(done\.\r\n$)"))) << log;
+}
+
+TEST(Startup, AScriptPathOverTheBufferIsRefusedWithALogLine) {
+    TempDir dir;
+    const PlayerResult run = runPlayer(dir.path().string(), std::string(256, 's'));
+    EXPECT_EQ(run.exitCode, 0);
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(log.find("Script path longer than 255 characters refused\r\n"), std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("Parsing Script"), std::string::npos) << log;
+}
+
+TEST(Startup, LogLinesAreNumberedFromZeroInEveryRunAndIncludesAreReadInPlace) {
+    TempDir dir;
+    dir.write("data/script.txt", "<intro/><include file=\"more.txt\"/><outro/>\n");
+    dir.write("data/more.txt", "<middle/>\n");
+    dir.write("log.txt", std::string(5000, 'x')); // left by an earlier run
+    for (int runIndex = 0; runIndex < 2; ++runIndex) {
+        const PlayerResult run = runPlayer(dir.path().string());
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_NE(run.output.find("load[data/script.txt]\nload[data/more.txt]\n"),
+                  std::string::npos)
+            << run.output;
+        EXPECT_TRUE(std::regex_match(
+            dir.read("log.txt"),
+            std::regex("000000\\|\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]  \\*\\*\\*\\* Parsing Script "
+                       "\\[script.txt\\]\r\n"
+                       "000001\\|\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]  \\*\\*\\*\\* done\\.\r\n")))
+            << dir.read("log.txt");
+    }
+}
