@@ -1,0 +1,8 @@
+#include "image/JpegSimd.h"
+
+#include "image/JpegColour.h"
+#include "image/JpegIdct.h"
+
+JpegIdctFunction jpegSimdIdct() { return jpegIdct; }
+
+JpegConvertRowFunction jpegSimdConvertRow() { return jpegConvertRow; }

@@ -1,0 +1,13 @@
+// Choice of the SIMD versions of the JPEG decoder's inner loops: AVX2 where the processor
+// has it, SSE2 (every x86-64 processor), the portable integer code elsewhere. Each version
+// gives exactly the bytes of the integer code.
+#pragma once
+
+#include <cstdint>
+
+using JpegIdctFunction = void (*)(const int16_t* coefficients, uint8_t* out, int stride);
+using JpegConvertRowFunction = void (*)(const uint8_t* y, const uint8_t* cb, const uint8_t* cr,
+                                        uint8_t* out, int width, int chromaShift);
+
+JpegIdctFunction jpegSimdIdct();
+JpegConvertRowFunction jpegSimdConvertRow();
