@@ -5,17 +5,26 @@
 
 #include "plugin/ScriptNode.h"
 
-class DataFile;
+class MemoryStream;
 
 class ScriptDocument : public ScriptNode {
 public:
     // Elements plus includes may nest this deep; deeper input fails with a message
-    // instead of exhausting the stack (and ends include cycles).
+    // instead of exhausting the stack, which also ends include cycles.
     static constexpr int kMaxDepth = 64;
+    static constexpr size_t kMessageSize = 256;
 
+    // `fileName` is found through the data locator.
     int parseFile(const char* fileName);
     static const char* lastMessage();
 
-    int parseElements(ScriptNode& parent, DataFile& stream);
+    // The stream's bytes must be followed by a zero byte (DataFile keeps one): every
+    // search stops there, and so does the document.
+    int parseElements(ScriptNode& parent, MemoryStream& stream);
     static int parseAttributes(ScriptNode& node, const char* text, size_t length);
+
+private:
+    int parseLevel(ScriptNode& parent, MemoryStream& stream, int depth);
+    int parseInclude(ScriptNode& parent, const char* name, const char* section, size_t length,
+                     int depth);
 };

@@ -1,0 +1,45 @@
+#include "plugin/Image.h"
+
+#include <cstdlib>
+
+cFormat::~cFormat() {
+    std::free(pixels_);
+}
+
+int cFormat::width() {
+    return width_;
+}
+
+int cFormat::height() {
+    return height_;
+}
+
+unsigned cFormat::bitsPerPixel() {
+    return bitsPerPixel_;
+}
+
+uint8_t* cFormat::pixels(int) {
+    return pixels_;
+}
+
+void cFormat::reset() {
+    std::free(pixels_);
+    pixels_ = nullptr;
+    width_ = 0;
+    height_ = 0;
+    bitsPerPixel_ = 0;
+    size_ = 0;
+}
+
+bool cFormat::allocatePixels(uint64_t byteCount) {
+    std::free(pixels_);
+    pixels_ = nullptr;
+    size_ = 0;
+    if (byteCount == 0 || byteCount > UINT32_MAX) return false;
+    // calloc hands out large blocks as untouched zero pages, so a header that promises a big
+    // picture costs nothing until rows arrive.
+    pixels_ = static_cast<uint8_t*>(std::calloc(byteCount, 1));
+    if (!pixels_) return false;
+    size_ = static_cast<uint32_t>(byteCount);
+    return true;
+}

@@ -1,0 +1,7 @@
+#include "image/GifFrame.h"
+
+#include <cstdlib>
+
+GifFrame::~GifFrame() {
+    std::free(indices);
+}

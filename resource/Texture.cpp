@@ -1,0 +1,5 @@
+#include "plugin/Texture.h"
+
+Texture::~Texture() {
+    texture.release();
+}

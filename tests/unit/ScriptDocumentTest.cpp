@@ -1,0 +1,177 @@
+#include "script/ScriptDocument.h"
+#include "TempDir.h"
+#include "resource/MemoryStream.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+// std::string keeps a zero byte after its characters, as the reader requires.
+int parse(ScriptDocument& document, const std::string& text) {
+    MemoryStream stream(text.c_str(), static_cast<uint32_t>(text.size()));
+    return document.parseElements(document, stream);
+}
+
+std::string names(const ScriptNode& node) {
+    std::string out;
+    for (const ScriptNode* child : node.children) out += std::string(child->name) + " ";
+    return out;
+}
+} // namespace
+
+TEST(ScriptDocument, ReadsElementsAttributesAndParents) {
+    ScriptDocument document;
+    ASSERT_EQ(
+        parse(document, "<demo name=\"a\"><camera mode = \"create\"\n name=\"main\"/></demo>\n"),
+        0);
+    ASSERT_EQ(document.children.size(), 1u);
+    const ScriptNode& demo = *document.children[0];
+    EXPECT_STREQ(demo.name, "demo");
+    EXPECT_EQ(demo.parent, &document);
+    ASSERT_EQ(demo.attributes.size(), 1u);
+    ASSERT_EQ(demo.children.size(), 1u);
+    const ScriptNode& camera = *demo.children[0];
+    EXPECT_EQ(camera.parent, &demo);
+    ASSERT_EQ(camera.attributes.size(), 2u);
+    EXPECT_STREQ(camera.attributes[0]->name, "mode");
+    EXPECT_STREQ(camera.attributes[0]->value, "create");
+    EXPECT_STREQ(camera.attributes[1]->value, "main");
+}
+
+TEST(ScriptDocument, ClosingRulesAndDocumentEnds) {
+    ScriptDocument upper;
+    EXPECT_EQ(parse(upper, "<DEMO></demo>"), 0);
+    EXPECT_STREQ(upper.children[0]->name, "DEMO");
+
+    ScriptDocument unclosed;
+    EXPECT_EQ(parse(unclosed, "<demo><a>"), 0);
+    EXPECT_EQ(names(*unclosed.children[0]), "a ");
+
+    ScriptDocument stray;
+    EXPECT_EQ(parse(stray, "<a/></b><c/>"), 0);
+    EXPECT_EQ(names(stray), "a ");
+
+    ScriptDocument textOnly;
+    EXPECT_EQ(parse(textOnly, "just some words"), 0);
+    EXPECT_TRUE(textOnly.children.empty());
+
+    ScriptDocument selfClosing;
+    EXPECT_EQ(parse(selfClosing, "<a/><a /><a/ ><b/></a>"), 0);
+    // The third tag is not self-closing: <b/> becomes its child.
+    EXPECT_EQ(names(selfClosing), "a a a ");
+    EXPECT_EQ(names(*selfClosing.children[2]), "b ");
+}
+
+TEST(ScriptDocument, FailuresLeaveTheOuterElementsMessage) {
+    ScriptDocument mismatch;
+    EXPECT_EQ(parse(mismatch, "<demo><camera></demo>"), -1);
+    EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [demo] couldn't be read");
+
+    testing::internal::CaptureStdout();
+    ScriptDocument illegal;
+    EXPECT_EQ(parse(illegal, "<demo name=\"a\" \"b\">"), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "**** ILLEGAL ****\n");
+    EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [demo] couldn't be read params");
+
+    ScriptDocument noClose;
+    EXPECT_EQ(parse(noClose, "<a/>\n<demo name=\"x\""), -1);
+    EXPECT_STREQ(ScriptDocument::lastMessage(), "XML Error expected > [\n<demo nam]\n");
+
+    ScriptDocument noName;
+    EXPECT_EQ(parse(noName, "<demo><  ></demo>"), -1);
+    EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [demo] couldn't be read");
+}
+
+TEST(ScriptDocument, UnterminatedValuesFailInsideTheirTag) {
+    testing::internal::CaptureStdout();
+    ScriptDocument open;
+    EXPECT_EQ(parse(open, "<demo name=\"abc></demo>"), -1);
+    ScriptDocument laterQuote;
+    EXPECT_EQ(parse(laterQuote, "<demo name=\"abc><x a=\"1\"/></demo>"), -1);
+    testing::internal::GetCapturedStdout();
+    EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [demo] couldn't be read params");
+}
+
+TEST(ScriptDocument, LongNamesAndValuesAreCutToTheirFields) {
+    const std::string element(80, 'e');
+    const std::string attribute(40, 'n');
+    const std::string value(3000, 'v');
+    ScriptDocument document;
+    ASSERT_EQ(parse(document, "<" + element + " " + attribute + "=\"" + value + "\"/>"), 0);
+    const ScriptNode& node = *document.children[0];
+    EXPECT_EQ(std::string(node.name), element.substr(0, 63));
+    EXPECT_EQ(std::string(node.attributes[0]->name), attribute.substr(0, 31));
+    EXPECT_EQ(std::string(node.attributes[0]->value), value.substr(0, 2047));
+
+    ScriptDocument hyphen;
+    ASSERT_EQ(parse(hyphen, "<my-tag a=\"1\"/>"), 0);
+    EXPECT_STREQ(hyphen.children[0]->name, "my");
+}
+
+TEST(ScriptDocument, DeepNestingFailsInsteadOfOverflowing) {
+    std::string deep;
+    for (int i = 0; i < 100000; ++i) deep += "<a>";
+    testing::internal::CaptureStdout();
+    ScriptDocument document;
+    EXPECT_EQ(parse(document, deep), -1);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("nesting deeper than 64"),
+              std::string::npos);
+    EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [a] couldn't be read");
+}
+
+TEST(ScriptNode, LookupsTakeTheFirstMatchWithoutCase) {
+    ScriptDocument document;
+    ASSERT_EQ(
+        parse(document, "<e N=\"12ab\" n=\"7\" f=\"2.5x\" s=\"xyz\" v=\"1, 2, 3\" w=\"4,5\"/>"), 0);
+    const ScriptNode& e = *document.children[0];
+    int number = -1;
+    e.getInt("n", number);
+    EXPECT_EQ(number, 12);
+    e.getInt("s", number);
+    EXPECT_EQ(number, 0);
+    e.getInt("missing", number);
+    EXPECT_EQ(number, 0);
+    float real = -1;
+    e.getFloat("F", real);
+    EXPECT_FLOAT_EQ(real, 2.5f);
+    const char* text = "unchanged";
+    e.getString("missing", text);
+    EXPECT_EQ(text, nullptr);
+    Vec3 v{9, 9, 9};
+    e.getVec3("v", v);
+    EXPECT_EQ(v.x + v.y * 10 + v.z * 100, 321.0f);
+    Vec4 w{9, 9, 9, 9};
+    e.getVec4("w", w);
+    EXPECT_EQ(w.x, 4.0f);
+    EXPECT_EQ(w.y, 5.0f);
+    EXPECT_EQ(w.z, 9.0f); // components not given keep their value
+    Vec3 untouched{1, 2, 3};
+    e.getVec3("missing", untouched);
+    EXPECT_EQ(untouched.z, 3.0f);
+}
+
+TEST(ScriptDocumentFile, IncludesAreSplicedInPlaceAndCyclesEnd) {
+    TempDir dir;
+    dir.write("data/script.txt", "<demo><a/><include file=\"part.txt\" file=\"part.txt\"/><b/>"
+                                 "<include file=\"missing.txt\"/></demo>");
+    dir.write("data/part.txt", "<p/><q/>");
+    dir.write("data/loop.txt", "<x/><include file=\"loop.txt\"/>");
+    dir.write("data/short.txt", "<a>");
+    WorkingDirectory cwd(dir.path());
+    testing::internal::CaptureStdout();
+    ScriptDocument document;
+    EXPECT_EQ(document.parseFile("script.txt"), 0);
+    EXPECT_EQ(names(*document.children[0]), "a p q p q b ");
+
+    ScriptDocument loop;
+    EXPECT_EQ(loop.parseFile("loop.txt"), -1);
+
+    ScriptDocument tiny;
+    EXPECT_EQ(tiny.parseFile("short.txt"), -1);
+    EXPECT_STREQ(ScriptDocument::lastMessage(), "couldn't find short.txt");
+    ScriptDocument none;
+    EXPECT_EQ(none.parseFile("nothing.txt"), -1);
+    EXPECT_STREQ(ScriptDocument::lastMessage(), "couldn't find nothing.txt");
+    testing::internal::GetCapturedStdout();
+}
