@@ -23,8 +23,8 @@ const JpegColourTables& JpegColourTables::instance() {
     return tables;
 }
 
-void jpegConvertRow(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out,
-                    int width, int chromaShift) {
+void jpegConvertRow(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out, int width,
+                    int chromaShift) {
     const JpegColourTables& t = JpegColourTables::instance();
     for (int x = 0; x < width; ++x, out += 4) {
         const int blue = cb[x >> chromaShift];

@@ -15,5 +15,5 @@ struct JpegColourTables {
     static const JpegColourTables& instance();
 };
 
-void jpegConvertRow(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out,
-                    int width, int chromaShift);
+void jpegConvertRow(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out, int width,
+                    int chromaShift);

@@ -11,10 +11,10 @@
 
 namespace {
 // Natural (row-major) position of each zig-zag index.
-constexpr uint8_t kZigzag[64] = {
-    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
-    41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
-    30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
+constexpr uint8_t kZigzag[64] = {0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,
+                                 12, 19, 26, 33, 40, 48, 41, 34, 27, 20, 13, 6,  7,  14, 21, 28,
+                                 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37, 44, 51,
+                                 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
 
 constexpr int kMarkerSof0 = 0xC0, kMarkerSof1 = 0xC1, kMarkerSof2 = 0xC2, kMarkerSof9 = 0xC9;
 constexpr int kMarkerDht = 0xC4, kMarkerJpg = 0xC8, kMarkerDac = 0xCC;
@@ -26,7 +26,9 @@ constexpr int kRestartSearchBytes = 1536;
 constexpr int kLargestCategory = 15;
 
 // Garbage may overflow 16 bits anywhere; values wrap or saturate instead.
-inline int16_t wrap16(int32_t value) { return static_cast<int16_t>(value); }
+inline int16_t wrap16(int32_t value) {
+    return static_cast<int16_t>(value);
+}
 inline int16_t saturate16(int32_t value) {
     return static_cast<int16_t>(value < -32768 ? -32768 : value > 32767 ? 32767 : value);
 }
@@ -157,16 +159,26 @@ int JpegDecoder::nextMarker() {
     for (;;) {
         const int marker = readMarker();
         switch (marker) {
-        case kMarkerDht: readHuffmanTables(); continue;
-        case kMarkerDqt: readQuantTables(); continue;
-        case kMarkerDri: readRestartInterval(); continue;
-        case kMarkerDac: fail(kJpegArithmeticCoding);
+        case kMarkerDht:
+            readHuffmanTables();
+            continue;
+        case kMarkerDqt:
+            readQuantTables();
+            continue;
+        case kMarkerDri:
+            readRestartInterval();
+            continue;
+        case kMarkerDac:
+            fail(kJpegArithmeticCoding);
         case kMarkerTem:
-        case kMarkerJpg: fail(kJpegUnexpectedMarker);
+        case kMarkerJpg:
+            fail(kJpegUnexpectedMarker);
         case kMarkerSoi:
         case kMarkerEoi:
-        case kMarkerSos: return marker;
-        default: break;
+        case kMarkerSos:
+            return marker;
+        default:
+            break;
         }
         if (marker >= kMarkerRst0 && marker <= kMarkerRst7) fail(kJpegUnexpectedMarker);
         if (marker >= kMarkerSof0 && marker <= 0xCF) return marker;
@@ -281,10 +293,14 @@ void JpegDecoder::readScan() {
 void JpegDecoder::readHeaders() {
     findStart();
     const int marker = nextMarker();
-    if (marker == kMarkerSof0 || marker == kMarkerSof1) progressive_ = false;
-    else if (marker == kMarkerSof2) progressive_ = true;
-    else if (marker == kMarkerSof9) fail(kJpegArithmeticCoding);
-    else fail(kJpegFrameTypeUnsupported);
+    if (marker == kMarkerSof0 || marker == kMarkerSof1)
+        progressive_ = false;
+    else if (marker == kMarkerSof2)
+        progressive_ = true;
+    else if (marker == kMarkerSof9)
+        fail(kJpegArithmeticCoding);
+    else
+        fail(kJpegFrameTypeUnsupported);
     readFrame();
 }
 
@@ -403,11 +419,16 @@ void JpegDecoder::setupFrame() {
             components_[i].hSamples = components_[i].vSamples = 1;
         }
         const int h = components_[0].horizontal, v = components_[0].vertical;
-        if (h == 1 && v == 1) scanType_ = ScanType::H1V1;
-        else if (h == 2 && v == 1) scanType_ = ScanType::H2V1;
-        else if (h == 1 && v == 2) scanType_ = ScanType::H1V2;
-        else if (h == 2 && v == 2) scanType_ = ScanType::H2V2;
-        else fail(kJpegSamplingUnsupported);
+        if (h == 1 && v == 1)
+            scanType_ = ScanType::H1V1;
+        else if (h == 2 && v == 1)
+            scanType_ = ScanType::H2V1;
+        else if (h == 1 && v == 2)
+            scanType_ = ScanType::H1V2;
+        else if (h == 2 && v == 2)
+            scanType_ = ScanType::H2V2;
+        else
+            fail(kJpegSamplingUnsupported);
         components_[0].hSamples = h;
         components_[0].vSamples = v;
         blocksPerMcu = h * v + 2;
@@ -464,8 +485,10 @@ int JpegDecoder::begin() {
     if (begun_) return 0;
     if (setjmp(failure_)) return -1;
     setupFrame();
-    if (progressive_) decodeProgressive();
-    else beginSequential();
+    if (progressive_)
+        decodeProgressive();
+    else
+        beginSequential();
     rowsLeft_ = height_;
     mcuRow_ = 0;
     rowInMcuRow_ = mcuHeight_;
@@ -487,8 +510,7 @@ void JpegDecoder::beginSequential() {
         if (spectralEnd_ > 0 && !huffman_[c.acTable].defined) fail(kJpegHuffmanTableMissing);
     }
     setupMcu();
-    mcuRowCoefficients_ =
-        static_cast<int16_t*>(allocate(blocksPerMcuRow_ * 64 * sizeof(int16_t)));
+    mcuRowCoefficients_ = static_cast<int16_t*>(allocate(blocksPerMcuRow_ * 64 * sizeof(int16_t)));
     blockEnds_ = static_cast<uint8_t*>(allocate(blocksPerMcuRow_));
     std::memset(blockEnds_, 64, blocksPerMcuRow_);
     startEntropy();
@@ -537,8 +559,10 @@ void JpegDecoder::decodeSequentialMcuRow() {
             const Component& c = components_[mcuBlockComponent_[b]];
             uint8_t* out = c.plane + mcuBlockRow_[b] * 8 * c.planeStride +
                            (mcu * c.hSamples + mcuBlockColumn_[b]) * 8;
-            if (*end <= 1) jpegIdctDcOnly(block[0], out, c.planeStride);
-            else idct_(block, out, c.planeStride);
+            if (*end <= 1)
+                jpegIdctDcOnly(block[0], out, c.planeStride);
+            else
+                idct_(block, out, c.planeStride);
         }
     }
 }
@@ -621,8 +645,10 @@ void JpegDecoder::decodeProgressiveScan() {
 void JpegDecoder::decodeProgressiveBlock(int16_t* block, Component& component) {
     if (spectralStart_ != 0) {
         const JpegHuffmanTable& table = huffman_[component.acTable];
-        if (approximationHigh_ == 0) decodeAcFirst(block, table);
-        else decodeAcRefinement(block, table);
+        if (approximationHigh_ == 0)
+            decodeAcFirst(block, table);
+        else
+            decodeAcRefinement(block, table);
         return;
     }
     if (approximationHigh_ != 0) {
@@ -716,8 +742,10 @@ void JpegDecoder::transformProgressiveMcuRow() {
                     ac |= k ? block[k] : 0;
                 }
                 uint8_t* out = c.plane + row * 8 * c.planeStride + column * 8;
-                if (ac == 0) jpegIdctDcOnly(block[0], out, c.planeStride);
-                else idct_(block, out, c.planeStride);
+                if (ac == 0)
+                    jpegIdctDcOnly(block[0], out, c.planeStride);
+                else
+                    idct_(block, out, c.planeStride);
             }
         }
     }

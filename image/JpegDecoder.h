@@ -51,7 +51,7 @@ private:
 
     struct Component {
         int id, horizontal, vertical, quantTable;
-        int hSamples, vSamples; // blocks per MCU across and down in this frame's layout
+        int hSamples, vSamples;             // blocks per MCU across and down in this frame's layout
         int blocksPerLine, blocksPerColumn; // whole MCUs
         int widthInBlocks, heightInBlocks;  // what a scan of this component alone covers
         int dcPredictor;

@@ -18,8 +18,12 @@ constexpr uint32_t k2_562915447 = 20995;
 constexpr uint32_t k3_072711026 = 25172;
 
 // Unsigned arithmetic is the portable way to wrap; conversions back are modulo 2^32.
-inline uint32_t u(int32_t value) { return static_cast<uint32_t>(value); }
-inline int32_t s(uint32_t value) { return static_cast<int32_t>(value); }
+inline uint32_t u(int32_t value) {
+    return static_cast<uint32_t>(value);
+}
+inline int32_t s(uint32_t value) {
+    return static_cast<int32_t>(value);
+}
 
 // One 8-point transform of `in` into `out`
 // (still scaled by 2^13).

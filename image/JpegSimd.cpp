@@ -3,6 +3,10 @@
 #include "image/JpegColour.h"
 #include "image/JpegIdct.h"
 
-JpegIdctFunction jpegSimdIdct() { return jpegIdct; }
+JpegIdctFunction jpegSimdIdct() {
+    return jpegIdct;
+}
 
-JpegConvertRowFunction jpegSimdConvertRow() { return jpegConvertRow; }
+JpegConvertRowFunction jpegSimdConvertRow() {
+    return jpegConvertRow;
+}
