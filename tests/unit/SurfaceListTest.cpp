@@ -7,9 +7,11 @@
 #include <string>
 
 namespace {
+// Attributes as they stand in a tag, which ends with "/>".
 int define(SurfaceList& surfaces, const std::string& attributes) {
     ScriptNode element;
-    ScriptDocument::parseAttributes(element, attributes.c_str(), attributes.size());
+    const std::string tag = attributes + "/>";
+    ScriptDocument::parseAttributes(element, tag.c_str(), tag.size());
     return defineSurface(surfaces, element);
 }
 } // namespace
