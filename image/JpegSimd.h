@@ -11,3 +11,7 @@ using JpegConvertRowFunction = void (*)(const uint8_t* y, const uint8_t* cb, con
 
 JpegIdctFunction jpegSimdIdct();
 JpegConvertRowFunction jpegSimdConvertRow();
+
+// The SSE2 versions whatever the processor, so that they can be checked on AVX2 machines.
+JpegIdctFunction jpegSse2Idct();
+JpegConvertRowFunction jpegSse2ConvertRow();
