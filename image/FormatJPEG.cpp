@@ -1,6 +1,7 @@
 #include "image/FormatJPEG.h"
 
 #include "image/JpegDecoder.h"
+#include "image/JpegSimd.h"
 #include "image/MemoryJpegSource.h"
 #include "image/ProbeBytes.h"
 #include "resource/Stream.h"
@@ -54,8 +55,8 @@ int cFormatJPEG::load(Stream* stream) {
         std::printf("Warning cFormatJPEG::load() error\n");
         return -1;
     }
-    const uint32_t stride = bitsPerPixel / 8;
-    if (!allocatePixels(uint64_t(height) * uint32_t(width) * stride)) return -1;
+    // Only three components get this far: four-component frames fail in begin().
+    if (!allocatePixels(uint64_t(height) * uint32_t(width) * 3)) return -1;
     width_ = width;
     height_ = height;
     bitsPerPixel_ = bitsPerPixel;
@@ -63,13 +64,9 @@ int cFormatJPEG::load(Stream* stream) {
     int rows = 0;
     const uint8_t* row = nullptr;
     int rowBytes = 0;
+    const JpegStoreBgrFunction storeBgr = jpegStoreBgr();
     while (rows < height && decoder->decodeLine(row, rowBytes) == 0) {
-        uint8_t* out = pixels_ + size_t(height - 1 - rows) * width * stride;
-        for (int x = 0; x < width; ++x, out += stride, row += 4) {
-            out[0] = row[2];
-            out[1] = row[1];
-            out[2] = row[0];
-        }
+        storeBgr(row, pixels_ + size_t(height - 1 - rows) * width * 3, width);
         ++rows;
     }
     if (rows != height)

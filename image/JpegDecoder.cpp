@@ -25,12 +25,10 @@ constexpr int kSoiSearchBytes = 511;
 constexpr int kRestartSearchBytes = 1536;
 constexpr int kLargestCategory = 15;
 
-// Garbage may overflow 16 bits anywhere; values wrap or saturate instead.
+// Garbage may overflow 16 bits anywhere (values, predictors, dequantised coefficients);
+// such values wrap.
 inline int16_t wrap16(int32_t value) {
     return static_cast<int16_t>(value);
-}
-inline int16_t saturate16(int32_t value) {
-    return static_cast<int16_t>(value < -32768 ? -32768 : value > 32767 ? 32767 : value);
 }
 } // namespace
 
@@ -306,50 +304,51 @@ void JpegDecoder::readHeaders() {
 
 // ---- Entropy-coded data ----
 
-void JpegDecoder::resetBits() {
-    bitBuffer_ = 0;
-    bitCount_ = 0;
-    markerReached_ = false;
-}
-
-// Tops the bit buffer up to at least 25 bits. Stuffed 0xFF 0x00 pairs give 0xFF; at a
-// marker the reader stops before it and feeds zero bits from then on.
-inline void JpegDecoder::fillBits() {
-    while (bitCount_ <= 24) {
-        uint32_t byte = 0;
-        if (!markerReached_) {
-            if (inputPosition_ < inputCount_ && input_[inputPosition_] != 0xFF) {
-                byte = input_[inputPosition_++];
-            } else if (peekByte(0) != 0xFF) {
-                byte = readByte();
-            } else if (peekByte(1) == 0) {
-                byte = 0xFF;
-                inputPosition_ += 2;
-            } else {
-                markerReached_ = true;
-            }
-        }
-        bitBuffer_ |= byte << (24 - bitCount_);
-        bitCount_ += 8;
+// The next byte of entropy-coded data: stuffed 0xFF 0x00 pairs give 0xFF; at a marker the
+// reader stops before it and gives zero bits from then on.
+uint32_t JpegDecoder::entropyByte() {
+    if (markerReached_) return 0;
+    if (peekByte(0) != 0xFF) return readByte();
+    if (peekByte(1) == 0) {
+        inputPosition_ += 2;
+        return 0xFF;
     }
+    markerReached_ = true;
+    return 0;
 }
 
-inline int JpegDecoder::decodeSymbol(const JpegHuffmanTable& table) {
-    if (bitCount_ < 16) fillBits();
-    const int32_t entry = table.lookup[bitBuffer_ >> 24];
+// Tops the bit buffer up to at least 25 bits.
+inline void JpegDecoder::fillBits(Bits& bits) {
+    do {
+        uint32_t byte;
+        const uint32_t position = inputPosition_;
+        if (position < inputCount_ && input_[position] != 0xFF) {
+            byte = input_[position];
+            inputPosition_ = position + 1;
+        } else {
+            byte = entropyByte();
+        }
+        bits.buffer |= byte << (24 - bits.count);
+        bits.count += 8;
+    } while (bits.count <= 24);
+}
+
+inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) {
+    if (bits.count < 16) fillBits(bits);
+    const int32_t entry = table.lookup[bits.buffer >> 24];
     if (entry > 0) {
         const int length = entry >> 8;
-        bitBuffer_ <<= length;
-        bitCount_ -= length;
+        bits.buffer <<= length;
+        bits.count -= length;
         return entry & 0xFF;
     }
     if (entry == 0) fail(kJpegCorruptData);
     int node = -entry;
     for (int length = 9; length <= 16; ++length) {
-        const int child = table.tree[node * 2 + ((bitBuffer_ >> (32 - length)) & 1)];
+        const int child = table.tree[node * 2 + ((bits.buffer >> (32 - length)) & 1)];
         if (child < 0) {
-            bitBuffer_ <<= length;
-            bitCount_ -= length;
+            bits.buffer <<= length;
+            bits.count -= length;
             return -child - 1;
         }
         if (child == 0) break;
@@ -358,20 +357,24 @@ inline int JpegDecoder::decodeSymbol(const JpegHuffmanTable& table) {
     fail(kJpegCorruptData);
 }
 
-inline int JpegDecoder::getBits(int length) {
+inline int JpegDecoder::getBits(Bits& bits, int length) {
     if (length == 0) return 0;
-    if (bitCount_ < length) fillBits();
-    const int value = static_cast<int>(bitBuffer_ >> (32 - length));
-    bitBuffer_ <<= length;
-    bitCount_ -= length;
+    if (bits.count < length) fillBits(bits);
+    const int value = static_cast<int>(bits.buffer >> (32 - length));
+    bits.buffer <<= length;
+    bits.count -= length;
     return value;
 }
 
-// EXTEND of T.81 F.2.2.1 on the next `length` bits.
-inline int JpegDecoder::receiveExtend(int length) {
+// EXTEND of T.81 F.2.2.1 on the next `length` bits: a leading 0 bit means a negative value.
+inline int JpegDecoder::receiveExtend(Bits& bits, int length) {
     if (length == 0) return 0;
-    const int value = getBits(length);
-    return value < (1 << (length - 1)) ? value + 1 - (1 << length) : value;
+    if (bits.count < length) fillBits(bits);
+    const int negative = static_cast<int32_t>(~bits.buffer) >> 31;
+    const int value = static_cast<int>(bits.buffer >> (32 - length));
+    bits.buffer <<= length;
+    bits.count -= length;
+    return value + (negative & (1 - (1 << length)));
 }
 
 void JpegDecoder::startEntropy() {
@@ -379,11 +382,13 @@ void JpegDecoder::startEntropy() {
     endOfBandRun_ = 0;
     restartsLeft_ = restartInterval_;
     nextRestart_ = 0;
-    resetBits();
+    bits_ = {0, 0};
+    markerReached_ = false;
 }
 
-void JpegDecoder::processRestart() {
-    resetBits();
+void JpegDecoder::processRestart(Bits& bits) {
+    bits = {0, 0};
+    markerReached_ = false;
     int budget = kRestartSearchBytes;
     while (readByte() != 0xFF)
         if (--budget <= 0) fail(kJpegRestartMarkerInvalid);
@@ -399,9 +404,9 @@ void JpegDecoder::processRestart() {
     nextRestart_ = (nextRestart_ + 1) & 7;
 }
 
-inline void JpegDecoder::countRestart() {
+inline void JpegDecoder::countRestart(Bits& bits) {
     if (restartInterval_ == 0) return;
-    if (restartsLeft_ == 0) processRestart();
+    if (restartsLeft_ == 0) processRestart(bits);
     --restartsLeft_;
 }
 
@@ -517,18 +522,31 @@ void JpegDecoder::beginSequential() {
 }
 
 // Annex F decoding of one block, dequantised into natural order. `end` is how far in
-// zig-zag order the block's previous contents reached; only that part is cleared.
-void JpegDecoder::decodeSequentialBlock(int16_t* block, uint8_t& end, Component& component) {
-    for (int k = 1; k < end; ++k) block[kZigzag[k]] = 0;
+// zig-zag order the block's previous contents reached: a block that held only DC needs no
+// clearing, any other is cleared whole (one short run of vector stores).
+void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end,
+                                        Component& component) {
+    if (end > 1) std::memset(block, 0, 64 * sizeof(int16_t));
     const uint16_t* quant = quantTables_[component.quantTable];
-    const int category = decodeSymbol(huffman_[component.dcTable]);
+    const int category = decodeSymbol(bits, huffman_[component.dcTable]);
     if (category > kLargestCategory) fail(kJpegCorruptData);
-    component.dcPredictor = wrap16(component.dcPredictor + receiveExtend(category));
-    block[0] = saturate16(component.dcPredictor * quant[0]);
+    component.dcPredictor = wrap16(component.dcPredictor + receiveExtend(bits, category));
+    block[0] = wrap16(component.dcPredictor * quant[0]);
     const JpegHuffmanTable& table = huffman_[component.acTable];
     int last = 1;
     for (int k = 1; k < 64;) {
-        const int symbol = decodeSymbol(table);
+        if (bits.count < 16) fillBits(bits);
+        const int fast = table.fastAc[bits.buffer >> 24];
+        if (fast != 0) {
+            bits.buffer <<= fast & 15;
+            bits.count -= fast & 15;
+            k += (fast >> 4) & 15;
+            if (k > 63) fail(kJpegCorruptData);
+            block[kZigzag[k]] = wrap16((fast >> 8) * quant[k]);
+            last = ++k;
+            continue;
+        }
+        const int symbol = decodeSymbol(bits, table);
         const int run = symbol >> 4, size = symbol & 15;
         if (size == 0) {
             if (run != 15) break;
@@ -538,7 +556,7 @@ void JpegDecoder::decodeSequentialBlock(int16_t* block, uint8_t& end, Component&
         }
         k += run;
         if (k > 63) fail(kJpegCorruptData);
-        block[kZigzag[k]] = saturate16(receiveExtend(size) * quant[k]);
+        block[kZigzag[k]] = wrap16(receiveExtend(bits, size) * quant[k]);
         last = ++k;
     }
     end = static_cast<uint8_t>(last);
@@ -547,11 +565,13 @@ void JpegDecoder::decodeSequentialBlock(int16_t* block, uint8_t& end, Component&
 void JpegDecoder::decodeSequentialMcuRow() {
     int16_t* block = mcuRowCoefficients_;
     uint8_t* end = blockEnds_;
+    Bits bits = bits_;
     for (int mcu = 0; mcu < mcusPerRow_; ++mcu) {
-        countRestart();
+        countRestart(bits);
         for (int b = 0; b < blocksPerMcu_; ++b, block += 64, ++end)
-            decodeSequentialBlock(block, *end, components_[mcuBlockComponent_[b]]);
+            decodeSequentialBlock(bits, block, *end, components_[mcuBlockComponent_[b]]);
     }
+    bits_ = bits;
     block = mcuRowCoefficients_;
     end = blockEnds_;
     for (int mcu = 0; mcu < mcusPerRow_; ++mcu) {
@@ -616,12 +636,13 @@ void JpegDecoder::checkProgressiveScan() {
 
 void JpegDecoder::decodeProgressiveScan() {
     startEntropy();
+    Bits bits = bits_;
     if (scanCount_ == 1) {
         Component& c = components_[scanComponents_[0]];
         for (int row = 0; row < c.heightInBlocks; ++row) {
             for (int column = 0; column < c.widthInBlocks; ++column) {
-                countRestart();
-                decodeProgressiveBlock(coefficientBlock(c, column, row), c);
+                countRestart(bits);
+                decodeProgressiveBlock(bits, coefficientBlock(c, column, row), c);
             }
         }
         return;
@@ -629,12 +650,12 @@ void JpegDecoder::decodeProgressiveScan() {
     setupMcu();
     for (int mcuY = 0; mcuY < mcusPerColumn_; ++mcuY) {
         for (int mcuX = 0; mcuX < mcusPerRow_; ++mcuX) {
-            countRestart();
+            countRestart(bits);
             for (int b = 0; b < blocksPerMcu_; ++b) {
                 Component& c = components_[mcuBlockComponent_[b]];
                 int16_t* block = coefficientBlock(c, mcuX * c.hSamples + mcuBlockColumn_[b],
                                                   mcuY * c.vSamples + mcuBlockRow_[b]);
-                decodeProgressiveBlock(block, c);
+                decodeProgressiveBlock(bits, block, c);
             }
         }
     }
@@ -642,37 +663,37 @@ void JpegDecoder::decodeProgressiveScan() {
 
 // Annex G: DC first, DC refinement, AC first or AC refinement by the scan's parameters.
 // Coefficients are kept undequantised in natural order.
-void JpegDecoder::decodeProgressiveBlock(int16_t* block, Component& component) {
+void JpegDecoder::decodeProgressiveBlock(Bits& bits, int16_t* block, Component& component) {
     if (spectralStart_ != 0) {
         const JpegHuffmanTable& table = huffman_[component.acTable];
         if (approximationHigh_ == 0)
-            decodeAcFirst(block, table);
+            decodeAcFirst(bits, block, table);
         else
-            decodeAcRefinement(block, table);
+            decodeAcRefinement(bits, block, table);
         return;
     }
     if (approximationHigh_ != 0) {
-        if (getBits(1)) block[0] = wrap16(block[0] | (1 << approximationLow_));
+        if (getBits(bits, 1)) block[0] = wrap16(block[0] | (1 << approximationLow_));
         return;
     }
-    const int category = decodeSymbol(huffman_[component.dcTable]);
+    const int category = decodeSymbol(bits, huffman_[component.dcTable]);
     if (category > kLargestCategory) fail(kJpegCorruptData);
-    component.dcPredictor = wrap16(component.dcPredictor + receiveExtend(category));
+    component.dcPredictor = wrap16(component.dcPredictor + receiveExtend(bits, category));
     block[0] = wrap16(component.dcPredictor * (1 << approximationLow_));
 }
 
-void JpegDecoder::decodeAcFirst(int16_t* block, const JpegHuffmanTable& table) {
+void JpegDecoder::decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTable& table) {
     if (endOfBandRun_ > 0) {
         --endOfBandRun_;
         return;
     }
     const int scale = 1 << approximationLow_;
     for (int k = spectralStart_; k <= spectralEnd_; ++k) {
-        const int symbol = decodeSymbol(table);
+        const int symbol = decodeSymbol(bits, table);
         const int run = symbol >> 4, size = symbol & 15;
         if (size == 0) {
             if (run < 15) {
-                endOfBandRun_ = (1 << run) - 1 + getBits(run);
+                endOfBandRun_ = (1 << run) - 1 + getBits(bits, run);
                 return;
             }
             k += 15;
@@ -680,32 +701,32 @@ void JpegDecoder::decodeAcFirst(int16_t* block, const JpegHuffmanTable& table) {
         }
         k += run;
         if (k > 63) fail(kJpegCorruptData);
-        block[kZigzag[k]] = wrap16(receiveExtend(size) * scale);
+        block[kZigzag[k]] = wrap16(receiveExtend(bits, size) * scale);
     }
 }
 
 // G.1.2.3: new coefficients of magnitude 1 and correction bits for those already set.
-void JpegDecoder::decodeAcRefinement(int16_t* block, const JpegHuffmanTable& table) {
+void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffmanTable& table) {
     const int plus = 1 << approximationLow_, minus = -plus;
     int k = spectralStart_;
     if (endOfBandRun_ == 0) {
         for (; k <= spectralEnd_; ++k) {
-            const int symbol = decodeSymbol(table);
+            const int symbol = decodeSymbol(bits, table);
             int run = symbol >> 4;
             const int size = symbol & 15;
             int value = 0;
             if (size != 0) {
                 if (size != 1) fail(kJpegCorruptData);
-                value = getBits(1) ? plus : minus;
+                value = getBits(bits, 1) ? plus : minus;
             } else if (run != 15) {
-                endOfBandRun_ = (1 << run) + getBits(run);
+                endOfBandRun_ = (1 << run) + getBits(bits, run);
                 break;
             }
             // Skip `run` zero coefficients, refining the non-zero ones passed on the way.
             for (; k <= spectralEnd_; ++k) {
                 int16_t& coefficient = block[kZigzag[k]];
                 if (coefficient != 0) {
-                    if (getBits(1) && (coefficient & plus) == 0)
+                    if (getBits(bits, 1) && (coefficient & plus) == 0)
                         coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
                 } else {
                     if (run == 0) break;
@@ -721,7 +742,7 @@ void JpegDecoder::decodeAcRefinement(int16_t* block, const JpegHuffmanTable& tab
     if (endOfBandRun_ > 0) {
         for (; k <= spectralEnd_; ++k) {
             int16_t& coefficient = block[kZigzag[k]];
-            if (coefficient != 0 && getBits(1) && (coefficient & plus) == 0)
+            if (coefficient != 0 && getBits(bits, 1) && (coefficient & plus) == 0)
                 coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
         }
         --endOfBandRun_;
@@ -738,7 +759,7 @@ void JpegDecoder::transformProgressiveMcuRow() {
                 const int16_t* stored = coefficientBlock(c, column, mcuRow_ * c.vSamples + row);
                 int ac = 0;
                 for (int k = 0; k < 64; ++k) {
-                    block[k] = saturate16(stored[k] * quant[k]);
+                    block[k] = wrap16(stored[k] * quant[k]);
                     ac |= k ? block[k] : 0;
                 }
                 uint8_t* out = c.plane + row * 8 * c.planeStride + column * 8;

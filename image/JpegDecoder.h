@@ -82,15 +82,20 @@ private:
     void readScan();
     void readHeaders();
 
-    // Entropy-coded data.
-    void resetBits();
-    void fillBits();
-    int decodeSymbol(const JpegHuffmanTable& table);
-    int receiveExtend(int length);
-    int getBits(int length);
+    // Entropy-coded data. The hot loops keep the bit buffer in a local Bits (so that it
+    // stays in registers) and store it back into `bits_` when they return.
+    struct Bits {
+        uint32_t buffer; // next bit at the top
+        int count;
+    };
+    uint32_t entropyByte();
+    void fillBits(Bits& bits);
+    int decodeSymbol(Bits& bits, const JpegHuffmanTable& table);
+    int receiveExtend(Bits& bits, int length);
+    int getBits(Bits& bits, int length);
     void startEntropy();
-    void processRestart();
-    void countRestart();
+    void processRestart(Bits& bits);
+    void countRestart(Bits& bits);
 
     // Frame and scans.
     void setupFrame();
@@ -100,10 +105,10 @@ private:
     void checkProgressiveScan();
     void decodeProgressiveScan();
     int16_t* coefficientBlock(Component& component, int column, int row);
-    void decodeProgressiveBlock(int16_t* block, Component& component);
-    void decodeAcFirst(int16_t* block, const JpegHuffmanTable& table);
-    void decodeAcRefinement(int16_t* block, const JpegHuffmanTable& table);
-    void decodeSequentialBlock(int16_t* block, uint8_t& end, Component& component);
+    void decodeProgressiveBlock(Bits& bits, int16_t* block, Component& component);
+    void decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTable& table);
+    void decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffmanTable& table);
+    void decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end, Component& component);
     void decodeSequentialMcuRow();
     void transformProgressiveMcuRow();
     int readMarker();
@@ -148,8 +153,7 @@ private:
     uint8_t input_[kInputSize + 128];
     uint32_t inputPosition_ = 0, inputCount_ = 0;
     bool endOfData_ = false;
-    uint32_t bitBuffer_ = 0; // next bit at the top
-    int bitCount_ = 0;
+    Bits bits_ = {0, 0};
     bool markerReached_ = false;
 
     int errorCode_ = 0;

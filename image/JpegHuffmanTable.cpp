@@ -3,6 +3,20 @@
 #include <cstring>
 
 void JpegHuffmanTable::build() {
+    buildCodes();
+    for (int bits = 0; bits < 256; ++bits) {
+        fastAc[bits] = 0;
+        const int32_t entry = lookup[bits];
+        if (entry <= 0) continue;
+        const int length = entry >> 8, run = (entry >> 4) & 15, size = entry & 15;
+        if (size == 0 || length + size > 8) continue;
+        int value = (bits >> (8 - length - size)) & ((1 << size) - 1);
+        if (value < (1 << (size - 1))) value += 1 - (1 << size);
+        fastAc[bits] = static_cast<int16_t>(value * 256 + (run << 4) + length + size);
+    }
+}
+
+void JpegHuffmanTable::buildCodes() {
     std::memset(lookup, 0, sizeof(lookup));
     std::memset(tree, 0, sizeof(tree));
     int nextNode = 1;

@@ -3,6 +3,14 @@
 #include "image/JpegColour.h"
 #include "image/JpegIdct.h"
 
+void jpegStoreBgrScalar(const uint8_t* rgbx, uint8_t* bgr, int width) {
+    for (int x = 0; x < width; ++x, rgbx += 4, bgr += 3) {
+        bgr[0] = rgbx[2];
+        bgr[1] = rgbx[1];
+        bgr[2] = rgbx[0];
+    }
+}
+
 #if defined(__x86_64__)
 #include <immintrin.h>
 
@@ -276,6 +284,20 @@ __attribute__((target("avx2"))) void convertRowAvx2(const uint8_t* y, const uint
     }
 }
 
+// Four pixels per step through a byte shuffle; 12 bytes stored, so nothing past the row.
+__attribute__((target("avx2"))) void storeBgrAvx2(const uint8_t* rgbx, uint8_t* bgr, int width) {
+    const __m128i order = _mm_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
+    int x = 0;
+    for (; x + 4 <= width; x += 4, rgbx += 16, bgr += 12) {
+        const __m128i pixels =
+            _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rgbx)), order);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(bgr), pixels);
+        const int32_t last = _mm_cvtsi128_si32(_mm_srli_si128(pixels, 8));
+        std::memcpy(bgr + 8, &last, 4);
+    }
+    jpegStoreBgrScalar(rgbx, bgr, width - x);
+}
+
 bool haveAvx2() {
     return __builtin_cpu_supports("avx2");
 }
@@ -289,6 +311,10 @@ JpegConvertRowFunction jpegSimdConvertRow() {
     return haveAvx2() ? convertRowAvx2 : convertRowSse2;
 }
 
+JpegStoreBgrFunction jpegStoreBgr() {
+    return haveAvx2() ? storeBgrAvx2 : jpegStoreBgrScalar;
+}
+
 JpegIdctFunction jpegSse2Idct() {
     return idctSse2;
 }
@@ -298,6 +324,10 @@ JpegConvertRowFunction jpegSse2ConvertRow() {
 }
 
 #else
+
+JpegStoreBgrFunction jpegStoreBgr() {
+    return jpegStoreBgrScalar;
+}
 
 JpegIdctFunction jpegSimdIdct() {
     return jpegIdct;

@@ -87,6 +87,19 @@ TEST(JpegSimd, ColourConversionGivesTheTableBytes) {
     }
 }
 
+TEST(JpegSimd, BgrStoreWritesExactlyTheRow) {
+    std::vector<uint8_t> rgbx(20 * 4);
+    for (size_t i = 0; i < rgbx.size(); ++i) rgbx[i] = uint8_t(i * 7 + 1);
+    for (int width = 0; width <= 20; ++width) {
+        std::vector<uint8_t> expected(64, 0xEE), stored(64, 0xEE);
+        jpegStoreBgrScalar(rgbx.data(), expected.data(), width);
+        jpegStoreBgr()(rgbx.data(), stored.data(), width);
+        EXPECT_EQ(stored, expected) << width;
+        if (width > 0) EXPECT_EQ(expected[3 * width - 1], rgbx[4 * width - 4]);
+        EXPECT_EQ(expected[3 * width], 0xEE);
+    }
+}
+
 TEST(JpegSimd, WholeFilesDecodeToTheSameBytes) {
     if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
     const std::string picture = photoPnm(99, 61);
