@@ -95,7 +95,9 @@ TEST(JpegSimd, BgrStoreWritesExactlyTheRow) {
         jpegStoreBgrScalar(rgbx.data(), expected.data(), width);
         jpegStoreBgr()(rgbx.data(), stored.data(), width);
         EXPECT_EQ(stored, expected) << width;
-        if (width > 0) EXPECT_EQ(expected[3 * width - 1], rgbx[4 * width - 4]);
+        if (width > 0) {
+            EXPECT_EQ(expected[3 * width - 1], rgbx[4 * width - 4]);
+        }
         EXPECT_EQ(expected[3 * width], 0xEE);
     }
 }
