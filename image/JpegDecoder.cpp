@@ -562,19 +562,15 @@ void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end
     end = static_cast<uint8_t>(last);
 }
 
+// Each MCU is transformed right after it is decoded, while its blocks are still in cache.
 void JpegDecoder::decodeSequentialMcuRow() {
     int16_t* block = mcuRowCoefficients_;
     uint8_t* end = blockEnds_;
     Bits bits = bits_;
     for (int mcu = 0; mcu < mcusPerRow_; ++mcu) {
         countRestart(bits);
-        for (int b = 0; b < blocksPerMcu_; ++b, block += 64, ++end)
-            decodeSequentialBlock(bits, block, *end, components_[mcuBlockComponent_[b]]);
-    }
-    bits_ = bits;
-    block = mcuRowCoefficients_;
-    end = blockEnds_;
-    for (int mcu = 0; mcu < mcusPerRow_; ++mcu) {
+        for (int b = 0; b < blocksPerMcu_; ++b)
+            decodeSequentialBlock(bits, block + b * 64, end[b], components_[mcuBlockComponent_[b]]);
         for (int b = 0; b < blocksPerMcu_; ++b, block += 64, ++end) {
             const Component& c = components_[mcuBlockComponent_[b]];
             uint8_t* out = c.plane + mcuBlockRow_[b] * 8 * c.planeStride +
@@ -585,6 +581,7 @@ void JpegDecoder::decodeSequentialMcuRow() {
                 idct_(block, out, c.planeStride);
         }
     }
+    bits_ = bits;
 }
 
 // ---- Progressive ----

@@ -16,21 +16,18 @@ void jpegStoreBgrScalar(const uint8_t* rgbx, uint8_t* bgr, int width) {
 
 #include <cstring>
 
-// Both versions repeat the integer code's arithmetic lane by lane: 32-bit wrapping
-// products and sums, arithmetic shifts, the same saturation and clamping. That is what makes
-// them give the same bytes; the shortcuts of the integer code for zero AC terms are exact,
-// so the vector code can do without them.
+// Every version repeats the integer code's arithmetic lane by lane: 32-bit wrapping sums,
+// arithmetic shifts, the same saturation and clamping. That is what makes them give the
+// same bytes; the integer code's shortcuts for zero AC terms are exact, so the vector code
+// does without them.
 namespace {
-constexpr int kFractionBits = 13;
-
 inline int32_t load4(const uint8_t* bytes) {
     int32_t value;
     std::memcpy(&value, bytes, 4);
     return value;
 }
 
-// ---- SSE2: four lanes, no 32-bit multiply or min/max of its own ----
-
+// SSE2 has no 32-bit multiply; two 32 x 32 -> 64-bit products give the low halves.
 inline __m128i mul(__m128i a, uint32_t factor) {
     const __m128i b = _mm_set1_epi32(int32_t(factor));
     const __m128i even = _mm_mul_epu32(a, b);
@@ -38,17 +35,6 @@ inline __m128i mul(__m128i a, uint32_t factor) {
     return _mm_unpacklo_epi32(_mm_shuffle_epi32(even, _MM_SHUFFLE(0, 0, 2, 0)),
                               _mm_shuffle_epi32(odd, _MM_SHUFFLE(0, 0, 2, 0)));
 }
-inline __m128i add(__m128i a, __m128i b) {
-    return _mm_add_epi32(a, b);
-}
-inline __m128i sub(__m128i a, __m128i b) {
-    return _mm_sub_epi32(a, b);
-}
-inline __m128i shiftUp(__m128i a) {
-    return _mm_slli_epi32(a, kFractionBits);
-}
-
-// ---- AVX2: eight lanes ----
 
 // The helpers below pass 256-bit vectors by value; they are inlined into AVX2 code only, so
 // the ABI note of GCC about such values in non-AVX code does not apply.
@@ -59,147 +45,134 @@ inline __m128i shiftUp(__m128i a) {
 __attribute__((target("avx2"))) inline __m256i mul(__m256i a, uint32_t factor) {
     return _mm256_mullo_epi32(a, _mm256_set1_epi32(int32_t(factor)));
 }
-__attribute__((target("avx2"))) inline __m256i add(__m256i a, __m256i b) {
-    return _mm256_add_epi32(a, b);
-}
-__attribute__((target("avx2"))) inline __m256i sub(__m256i a, __m256i b) {
-    return _mm256_sub_epi32(a, b);
-}
-__attribute__((target("avx2"))) inline __m256i shiftUp(__m256i a) {
-    return _mm256_slli_epi32(a, kFractionBits);
-}
 
-// The 8-point transform of the integer code on eight vectors of lanes, in place.
-template <class V> __attribute__((always_inline)) inline void transform(V* v) {
-    const V z1 = mul(add(v[2], v[6]), 4433);
-    const V even2 = sub(z1, mul(v[6], 15137));
-    const V even3 = add(z1, mul(v[2], 6270));
-    const V even0 = shiftUp(add(v[0], v[4]));
-    const V even1 = shiftUp(sub(v[0], v[4]));
-    const V tmp10 = add(even0, even3), tmp13 = sub(even0, even3);
-    const V tmp11 = add(even1, even2), tmp12 = sub(even1, even2);
+// ---- Inverse transform ----
+// Both passes start from 16-bit values, and every output of the transform is a fixed
+// integer combination of its eight inputs, so it can be summed from pairwise 16 x 16-bit
+// multiply-adds: another order of the same exact products, the same 32-bit result.
 
-    const V sum1 = mul(add(v[7], v[1]), 0u - 7373u);
-    const V sum2 = mul(add(v[5], v[3]), 0u - 20995u);
-    const V sum3 = add(v[7], v[3]), sum4 = add(v[5], v[1]);
-    const V z5 = mul(add(sum3, sum4), 9633);
-    const V z3 = add(mul(sum3, 0u - 16069u), z5);
-    const V z4 = add(mul(sum4, 0u - 3196u), z5);
-    const V odd0 = add(mul(v[7], 2446), add(sum1, z3));
-    const V odd1 = add(mul(v[5], 16819), add(sum2, z4));
-    const V odd2 = add(mul(v[3], 25172), add(sum2, z3));
-    const V odd3 = add(mul(v[1], 12299), add(sum1, z4));
-
-    v[0] = add(tmp10, odd3);
-    v[7] = sub(tmp10, odd3);
-    v[1] = add(tmp11, odd2);
-    v[6] = sub(tmp11, odd2);
-    v[2] = add(tmp12, odd1);
-    v[5] = sub(tmp12, odd1);
-    v[3] = add(tmp13, odd0);
-    v[4] = sub(tmp13, odd0);
+inline uint32_t factorPair(int first, int second) {
+    return uint32_t(uint16_t(first)) | uint32_t(uint16_t(second)) << 16;
 }
 
-inline void transpose4(__m128i& a, __m128i& b, __m128i& c, __m128i& d) {
-    const __m128i t0 = _mm_unpacklo_epi32(a, b), t1 = _mm_unpackhi_epi32(a, b);
-    const __m128i t2 = _mm_unpacklo_epi32(c, d), t3 = _mm_unpackhi_epi32(c, d);
-    a = _mm_unpacklo_epi64(t0, t2);
-    b = _mm_unpackhi_epi64(t0, t2);
-    c = _mm_unpacklo_epi64(t1, t3);
-    d = _mm_unpackhi_epi64(t1, t3);
+// Lane sets of the transform: the low or high four of eight transforms with SSE2, all
+// eight with AVX2.
+template <bool kHigh> struct Sse2Lanes {
+    using V = __m128i;
+    static V pairs(__m128i first, __m128i second) {
+        return kHigh ? _mm_unpackhi_epi16(first, second) : _mm_unpacklo_epi16(first, second);
+    }
+    static V madd(V a, int first, int second) {
+        return _mm_madd_epi16(a, _mm_set1_epi32(int32_t(factorPair(first, second))));
+    }
+    static V add(V a, V b) { return _mm_add_epi32(a, b); }
+    static V sub(V a, V b) { return _mm_sub_epi32(a, b); }
+};
+
+struct Avx2Lanes {
+    using V = __m256i;
+    __attribute__((target("avx2"))) static V pairs(__m128i first, __m128i second) {
+        return _mm256_set_m128i(_mm_unpackhi_epi16(first, second),
+                                _mm_unpacklo_epi16(first, second));
+    }
+    __attribute__((target("avx2"))) static V madd(V a, int first, int second) {
+        return _mm256_madd_epi16(a, _mm256_set1_epi32(int32_t(factorPair(first, second))));
+    }
+    __attribute__((target("avx2"))) static V add(V a, V b) { return _mm256_add_epi32(a, b); }
+    __attribute__((target("avx2"))) static V sub(V a, V b) { return _mm256_sub_epi32(a, b); }
+};
+
+// x[j]: input j of the transforms, one per lane; out[i]: their outputs in 32 bits.
+template <class L>
+__attribute__((always_inline)) inline void transform(const __m128i* x, typename L::V* out) {
+    using V = typename L::V;
+    const V p04 = L::pairs(x[0], x[4]), p26 = L::pairs(x[2], x[6]);
+    const V p17 = L::pairs(x[1], x[7]), p35 = L::pairs(x[3], x[5]);
+    const V even0 = L::madd(p04, 8192, 8192), even1 = L::madd(p04, 8192, -8192);
+    const V even2 = L::madd(p26, 4433, -10704), even3 = L::madd(p26, 10703, 4433);
+    const V tmp10 = L::add(even0, even3), tmp13 = L::sub(even0, even3);
+    const V tmp11 = L::add(even1, even2), tmp12 = L::sub(even1, even2);
+    const V odd0 = L::add(L::madd(p17, 2260, -11363), L::madd(p35, -6436, 9633));
+    const V odd1 = L::add(L::madd(p17, 6437, 9633), L::madd(p35, -11362, 2261));
+    const V odd2 = L::add(L::madd(p17, 9633, -6436), L::madd(p35, -2259, -11362));
+    const V odd3 = L::add(L::madd(p17, 11363, 2260), L::madd(p35, 9633, 6437));
+    out[0] = L::add(tmp10, odd3);
+    out[7] = L::sub(tmp10, odd3);
+    out[1] = L::add(tmp11, odd2);
+    out[6] = L::sub(tmp11, odd2);
+    out[2] = L::add(tmp12, odd1);
+    out[5] = L::sub(tmp12, odd1);
+    out[3] = L::add(tmp13, odd0);
+    out[4] = L::sub(tmp13, odd0);
 }
 
-// half[h][r]: lanes 4h..4h+3 of row r. Turns rows into columns.
-inline void transpose8(__m128i half[2][8]) {
-    for (int block = 0; block < 4; ++block) {
-        const int h = block & 1, rows = (block >> 1) * 4;
-        transpose4(half[h][rows], half[h][rows + 1], half[h][rows + 2], half[h][rows + 3]);
+// 8 x 8 transpose of 16-bit values: rows become columns.
+inline void transpose(__m128i* x) {
+    __m128i a[8], b[8];
+    for (int i = 0; i < 8; i += 2) {
+        a[i] = _mm_unpacklo_epi16(x[i], x[i + 1]);
+        a[i + 1] = _mm_unpackhi_epi16(x[i], x[i + 1]);
+    }
+    for (int i = 0; i < 8; i += 4) {
+        b[i] = _mm_unpacklo_epi32(a[i], a[i + 2]);
+        b[i + 1] = _mm_unpackhi_epi32(a[i], a[i + 2]);
+        b[i + 2] = _mm_unpacklo_epi32(a[i + 1], a[i + 3]);
+        b[i + 3] = _mm_unpackhi_epi32(a[i + 1], a[i + 3]);
     }
     for (int i = 0; i < 4; ++i) {
-        const __m128i swap = half[1][i];
-        half[1][i] = half[0][i + 4];
-        half[0][i + 4] = swap;
+        x[2 * i] = _mm_unpacklo_epi64(b[i], b[i + 4]);
+        x[2 * i + 1] = _mm_unpackhi_epi64(b[i], b[i + 4]);
     }
 }
 
-inline __m128i saturate16(__m128i a) {
-    const __m128i packed = _mm_packs_epi32(a, a);
-    return _mm_srai_epi32(_mm_unpacklo_epi16(packed, packed), 16);
+inline void loadRows(const int16_t* coefficients, __m128i* x) {
+    for (int r = 0; r < 8; ++r)
+        x[r] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients + 8 * r));
+}
+
+// Row results: rounded, shifted by 11 and saturated to 16 bits.
+inline __m128i rowWords(__m128i low, __m128i high) {
+    const __m128i rounding = _mm_set1_epi32(1024);
+    return _mm_packs_epi32(_mm_srai_epi32(_mm_add_epi32(low, rounding), 11),
+                           _mm_srai_epi32(_mm_add_epi32(high, rounding), 11));
+}
+
+// Column results: rounded, shifted by 18, moved up by 128 and clamped to 0..255.
+inline void storeSamples(__m128i low, __m128i high, uint8_t* out) {
+    const __m128i rounding = _mm_set1_epi32(131072), centre = _mm_set1_epi32(128);
+    low = _mm_add_epi32(_mm_srai_epi32(_mm_add_epi32(low, rounding), 18), centre);
+    high = _mm_add_epi32(_mm_srai_epi32(_mm_add_epi32(high, rounding), 18), centre);
+    const __m128i words = _mm_packs_epi32(low, high);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(words, words));
 }
 
 void idctSse2(const int16_t* coefficients, uint8_t* out, int stride) {
-    __m128i half[2][8];
-    for (int r = 0; r < 8; ++r) {
-        const __m128i row = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients + 8 * r));
-        half[0][r] = _mm_srai_epi32(_mm_unpacklo_epi16(row, row), 16);
-        half[1][r] = _mm_srai_epi32(_mm_unpackhi_epi16(row, row), 16);
-    }
-    transpose8(half);
-    const __m128i rowRounding = _mm_set1_epi32(1024);
-    for (int h = 0; h < 2; ++h) {
-        transform(half[h]);
-        for (int i = 0; i < 8; ++i)
-            half[h][i] = saturate16(_mm_srai_epi32(_mm_add_epi32(half[h][i], rowRounding), 11));
-    }
-    transpose8(half);
-    const __m128i columnRounding = _mm_set1_epi32(131072);
-    const __m128i centre = _mm_set1_epi32(128);
-    for (int h = 0; h < 2; ++h) transform(half[h]);
-    for (int r = 0; r < 8; ++r) {
-        __m128i low = _mm_srai_epi32(_mm_add_epi32(half[0][r], columnRounding), 18);
-        __m128i high = _mm_srai_epi32(_mm_add_epi32(half[1][r], columnRounding), 18);
-        low = _mm_add_epi32(low, centre);
-        high = _mm_add_epi32(high, centre);
-        const __m128i words = _mm_packs_epi32(low, high);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + r * stride),
-                         _mm_packus_epi16(words, words));
-    }
-}
-
-__attribute__((target("avx2"))) inline void transpose8(__m256i* v) {
-    __m256i t[8], s[8];
-    for (int i = 0; i < 8; i += 2) {
-        t[i] = _mm256_unpacklo_epi32(v[i], v[i + 1]);
-        t[i + 1] = _mm256_unpackhi_epi32(v[i], v[i + 1]);
-    }
-    for (int i = 0; i < 8; i += 4) {
-        s[i] = _mm256_unpacklo_epi64(t[i], t[i + 2]);
-        s[i + 1] = _mm256_unpackhi_epi64(t[i], t[i + 2]);
-        s[i + 2] = _mm256_unpacklo_epi64(t[i + 1], t[i + 3]);
-        s[i + 3] = _mm256_unpackhi_epi64(t[i + 1], t[i + 3]);
-    }
-    for (int i = 0; i < 4; ++i) {
-        v[i] = _mm256_permute2x128_si256(s[i], s[i + 4], 0x20);
-        v[i + 4] = _mm256_permute2x128_si256(s[i], s[i + 4], 0x31);
-    }
+    __m128i x[8], low[8], high[8];
+    loadRows(coefficients, x);
+    transpose(x);
+    transform<Sse2Lanes<false>>(x, low);
+    transform<Sse2Lanes<true>>(x, high);
+    for (int i = 0; i < 8; ++i) x[i] = rowWords(low[i], high[i]);
+    transpose(x);
+    transform<Sse2Lanes<false>>(x, low);
+    transform<Sse2Lanes<true>>(x, high);
+    for (int r = 0; r < 8; ++r) storeSamples(low[r], high[r], out + r * stride);
 }
 
 __attribute__((target("avx2"))) void idctAvx2(const int16_t* coefficients, uint8_t* out,
                                               int stride) {
-    __m256i v[8];
+    __m128i x[8];
+    __m256i result[8];
+    loadRows(coefficients, x);
+    transpose(x);
+    transform<Avx2Lanes>(x, result);
+    for (int i = 0; i < 8; ++i)
+        x[i] = rowWords(_mm256_castsi256_si128(result[i]), _mm256_extracti128_si256(result[i], 1));
+    transpose(x);
+    transform<Avx2Lanes>(x, result);
     for (int r = 0; r < 8; ++r)
-        v[r] = _mm256_cvtepi16_epi32(
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients + 8 * r)));
-    transpose8(v);
-    transform(v);
-    const __m256i rowRounding = _mm256_set1_epi32(1024);
-    const __m256i lowest = _mm256_set1_epi32(-32768), highest = _mm256_set1_epi32(32767);
-    for (int i = 0; i < 8; ++i) {
-        const __m256i scaled = _mm256_srai_epi32(_mm256_add_epi32(v[i], rowRounding), 11);
-        v[i] = _mm256_min_epi32(_mm256_max_epi32(scaled, lowest), highest);
-    }
-    transpose8(v);
-    transform(v);
-    const __m256i columnRounding = _mm256_set1_epi32(131072);
-    const __m256i centre = _mm256_set1_epi32(128);
-    for (int r = 0; r < 8; ++r) {
-        const __m256i level =
-            _mm256_add_epi32(_mm256_srai_epi32(_mm256_add_epi32(v[r], columnRounding), 18), centre);
-        const __m128i words =
-            _mm_packs_epi32(_mm256_castsi256_si128(level), _mm256_extracti128_si256(level, 1));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + r * stride),
-                         _mm_packus_epi16(words, words));
-    }
+        storeSamples(_mm256_castsi256_si128(result[r]), _mm256_extracti128_si256(result[r], 1),
+                     out + r * stride);
 }
 
 // ---- Colour conversion: the table formulas computed directly, 4 or 8 pixels at a time ----
