@@ -2,7 +2,7 @@
 // reader next to libjpeg-turbo (default settings: slow integer transform with fancy
 // upsampling; and the slow integer transform with replicated chroma, the same work as ours)
 // and stb_image (RGB top-down, then turned into the same layout). Pictures are made and
-// encoded with libjpeg at start-up, at quality 90.
+// encoded with libjpeg at start-up, at quality 90. Every decoder writes a fresh image.
 #include "image/FormatJPEG.h"
 #include "resource/MemoryStream.h"
 
@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -111,8 +112,9 @@ void vornex(benchmark::State& state) {
 void libjpeg(benchmark::State& state, bool sameWork) {
     const int size = int(state.range(0));
     const Bytes& bytes = file(size, Layout(state.range(1)));
-    Bytes image(size_t(size) * size * 3);
     for (auto _ : state) {
+        // A fresh image each time, as every reader hands out its own.
+        std::unique_ptr<uint8_t[]> image(new uint8_t[size_t(size) * size * 3]);
         jpeg_decompress_struct info;
         jpeg_error_mgr errors;
         info.err = jpeg_std_error(&errors);
@@ -131,7 +133,7 @@ void libjpeg(benchmark::State& state, bool sameWork) {
         }
         jpeg_finish_decompress(&info);
         jpeg_destroy_decompress(&info);
-        benchmark::DoNotOptimize(image.data());
+        benchmark::DoNotOptimize(image.get());
     }
     countPixels(state, size);
 }
@@ -147,8 +149,8 @@ void libjpegSlowInteger(benchmark::State& state) {
 void stbImage(benchmark::State& state) {
     const int size = int(state.range(0));
     const Bytes& bytes = file(size, Layout(state.range(1)));
-    Bytes image(size_t(size) * size * 3);
     for (auto _ : state) {
+        std::unique_ptr<uint8_t[]> image(new uint8_t[size_t(size) * size * 3]);
         int width = 0, height = 0, channels = 0;
         uint8_t* rgb =
             stbi_load_from_memory(bytes.data(), int(bytes.size()), &width, &height, &channels, 3);
@@ -163,7 +165,7 @@ void stbImage(benchmark::State& state) {
             }
         }
         stbi_image_free(rgb);
-        benchmark::DoNotOptimize(image.data());
+        benchmark::DoNotOptimize(image.get());
     }
     countPixels(state, size);
 }
