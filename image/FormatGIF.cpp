@@ -66,7 +66,7 @@ int cFormatGIF::load(Stream* stream) {
         uint8_t block = 0;
         if (stream->read(&block, 1) != 0 || block == kTrailer) break;
         if (block == kImageSeparator) {
-            if (!readImage(stream)) break;
+            if (!readFrame(stream)) break;
             if (graphicControlSeen_ && (graphicControl_[0] & 1))
                 currentFrame_->transparentIndex = graphicControl_[3];
             graphicControlSeen_ = false;
@@ -77,7 +77,7 @@ int cFormatGIF::load(Stream* stream) {
     return 0;
 }
 
-bool cFormatGIF::readImage(Stream* stream) {
+bool cFormatGIF::readFrame(Stream* stream) {
     uint8_t descriptor[9];
     if (stream->read(descriptor, sizeof(descriptor)) != 0) return false;
     if (frameCount_ == kMaxFrames) return false;

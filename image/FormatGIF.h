@@ -30,7 +30,7 @@ public:
 private:
     void clear();
     // False when reading must end.
-    bool readImage(Stream* stream);
+    bool readFrame(Stream* stream);
     void readExtension(Stream* stream);
 
     uint8_t globalPalette_[GifFrame::kPaletteBytes] = {};

@@ -14,7 +14,7 @@ struct FolderRule {
 const FolderRule kRules[] = {
     {"palettes/", {".pal", ".col"}},
     {"textures/", {".tga", ".jpg", ".png", ".bmp", ".gif"}},
-    {"music/", {".it", ".xm", ".s3m", ".mod", ".mo3", ".wav", ".ogg", ".mp3"}},
+    {"music/", {".it", ".xm", ".s3m", ".mod", ".mo3", ".wav", ".ogg", ".mp3", ".flac"}},
     {"scenes/", {".zen", ".f3d", ".3ds"}},
     {"videos/", {".avi", ".mpg", ".wmv"}},
 };

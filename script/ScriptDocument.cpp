@@ -2,7 +2,6 @@
 
 #include "resource/DataFile.h"
 
-#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -23,11 +22,12 @@ void formatMessage(const char* format, ...) {
     va_end(args);
 }
 
-bool isNameChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-}
+// ASCII only, whatever the C locale says.
 bool isAlnum(char c) {
-    return std::isalnum(static_cast<unsigned char>(c));
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+bool isNameChar(char c) {
+    return isAlnum(c) || c == '_';
 }
 
 // Searches stop at the zero byte that ends the text; null when nothing was found.
@@ -105,9 +105,9 @@ int ScriptDocument::parseLevel(ScriptNode& parent, MemoryStream& stream, int dep
             formatMessage("XML Error[%.10s]\n", s);
             return -1;
         }
-        char name[kNameSize];
+        char name[kNameSize] = {};
         const size_t nameLength = static_cast<size_t>(nameEnd - nameStart);
-        std::snprintf(name, sizeof name, "%.*s", static_cast<int>(nameLength), nameStart);
+        std::memcpy(name, nameStart, nameLength < kNameSize - 1 ? nameLength : kNameSize - 1);
         const size_t sectionLength = static_cast<size_t>(bodyEnd - nameEnd);
 
         if (endTag && !selfClosing) {
@@ -175,7 +175,8 @@ int ScriptDocument::parseAttributes(ScriptNode& node, const char* text, size_t l
         const char* nameEnd = nameStart;
         while (isNameChar(*nameEnd)) ++nameEnd;
 
-        ScriptAttribute* attribute = new ScriptAttribute();
+        // No value-initialisation: the pool hands out records that are already zero.
+        ScriptAttribute* attribute = new ScriptAttribute;
         copyCut(attribute->name, nameStart, static_cast<size_t>(nameEnd - nameStart),
                 kAttributeNameLimit);
         copyCut(attribute->value, openQuote + 1, static_cast<size_t>(closeQuote - openQuote - 1),

@@ -36,12 +36,12 @@ protected:
     }
 
     // 8 x 8: the top four rows red, the bottom four blue.
-    static PngSpec splitPicture() {
-        PngSpec spec;
+    static PngPicture splitPicture() {
+        PngPicture picture;
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x)
-                append(spec.samples, y < 4 ? Bytes{255, 0, 0} : Bytes{0, 0, 255});
-        return spec;
+                append(picture.samples, y < 4 ? Bytes{255, 0, 0} : Bytes{0, 0, 255});
+        return picture;
     }
 
     int define(const std::string& attributes) {

@@ -49,7 +49,7 @@ inline void append(Bytes& to, const Bytes& bytes) {
     to.insert(to.end(), bytes.begin(), bytes.end());
 }
 
-struct PngSpec {
+struct PngPicture {
     int width = 8;
     int height = 8;
     int colourType = PNG_COLOR_TYPE_RGB;
@@ -61,7 +61,7 @@ struct PngSpec {
     Bytes paletteAlpha;
 };
 
-inline Bytes encodePng(const PngSpec& spec) {
+inline Bytes encodePng(const PngPicture& picture) {
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -76,18 +76,19 @@ inline Bytes encodePng(const PngSpec& spec) {
             target->insert(target->end(), data, data + length);
         },
         nullptr);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colourType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, picture.width, picture.height, picture.bitDepth, picture.colourType,
+                 picture.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty())
-        png_set_PLTE(png, info, spec.palette.data(), int(spec.palette.size()));
-    if (!spec.paletteAlpha.empty())
-        png_set_tRNS(png, info, spec.paletteAlpha.data(), int(spec.paletteAlpha.size()), nullptr);
+    if (!picture.palette.empty())
+        png_set_PLTE(png, info, picture.palette.data(), int(picture.palette.size()));
+    if (!picture.paletteAlpha.empty())
+        png_set_tRNS(png, info, picture.paletteAlpha.data(), int(picture.paletteAlpha.size()),
+                     nullptr);
     png_write_info(png, info);
-    const size_t rowBytes = spec.samples.size() / size_t(spec.height);
-    std::vector<png_bytep> rows(spec.height);
-    for (int y = 0; y < spec.height; ++y)
-        rows[y] = const_cast<uint8_t*>(spec.samples.data()) + size_t(y) * rowBytes;
+    const size_t rowBytes = picture.samples.size() / size_t(picture.height);
+    std::vector<png_bytep> rows(picture.height);
+    for (int y = 0; y < picture.height; ++y)
+        rows[y] = const_cast<uint8_t*>(picture.samples.data()) + size_t(y) * rowBytes;
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);

@@ -18,6 +18,7 @@ TEST(DataLocator, ChoosesTheFolderByExtensionWithoutCase) {
     EXPECT_EQ(resolved("logo.PNG"), "data/textures/logo.PNG");
     EXPECT_EQ(resolved("tune.xm"), "data/music/tune.xm");
     EXPECT_EQ(resolved("tune.it"), "data/music/tune.it");
+    EXPECT_EQ(resolved("song.FLAC"), "data/music/song.FLAC");
     EXPECT_EQ(resolved("level.3ds"), "data/scenes/level.3ds");
     EXPECT_EQ(resolved("intro.avi"), "data/videos/intro.avi");
     EXPECT_EQ(resolved("sky.pal"), "data/palettes/sky.pal");

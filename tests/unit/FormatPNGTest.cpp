@@ -6,20 +6,20 @@
 
 namespace {
 // Top row red, the rest a gradient, so orientation and channel order both show.
-PngSpec rgbSpec(int width, int height, bool alpha) {
-    PngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colourType = alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB;
+PngPicture rgbPicture(int width, int height, bool alpha) {
+    PngPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.colourType = alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB;
     const int channels = alpha ? 4 : 3;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             for (int c = 0; c < channels; ++c)
-                spec.samples.push_back(y == 0 ? (c == 0   ? 255
-                                                 : c == 3 ? 128
-                                                          : 0)
-                                              : uint8_t(x * 16 + y * 3 + c));
-    return spec;
+                picture.samples.push_back(y == 0 ? (c == 0   ? 255
+                                                    : c == 3 ? 128
+                                                             : 0)
+                                                 : uint8_t(x * 16 + y * 3 + c));
+    return picture;
 }
 
 struct Decoded {
@@ -41,7 +41,7 @@ Decoded decode(const Bytes& file) {
 } // namespace
 
 TEST(FormatPNG, RgbComesOutBottomRowFirstAndBlueFirst) {
-    const Decoded rgb = decode(encodePng(rgbSpec(8, 4, false)));
+    const Decoded rgb = decode(encodePng(rgbPicture(8, 4, false)));
     ASSERT_EQ(rgb.status, 0);
     EXPECT_EQ(rgb.width, 8);
     EXPECT_EQ(rgb.height, 4);
@@ -51,21 +51,21 @@ TEST(FormatPNG, RgbComesOutBottomRowFirstAndBlueFirst) {
     // Bottom row (y = 3), pixel 1: samples 16 + 9 + c, stored blue first.
     EXPECT_EQ(Bytes(rgb.pixels.begin() + 3, rgb.pixels.begin() + 6), (Bytes{27, 26, 25}));
 
-    const Decoded rgba = decode(encodePng(rgbSpec(8, 4, true)));
+    const Decoded rgba = decode(encodePng(rgbPicture(8, 4, true)));
     ASSERT_EQ(rgba.status, 0);
     EXPECT_EQ(rgba.bitsPerPixel, 32u);
     EXPECT_EQ(Bytes(rgba.pixels.end() - 4, rgba.pixels.end()), (Bytes{0, 0, 255, 128}));
 }
 
 TEST(FormatPNG, SixteenBitInterlacedAndPaletteFilesDecodeToTheSamePixels) {
-    PngSpec wide = rgbSpec(16, 16, true);
+    PngPicture wide = rgbPicture(16, 16, true);
     const Decoded plain = decode(encodePng(wide));
     wide.interlaced = true;
     const Decoded interlaced = decode(encodePng(wide));
     ASSERT_EQ(interlaced.status, 0);
     EXPECT_EQ(interlaced.pixels, plain.pixels);
 
-    PngSpec deep = wide;
+    PngPicture deep = wide;
     deep.bitDepth = 16;
     deep.samples.clear();
     for (uint8_t sample : wide.samples) deep.samples.insert(deep.samples.end(), {sample, 0x7F});
@@ -74,7 +74,7 @@ TEST(FormatPNG, SixteenBitInterlacedAndPaletteFilesDecodeToTheSamePixels) {
     EXPECT_EQ(sixteen.bitsPerPixel, 32u);
     EXPECT_EQ(sixteen.pixels, plain.pixels);
 
-    PngSpec indexed;
+    PngPicture indexed;
     indexed.width = 4;
     indexed.height = 1;
     indexed.colourType = PNG_COLOR_TYPE_PALETTE;
@@ -94,12 +94,12 @@ TEST(FormatPNG, SixteenBitInterlacedAndPaletteFilesDecodeToTheSamePixels) {
 }
 
 TEST(FormatPNG, GreyTruncatedAndCorruptFilesAreRefused) {
-    PngSpec grey;
+    PngPicture grey;
     grey.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
     grey.samples = Bytes(8 * 8 * 2, 0x40);
     EXPECT_EQ(decode(encodePng(grey)).status, -1);
 
-    const Bytes whole = encodePng(rgbSpec(32, 32, false));
+    const Bytes whole = encodePng(rgbPicture(32, 32, false));
     EXPECT_EQ(decode(Bytes(whole.begin(), whole.begin() + whole.size() / 2)).status, -1);
     EXPECT_EQ(decode(Bytes(whole.begin(), whole.begin() + 9)).status, -1);
     Bytes corrupt = whole;

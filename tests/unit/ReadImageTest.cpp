@@ -48,7 +48,7 @@ TEST(ReadImage, ProbesInOrderAndRewindsAfterAFailedLoad) {
     EXPECT_EQ(tga->bitsPerPixel(), 24u);
 
     // A grey PNG is probed and refused by the PNG reader; nothing else takes it.
-    PngSpec grey;
+    PngPicture grey;
     grey.colourType = PNG_COLOR_TYPE_GRAY;
     grey.samples = Bytes(64, 0x80);
     Bytes greyFile = encodePng(grey);

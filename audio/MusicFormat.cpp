@@ -1,0 +1,46 @@
+#include "audio/MusicFormat.h"
+
+#include "audio/ModuleDecoder.h"
+#include "audio/SampledDecoder.h"
+
+#include <cstring>
+#include <strings.h>
+
+namespace {
+struct Extension {
+    const char* text;
+    MusicFormat format;
+};
+
+const Extension kExtensions[] = {
+    {".it", MusicFormat::MODULE},   {".xm", MusicFormat::MODULE},   {".s3m", MusicFormat::MODULE},
+    {".mod", MusicFormat::MODULE},  {".mo3", MusicFormat::MODULE},  {".wav", MusicFormat::SAMPLED},
+    {".ogg", MusicFormat::SAMPLED}, {".mp3", MusicFormat::SAMPLED}, {".flac", MusicFormat::SAMPLED},
+};
+} // namespace
+
+MusicFormat musicFormatFor(const char* fileName) {
+    const size_t length = std::strlen(fileName);
+    for (const Extension& extension : kExtensions) {
+        const size_t extensionLength = std::strlen(extension.text);
+        if (length >= extensionLength &&
+            strcasecmp(fileName + length - extensionLength, extension.text) == 0)
+            return extension.format;
+    }
+    return MusicFormat::UNKNOWN;
+}
+
+MusicDecoder* openMusicDecoder(MusicFormat format, const uint8_t* bytes, uint32_t size, char* error,
+                               uint32_t errorSize) {
+    switch (format) {
+    case MusicFormat::MODULE:
+        return ModuleDecoder::open(bytes, size, error, errorSize);
+    case MusicFormat::SAMPLED:
+        return SampledDecoder::open(bytes, size, error, errorSize);
+    case MusicFormat::UNKNOWN:
+        break;
+    }
+    std::strncpy(error, "unknown file type", errorSize);
+    if (errorSize > 0) error[errorSize - 1] = '\0';
+    return nullptr;
+}

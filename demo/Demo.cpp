@@ -1,0 +1,337 @@
+#include "demo/Demo.h"
+
+#include "camera/CameraElement.h"
+#include "demo/EffectParamLog.h"
+#include "demo/KeyBank.h"
+#include "demo/ProcessSettings.h"
+#include "demo/ScriptNumber.h"
+#include "image/ReadImage.h"
+#include "platform/ExtensionLoader.h"
+#include "platform/Log.h"
+#include "plugin/Effect.h"
+#include "plugin/ScriptNode.h"
+#include "resource/ResourceRegistry.h"
+
+#include <GL/gl.h>
+#include <cstdio>
+#include <cstring>
+#include <strings.h>
+
+namespace {
+
+struct DispatchEntry {
+    const char* keyword;
+    void (Demo::*handler)(ScriptNode&);
+};
+
+bool named(const ScriptAttribute& attribute, const char* name) {
+    return strcasecmp(attribute.name, name) == 0;
+}
+
+void copyName(char* field, const char* name) {
+    std::strncpy(field, name, Effect::kNameSize - 1);
+    field[Effect::kNameSize - 1] = '\0';
+}
+
+} // namespace
+
+Demo::Demo() : registry(new ResourceRegistry) {}
+
+Demo::~Demo() {
+    for (uint32_t i = 0; i < effectCount_; ++i) {
+        effects[i]->unload();
+        delete effects[i];
+        effects[i] = nullptr;
+    }
+    drawOrder.forgetEffects();
+    effectCount_ = 0;
+    loader = nullptr;
+    events.clear();
+    // Only now: the code of the effects' destructors lives in these libraries.
+    for (uint32_t i = 0; i < pluginCount_; ++i) plugins[i].close();
+    pluginCount_ = 0;
+    delete registry;
+    registry = nullptr;
+}
+
+int Demo::walk(ScriptNode* element) {
+    if (!element) return 0;
+    if (walkDepth >= kMaxWalkDepth) {
+        Log::instance().print("Walk nested deeper than %i levels: element [%s] skipped",
+                              kMaxWalkDepth, element->name);
+        return 0;
+    }
+    ++walkDepth;
+    for (const ScriptAttribute* attribute : element->attributes) applyAttribute(*attribute);
+    if (!deviceContext && !renderContext) createWindow();
+    for (ScriptNode* child : element->children) dispatch(*child);
+    --walkDepth;
+    return 0;
+}
+
+void Demo::applyAttribute(const ScriptAttribute& attribute) {
+    ProcessSettings& process = processSettings();
+    const char* value = attribute.value;
+    if (named(attribute, "name")) {
+        if (std::strlen(value) >= WindowSettings::kTitleSize) {
+            Log::instance().print("Demo name longer than %u characters: [%s] ignored",
+                                  WindowSettings::kTitleSize - 1, value);
+            return;
+        }
+        std::strcpy(settings.title, value);
+    } else if (named(attribute, "width")) {
+        settings.width = scriptInt(value);
+    } else if (named(attribute, "height")) {
+        settings.height = scriptInt(value);
+    } else if (named(attribute, "bpp")) {
+        settings.bpp = scriptInt(value);
+    } else if (named(attribute, "vsync")) {
+        settings.vsync = scriptInt(value) != 0;
+    } else if (named(attribute, "fullscreen")) {
+        settings.fullscreen = scriptInt(value) != 0;
+    } else if (named(attribute, "vhs")) {
+        process.vhs = scriptInt(value) != 0;
+    } else if (named(attribute, "showfps")) {
+        process.showfps = scriptInt(value) != 0;
+    } else if (named(attribute, "lockfps")) {
+        process.lockfps = scriptInt(value);
+    } else if (named(attribute, "keylog")) {
+        process.keylog = scriptInt(value) != 0;
+    } else if (named(attribute, "mouse")) {
+        process.mouse = scriptInt(value) != 0;
+    } else if (named(attribute, "trigger")) {
+        key(static_cast<unsigned char>(value[0]), 1);
+    }
+}
+
+void Demo::createWindow() {
+    GLWindow::create(settings);
+    ext::initExtensions();
+    if (ext::wglSwapIntervalEXT) ext::wglSwapIntervalEXT(settings.vsync ? 1 : 0);
+    native::showCursor(processSettings().mouse);
+    init();
+    clock->reset();
+}
+
+void Demo::dispatch(ScriptNode& child) {
+    if (Effect* effect = findEffect(child.name)) {
+        effect->configure(&child);
+        return;
+    }
+    static const DispatchEntry kTable[] = {
+        {"keybank", &Demo::selectBank},  {"draworder", &Demo::replaceDrawOrder},
+        {"add", &Demo::addEffect},       {"texture", &Demo::defineTexture},
+        {"camera", &Demo::defineCamera}, {"surface", &Demo::defineSurface},
+        {"event", &Demo::defineEvent},   {"loadplugin", &Demo::loadPlugin},
+        {"load", &Demo::loadAll},        {"run", &Demo::run},
+        {"exit", &Demo::exit},
+    };
+    for (const DispatchEntry& entry : kTable) {
+        if (child.is(entry.keyword)) {
+            (this->*entry.handler)(child);
+            return;
+        }
+    }
+}
+
+void Demo::selectBank(ScriptNode& element) {
+    currentBank = selectKeyBank(element, currentBank);
+}
+
+void Demo::replaceDrawOrder(ScriptNode& element) {
+    uint32_t items = 0;
+    for (const ScriptAttribute* attribute : element.attributes)
+        if (named(*attribute, "effect") || named(*attribute, "surface")) ++items;
+    if (items > DrawOrder::kCapacity) {
+        Log::instance().print("Draw order of %u items refused (at most %u)", items,
+                              DrawOrder::kCapacity);
+        return;
+    }
+    drawOrder.clear();
+    for (const ScriptAttribute* attribute : element.attributes) {
+        if (named(*attribute, "effect")) {
+            if (Effect* effect = findEffect(attribute->value))
+                drawOrder.append({DrawOrderItem::kEffect, effect, nullptr});
+            else
+                Log::instance().print("XML Error: DrawOrder");
+        } else if (named(*attribute, "surface")) {
+            if (strcasecmp(attribute->value, "main") == 0) {
+                drawOrder.append({DrawOrderItem::kSurface, nullptr, nullptr});
+            } else if (Surface* surface = registry->surfaces.findSurface(attribute->value)) {
+                drawOrder.append({DrawOrderItem::kSurface, nullptr, surface});
+            } else {
+                Log::instance().print("XML Error: DrawOrder");
+            }
+        }
+    }
+}
+
+void Demo::addEffect(ScriptNode& element) {
+    const char* type = "";
+    const char* name = "";
+    if (const ScriptAttribute* attribute = element.findAttribute("type")) type = attribute->value;
+    if (const ScriptAttribute* attribute = element.findAttribute("name")) name = attribute->value;
+    // A cut name could silently match another effect, so long names are refused.
+    if (std::strlen(type) > kMaxEffectNameLength || std::strlen(name) > kMaxEffectNameLength) {
+        Log::instance().print("Effect [%s] of type [%s] refused: names have at most %u characters",
+                              name, type, static_cast<unsigned>(kMaxEffectNameLength));
+        return;
+    }
+    if (effectCount_ >= kMaxEffects) {
+        Log::instance().print("Effect [%s] refused: at most %u effects", name, kMaxEffects);
+        return;
+    }
+    Effect* effect = nullptr;
+    for (uint32_t i = 0; i < pluginCount_ && !effect; ++i) effect = plugins[i].createEffect(type);
+    if (!effect) {
+        Log::instance().print("could not find effect: %s", name);
+        return;
+    }
+    adoptEffect(effect, type, name);
+}
+
+int Demo::adoptEffect(Effect* effect, const char* type, const char* name) {
+    if (effectCount_ >= kMaxEffects) {
+        Log::instance().print("Effect [%s] refused: at most %u effects", name, kMaxEffects);
+        delete effect;
+        return -1;
+    }
+    effect->host = this;
+    copyName(effect->name, name);
+    copyName(effect->type, type);
+    if (EffectParamTable* table = effect->params()) logEffectParams(*table);
+    effects[effectCount_++] = effect;
+    return 0;
+}
+
+void Demo::defineTexture(ScriptNode& element) {
+    ::defineTexture(registry->textures, element);
+}
+
+void Demo::defineCamera(ScriptNode& element) {
+    ::defineCamera(registry->cameras, element);
+}
+
+void Demo::defineSurface(ScriptNode& element) {
+    std::printf("weeeeeee surface!!\n");
+    ::defineSurface(registry->surfaces, element);
+}
+
+void Demo::defineEvent(ScriptNode& element) {
+    events.define(element);
+}
+
+void Demo::loadPlugin(ScriptNode& element) {
+    const char* file = nullptr;
+    for (const ScriptAttribute* attribute : element.attributes)
+        if (named(*attribute, "file")) file = attribute->value;
+    if (!file) return;
+    if (std::strlen(file) > kMaxLibraryNameLength) {
+        Log::instance().print("Plugin file name longer than %u characters: [%s] refused",
+                              static_cast<unsigned>(kMaxLibraryNameLength), file);
+        return;
+    }
+    if (pluginCount_ >= kMaxPlugins) {
+        Log::instance().print("Plugin [%s] refused: at most %u plugins", file, kMaxPlugins);
+        return;
+    }
+    if (plugins[pluginCount_].open(file) == 0) {
+        ++pluginCount_;
+        Log::instance().print("loadlibrary: %s", file);
+    } else {
+        Log::instance().print("ERROR loadlibrary: %s not found", file);
+    }
+}
+
+void Demo::loadAll(ScriptNode& element) {
+    Log& log = Log::instance();
+    for (const ScriptAttribute* attribute : element.attributes) {
+        if (!named(*attribute, "effect")) continue;
+        Effect* found = findEffect(attribute->value);
+        if (!found) break;
+        loader = found;
+    }
+    log.print("Loading.");
+    if (loader) loader->load();
+    showLoadingScreen();
+    log.print("sorting event");
+    events.sort();
+    log.print("done");
+    for (uint32_t i = 0; i < effectCount_; ++i) {
+        if (effects[i] != loader) {
+            log.print("Loading effect %2u:[%s][%s]", i, effects[i]->name, effects[i]->type);
+            effects[i]->load();
+            log.print("done.");
+        }
+        showLoadingScreen();
+    }
+}
+
+void Demo::showLoadingScreen() {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (loader) {
+        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        loader->update(1.0f);
+        loader->draw();
+        glPopAttrib();
+    }
+    present();
+}
+
+void Demo::run(ScriptNode&) {
+    // Without a window nothing could ever post the quit message.
+    if (closed) {
+        Log::instance().print("run: no window");
+        return;
+    }
+    clock->reset();
+    while (!drainMessages()) frame();
+}
+
+void Demo::exit(ScriptNode&) {
+    close();
+}
+
+bool Demo::drainMessages() {
+    bool quit = false;
+    native::Message message;
+    while (native::peekMessage(&message, nullptr, 0, 0, native::PM_REMOVE)) {
+        if (message.message == native::WM_QUIT) {
+            quit = true;
+            continue;
+        }
+        native::translateMessage(&message);
+        native::dispatchMessage(&message);
+    }
+    return quit;
+}
+
+Effect* Demo::findEffect(const char* name) const {
+    for (uint32_t i = 0; i < effectCount_; ++i)
+        if (strcasecmp(effects[i]->name, name) == 0) return effects[i];
+    return nullptr;
+}
+
+Effect* Demo::effect(uint32_t index) {
+    return index < effectCount_ ? effects[index] : nullptr;
+}
+
+Texture* Demo::loadTexture(const char* fileName) {
+    return fileName ? registry->textures.loadTexture(fileName) : nullptr;
+}
+
+Camera* Demo::getCamera(const char* name) {
+    return name ? registry->cameras.findCamera(name) : nullptr;
+}
+
+Texture* Demo::createTexture(int textureWidth, int textureHeight, int bpp, bool surfaceKind,
+                             const char* name) {
+    return name ? registry->textures.createTexture(textureWidth, textureHeight, bpp, surfaceKind,
+                                                   name)
+                : nullptr;
+}
+
+Image* Demo::loadImage(const char* fileName) {
+    return fileName ? ::loadImage(fileName) : nullptr;
+}

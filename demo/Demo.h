@@ -1,0 +1,102 @@
+// The run-time object of one `demo` element: the window (through cDemo), the owner of
+// everything the script declares (plugins, effects, events, draw order, resources) and
+// the host effects talk to. walk() executes script elements against it: attributes as
+// settings, then the window once, then the children through one dispatch table.
+// Tables have fixed capacities; an element that would overflow one is refused with a
+// log line.
+#pragma once
+
+#include "demo/DrawOrder.h"
+#include "demo/EffectPlugin.h"
+#include "demo/EventTable.h"
+#include "demo/cDemo.h"
+#include "platform/WindowSettings.h"
+#include "plugin/DemoHost.h"
+
+#include <cstddef>
+#include <cstdint>
+
+class ResourceRegistry;
+struct ScriptAttribute;
+
+class Demo : public cDemo, public DemoHost {
+public:
+    static constexpr uint32_t kMaxEffects = 48;
+    static constexpr uint32_t kMaxPlugins = 16;
+    static constexpr size_t kMaxLibraryNameLength = 63;
+    static constexpr size_t kMaxEffectNameLength = 15;
+    // Events that fire events (by simulated key presses) can loop; deeper walks are
+    // refused instead of exhausting the stack.
+    static constexpr int kMaxWalkDepth = 64;
+
+    Demo();
+    // Effects (unload, destroy), events, plugin libraries, resources, audio, window.
+    ~Demo() override;
+
+    // One frame: events, clock, cameras, draw pass, then present. Always false.
+    bool frame() override;
+    void resize(int32_t newWidth, int32_t newHeight) override;
+    void key(uint32_t virtualKey, uint32_t pressed) override;
+    void mouseMove(int32_t screenX, int32_t screenY) override;
+    void mouseUp(uint32_t button) override;
+    void mouseWheel(int32_t delta) override;
+
+    int walk(ScriptNode* element) override;
+    bool seeking() override { return seeking_; }
+    float time() override { return time_; }
+    float width() override { return static_cast<float>(Window::width); }
+    float height() override { return static_cast<float>(Window::height); }
+    int pluginCount() override { return static_cast<int>(pluginCount_); }
+    uint32_t effectCount() override { return effectCount_; }
+    Effect* effect(uint32_t index) override;
+    Texture* loadTexture(const char* fileName) override;
+    Camera* getCamera(const char* name) override;
+    Texture* createTexture(int textureWidth, int textureHeight, int bpp, bool surfaceKind,
+                           const char* name) override;
+    Image* loadImage(const char* fileName) override;
+
+    // First effect, in order of addition, of that instance name (any case); or null.
+    Effect* findEffect(const char* name) const;
+    // Takes ownership of an effect made by a plugin: host, names, parameter report,
+    // append. -1 (the effect destroyed) when the table is full.
+    int adoptEffect(Effect* effect, const char* type, const char* name);
+    // The frame step with `delta` in hundredths of a second, without presenting.
+    void step(float delta);
+
+    WindowSettings settings;
+    float frameStartTime = 0.0f; // demo time at the start of the current frame step
+    int32_t currentBank = 0;
+    bool seeking_ = false;
+    Effect* effects[kMaxEffects] = {};
+    uint32_t effectCount_ = 0;
+    DrawOrder drawOrder;
+    ResourceRegistry* registry;
+    EventTable events;
+    Effect* loader = nullptr; // loading-screen effect, one of `effects`
+    EffectPlugin plugins[kMaxPlugins];
+    uint32_t pluginCount_ = 0;
+
+private:
+    void applyAttribute(const ScriptAttribute& attribute);
+    void createWindow();
+    void dispatch(ScriptNode& child);
+
+    // Handlers of the dispatch table.
+    void selectBank(ScriptNode& element);
+    void replaceDrawOrder(ScriptNode& element);
+    void addEffect(ScriptNode& element);
+    void defineTexture(ScriptNode& element);
+    void defineCamera(ScriptNode& element);
+    void defineSurface(ScriptNode& element);
+    void defineEvent(ScriptNode& element);
+    void loadPlugin(ScriptNode& element);
+    void loadAll(ScriptNode& element);
+    void run(ScriptNode& element);
+    void exit(ScriptNode& element);
+
+    void showLoadingScreen();
+    // Translates pending messages to the window; true when the quit message was among them.
+    bool drainMessages();
+
+    int walkDepth = 0;
+};

@@ -1,0 +1,100 @@
+// The per-frame half of Demo: the frame step and the input handlers. Nothing here
+// allocates; what fired events execute may.
+#include "demo/Demo.h"
+
+#include "demo/KeyLog.h"
+#include "demo/ProcessSettings.h"
+#include "platform/native/Native.h"
+#include "plugin/Effect.h"
+#include "resource/ResourceRegistry.h"
+
+#include <GL/gl.h>
+#include <cstdio>
+#include <strings.h>
+
+bool Demo::frame() {
+    const float measured = clock->getDelta();
+    frameStartTime = time_;
+    // A fixed step of 1/lockfps seconds, in hundredths.
+    const int32_t lockfps = processSettings().lockfps;
+    step(lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured);
+    present();
+    return false;
+}
+
+void Demo::step(float delta) {
+    if (processSettings().showfps) std::printf("fps %3.3f\n", static_cast<double>(clock->getFps()));
+    events.forwardPass(frameStartTime, *this);
+    const float scaled = delta * speed;
+    time_ = time_ + scaled * 0.01f;
+    if (speed != 1.0f) {
+        if (time_ < 0.0f) {
+            time_ = 0.0f;
+            clock->reset();
+        }
+        seeking_ = true;
+        // Music keeps its position in step with the seek even when nothing draws it.
+        for (uint32_t i = 0; i < effectCount_; ++i)
+            if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(scaled);
+        events.seekPass(time_, *this);
+    }
+    registry->cameras.updateCameras(scaled);
+    // Indexed, not iterated: an effect may replace the draw order through its host.
+    for (uint32_t i = 0; i < drawOrder.count(); ++i) {
+        const DrawOrderItem& item = drawOrder[i];
+        Effect* effect = item.effect;
+        if (item.kind != DrawOrderItem::kEffect || !effect || !effect->enabled) continue;
+        effect->update(scaled);
+        EffectRenderState* renderState = effect->renderState;
+        if (renderState) renderState->apply();
+        const float clientWidth = width();
+        const float clientHeight = height();
+        glViewport(static_cast<GLint>(clientWidth * effect->viewport.x),
+                   static_cast<GLint>(clientHeight * effect->viewport.y),
+                   static_cast<GLsizei>(clientWidth * effect->viewport.width),
+                   static_cast<GLsizei>(clientHeight * effect->viewport.height));
+        effect->draw();
+        if (renderState && renderState->popAttributes) glPopAttrib();
+    }
+    seeking_ = false;
+}
+
+void Demo::resize(int32_t newWidth, int32_t newHeight) {
+    for (uint32_t i = 0; i < effectCount_; ++i) effects[i]->resize(newWidth, newHeight);
+    cDemo::resize(newWidth, newHeight);
+}
+
+void Demo::key(uint32_t virtualKey, uint32_t pressed) {
+    if (pressed) {
+        uint8_t keyboard[256] = {};
+        native::getKeyboardState(keyboard);
+        uint16_t translated[2] = {};
+        const int32_t produced = native::toAscii(virtualKey, 0, keyboard, translated, 0);
+        const char character = static_cast<char>(translated[0] & 0xFF);
+        const int32_t code = static_cast<signed char>(character);
+        // Printable characters from '!' up, and everything above 127.
+        if (produced != 0 && static_cast<uint32_t>(code) >= 33) {
+            if (processSettings().keylog)
+                appendKeyLog(kKeyLogFileName, frameStartTime, currentBank, character);
+            events.fireKey(code, currentBank, *this);
+        }
+    }
+    cDemo::key(virtualKey, pressed);
+}
+
+void Demo::mouseMove(int32_t screenX, int32_t screenY) {
+    cDemo::mouseMove(screenX, screenY);
+    for (uint32_t i = 0; i < effectCount_; ++i) effects[i]->mouse(buttons, 0, mouse, previousMouse);
+}
+
+void Demo::mouseUp(uint32_t button) {
+    cDemo::mouseUp(button);
+    const uint32_t released = button < 32 ? 1u << button : 0;
+    for (uint32_t i = 0; i < effectCount_; ++i)
+        effects[i]->mouse(buttons, released, mouse, previousMouse);
+}
+
+void Demo::mouseWheel(int32_t delta) {
+    cDemo::mouseWheel(delta);
+    for (uint32_t i = 0; i < effectCount_; ++i) effects[i]->mouse(buttons, 0, mouse, previousMouse);
+}

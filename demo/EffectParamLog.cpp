@@ -1,0 +1,23 @@
+#include "demo/EffectParamLog.h"
+
+#include "platform/Log.h"
+#include "plugin/EffectParamTable.h"
+
+const char* effectParamTypeWord(uint32_t type) {
+    static const char* const kWords[] = {"texture", "camera",  "vec4f", "vec3f",
+                                         "integer", "boolean", "float"};
+    return type < sizeof kWords / sizeof kWords[0] ? kWords[type] : "unknown";
+}
+
+void logEffectParams(const EffectParamTable& table) {
+    // Null names and entries come from plugin mistakes; they are logged, not followed.
+    Log& log = Log::instance();
+    log.print("effect:%s params:%i\n", table.displayName ? table.displayName : "",
+              static_cast<int>(table.count));
+    for (uint32_t j = 0; j < table.count && table.params; ++j) {
+        const EffectParam* param = table.params[j];
+        log.print("param%.2i name:%s type:%s\n", static_cast<int>(j),
+                  param && param->name ? param->name : "",
+                  param ? effectParamTypeWord(param->type) : "unknown");
+    }
+}

@@ -1,0 +1,43 @@
+// The timeline of a demo: a fixed table of events in definition order until sorted by
+// time, with the index of the next event to fire by time. Firing walks the event's
+// element through the host, so an event can do whatever the script can, including
+// defining further events (appended) or firing others by simulated key presses.
+#pragma once
+
+#include "demo/Event.h"
+
+#include <cstdint>
+#include <memory>
+
+class DemoHost;
+struct ScriptNode;
+
+class EventTable {
+public:
+    static constexpr uint32_t kCapacity = 4096;
+
+    EventTable();
+
+    // Appends the event an `event` element defines: `key` (first character, and makes it
+    // key-only), `time`, `bank`, applied in document order. -1 with a log line when full.
+    int define(ScriptNode& element);
+    // Stable sort by time, ascending; logs one line per event.
+    void sort();
+    // Fires, in table order, the events not fired yet whose time lies in 0..frameStartTime.
+    void forwardPass(float frameStartTime, DemoHost& host);
+    // Fires again every event whose time lies in 0..time and moves the next index onto the
+    // last of them, so it fires once more in the following forward pass.
+    void seekPass(float time, DemoHost& host);
+    // Fires every event bound to `character` in `bank` or in every bank.
+    void fireKey(int32_t character, int32_t bank, DemoHost& host);
+    void clear();
+
+    uint32_t count() const { return count_; }
+    uint32_t nextIndex() const { return next; }
+    const Event& operator[](uint32_t index) const { return events[index]; }
+
+private:
+    std::unique_ptr<Event[]> events;
+    uint32_t count_ = 0;
+    uint32_t next = 0;
+};

@@ -1,0 +1,20 @@
+#include "demo/KeyLog.h"
+
+#include <cstdio>
+
+size_t formatKeyLogLine(char* out, size_t size, float time, int32_t bank, char character) {
+    const int length =
+        std::snprintf(out, size, "\t<event time=\"%.1f\" bank=\"%u\" trigger=\"%c\"/>\r\n",
+                      static_cast<double>(time), static_cast<unsigned>(bank), character);
+    if (length < 0) return 0;
+    return static_cast<size_t>(length) < size ? static_cast<size_t>(length) : size - 1;
+}
+
+void appendKeyLog(const char* fileName, float time, int32_t bank, char character) {
+    char line[128];
+    const size_t length = formatKeyLogLine(line, sizeof line, time, bank, character);
+    FILE* file = std::fopen(fileName, "ab");
+    if (!file) return;
+    std::fwrite(line, 1, length, file);
+    std::fclose(file);
+}

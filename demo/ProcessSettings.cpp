@@ -1,0 +1,6 @@
+#include "demo/ProcessSettings.h"
+
+ProcessSettings& processSettings() {
+    static ProcessSettings settings;
+    return settings;
+}

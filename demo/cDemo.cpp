@@ -1,0 +1,85 @@
+#include "demo/cDemo.h"
+
+#include "audio/AudioDevice.h"
+#include "demo/ProcessSettings.h"
+#include "platform/Log.h"
+#include "platform/native/Native.h"
+
+#include <GL/gl.h>
+
+cDemo::cDemo() : clock(new FrameTimer) {}
+
+cDemo::~cDemo() {
+    audio::stop();
+    audio::free();
+    delete clock;
+}
+
+bool cDemo::frame() {
+    present();
+    return true;
+}
+
+void cDemo::key(uint32_t virtualKey, uint32_t) {
+    if (virtualKey == native::VK_ESCAPE) close();
+}
+
+void cDemo::mouseMove(int32_t screenX, int32_t screenY) {
+    if (width <= 0 || height <= 0) return;
+    int32_t clientX = screenX - x;
+    int32_t clientY = screenY - y;
+    clientX = clientX < 0 ? 0 : (clientX > width ? width : clientX);
+    clientY = clientY < 0 ? 0 : (clientY > height ? height : clientY);
+    previousMouse[0] = mouse[0];
+    previousMouse[1] = mouse[1];
+    mouse[0] = static_cast<float>(clientX) / static_cast<float>(width);
+    mouse[1] = static_cast<float>(clientY) / static_cast<float>(height);
+}
+
+void cDemo::mouseUp(uint32_t button) {
+    speed = 1.0f;
+    if (button < 32) buttons ^= 1u << button;
+}
+
+void cDemo::mouseDown(uint32_t button) {
+    if (processSettings().vhs) {
+        if (button == 0) speed = kSeekSpeed;
+        if (button == 2) speed = -kSeekSpeed;
+    } else {
+        speed = 1.0f;
+    }
+    if (button < 32) buttons |= 1u << button;
+}
+
+void cDemo::mouseWheel(int32_t delta) {
+    previousMouse[2] = mouse[2];
+    mouse[2] += static_cast<float>(delta);
+}
+
+void cDemo::init() {
+    makeCurrent();
+    GLint size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &size);
+    if (size < 256)
+        Log::instance().print(
+            "Warning: cDemo::init() this hardware's maximum texture size is too low (%ix%i)\n",
+            size, size);
+    else
+        Log::instance().print("Maximum texture size: %ix%i\n", size, size);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    for (int blackFrame = 0; blackFrame < 2; ++blackFrame) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        native::swapBuffers(deviceContext);
+    }
+    // Without a sound output the silent device still consumes the music in real time.
+    if (audio::init(1, kAudioFrequency, 0, handle) != 0) audio::init(0, kAudioFrequency, 0, handle);
+    clock->reset();
+}
+
+void cDemo::present() {
+    native::swapBuffers(deviceContext);
+    // A busy wait rather than a sleep: the minimum frame time holds to the millisecond.
+    while (native::getTickCount() - clock->pacingTick < kMinimumFrameMilliseconds) {
+    }
+    clock->tick();
+}

@@ -1,0 +1,25 @@
+// One parameter an effect declares for the log. The player reads only the type code and
+// the name; an effect derives its own parameter records from this one and keeps its
+// values there. Layout is part of the plugin contract: never reorder or resize.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+enum EffectParamType : uint32_t {
+    kParamTexture = 0,
+    kParamCamera = 1,
+    kParamVec4f = 2,
+    kParamVec3f = 3,
+    kParamInteger = 4,
+    kParamBoolean = 5,
+    kParamFloat = 6,
+};
+
+struct EffectParam {
+    uint32_t type; // an EffectParamType; other codes are reported as "unknown"
+    const char* name;
+};
+
+static_assert(offsetof(EffectParam, type) == 0, "EffectParam layout");
+static_assert(offsetof(EffectParam, name) == sizeof(void*), "EffectParam layout");

@@ -1,0 +1,106 @@
+// The real player under a display: plugins loaded from a data tree made by the test,
+// pixels read back from the frame, keys pressed through the window system.
+#include "PlayerRun.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+namespace {
+
+bool haveDisplay() {
+    return std::getenv("DISPLAY") != nullptr;
+}
+
+} // namespace
+
+TEST(DemoPlayer, EffectsFillTheirViewportsWithTheirColours) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    dir.write("data/script.txt", R"(<demo name="colours" width="200" height="100">
+  <loadplugin file="fillfx.dll"/>
+  <add type="fill" name="left"/><add type="fill" name="right"/><add type="probe" name="probe"/>
+  <left color="1,0,0" viewport="0,0,0.5,1"/>
+  <right color="0,0,1" viewport="0.5,0,0.5,1"/>
+  <probe points="0.25,0.5;0.75,0.5;0.75,0.1"/>
+  <draworder effect="left" effect="right" effect="probe"/>
+  <event time="0.3"><exit/></event>
+  <load/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(dir.read("pixels.txt"), "0.25 0.50 255 0 0\n"
+                                      "0.75 0.50 0 0 255\n"
+                                      "0.75 0.10 0 0 255\n")
+        << run.output << dir.read("log.txt");
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(log.find("loadlibrary: fillfx.dll"), std::string::npos) << log;
+    EXPECT_NE(log.find("Loading effect  2:[probe][probe]"), std::string::npos) << log;
+}
+
+TEST(DemoPlayer, AKeyPressFiresItsEventAndLandsInTheKeyLog) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    dir.write("data/script.txt", R"(<demo name="vornexkeys" width="160" height="120">
+  <loadplugin file="recorderfx.so"/>
+  <add type="recorder" name="rec"/>
+  <keybank set="4"/>
+  <event key="k"><rec pressed="k"/><exit/></event>
+  <event key="k" bank="5"><rec pressed="wrongbank"/></event>
+  <event time="30"><exit/></event>
+  <load/>
+  <run/>
+</demo>
+)");
+    std::thread presser([] {
+        // Waits for the window, focuses it (there is no window manager) and types k, again
+        // while the window is still there: windows of tests running beside this one may
+        // take the focus in between.
+        std::system("timeout 25 sh -c 'id=$(xdotool search --sync --name \"^vornexkeys$\") && "
+                    "sleep 0.3 && while xdotool getwindowname $id; do "
+                    "xdotool windowfocus --sync $id key k; sleep 0.5; done' >/dev/null 2>&1");
+    });
+    const PlayerResult run = runPlayer(dir.path().string());
+    presser.join();
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const std::string calls = dir.read("calls.txt");
+    EXPECT_NE(calls.find("rec configure rec"), std::string::npos) << calls;
+    EXPECT_EQ(calls.find("wrongbank"), std::string::npos) << calls;
+    const std::string keylog = dir.read("keylog.txt");
+    EXPECT_NE(keylog.find("\" bank=\"4\" trigger=\"k\"/>\r\n"), std::string::npos) << keylog;
+    EXPECT_EQ(keylog.substr(0, 13), "\t<event time=") << keylog;
+}
+
+TEST(DemoPlayer, ChildrenAfterRunFollowTheClosedWindowAndTwoDemosRunInOrder) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    dir.write("data/script.txt", R"(<Demo name="first" showfps="1">
+  <loadplugin file="recorderfx.so"/><add type="recorder" name="one"/>
+  <draworder effect="one"/>
+  <event time="0"><exit/></event>
+  <load/><run/><exit/>
+</Demo>
+<other/>
+<DEMO name="second">
+  <loadplugin file="recorderfx.so"/><add type="recorder" name="two"/>
+  <event time="0.1"><exit/></event>
+  <load/><run/>
+</DEMO>
+)");
+    const PlayerResult run = runPlayer(dir.path().string());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const std::string calls = dir.read("calls.txt");
+    // The first demo is torn down before the second one adds its effect.
+    const size_t firstGone = calls.find("one destroy\nrecorderfx unloaded\n");
+    const size_t secondMade = calls.find("getFX recorder\ntwo params");
+    EXPECT_NE(firstGone, std::string::npos) << calls;
+    EXPECT_NE(secondMade, std::string::npos) << calls;
+    EXPECT_LT(firstGone, secondMade) << calls;
+    // showfps set by the first demo stays on for the second.
+    EXPECT_NE(run.output.find("fps "), std::string::npos);
+}

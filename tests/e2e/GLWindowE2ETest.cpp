@@ -1,0 +1,376 @@
+// A real window with a real OpenGL context on the sdl back end (under Xvfb with Mesa's
+// software renderer). Input is injected as SDL events, which is what the window system
+// would deliver; everything from there on is the player's own path.
+#include "platform/ExtensionLoader.h"
+#include "platform/GLWindow.h"
+#include "platform/native/Native.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Call {
+    std::string name;
+    int32_t a;
+    int32_t b;
+    bool operator==(const Call& other) const {
+        return name == other.name && a == other.a && b == other.b;
+    }
+};
+
+void PrintTo(const Call& call, std::ostream* out) {
+    *out << call.name << "(" << call.a << ", " << call.b << ")";
+}
+
+class RecordingWindow : public GLWindow {
+public:
+    void resize(int32_t newWidth, int32_t newHeight) override {
+        GLWindow::resize(newWidth, newHeight);
+        calls.push_back({"resize", newWidth, newHeight});
+    }
+    void key(uint32_t code, uint32_t pressed) override {
+        calls.push_back({"key", static_cast<int32_t>(code), static_cast<int32_t>(pressed)});
+    }
+    void mouseMove(int32_t mouseX, int32_t mouseY) override {
+        calls.push_back({"mouseMove", mouseX, mouseY});
+    }
+    void mouseDown(uint32_t button) override {
+        calls.push_back({"mouseDown", static_cast<int32_t>(button), 0});
+    }
+    void mouseUp(uint32_t button) override {
+        calls.push_back({"mouseUp", static_cast<int32_t>(button), 0});
+    }
+    void mouseWheel(int32_t delta) override { calls.push_back({"mouseWheel", delta, 0}); }
+    void close() override {
+        calls.push_back({"close", 0, 0});
+        GLWindow::close();
+    }
+
+    std::vector<Call> calls;
+};
+
+struct Drained {
+    bool quit = false;
+    std::vector<native::Message> messages;
+};
+
+// The run loop's drain, repeated until the condition holds or the time is up.
+template <typename Condition> Drained drainUntil(Condition done, uint32_t milliseconds = 3000) {
+    Drained drained;
+    const uint32_t start = SDL_GetTicks();
+    do {
+        native::Message message;
+        while (native::peekMessage(&message, nullptr, 0, 0, native::PM_REMOVE)) {
+            drained.messages.push_back(message);
+            if (message.message == native::WM_QUIT) {
+                drained.quit = true;
+                continue;
+            }
+            native::translateMessage(&message);
+            native::dispatchMessage(&message);
+        }
+        if (done(drained)) break;
+        SDL_Delay(5);
+    } while (SDL_GetTicks() - start < milliseconds);
+    return drained;
+}
+
+Drained drainFor(uint32_t milliseconds) {
+    return drainUntil([](const Drained&) { return false; }, milliseconds);
+}
+
+// "r,g,b" of a pixel of the named window as the X server holds it; empty if unreadable.
+std::string screenPixel(const char* title, int x, int y) {
+    const std::string command = std::string("id=$(xdotool search --name '^") + title +
+                                "$' | head -n 1) && /usr/bin/import -window \"$id\" -crop 1x1+" +
+                                std::to_string(x) + "+" + std::to_string(y) + " txt:- 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return "";
+    std::string text;
+    char chunk[512];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof(chunk), pipe)) > 0) text.append(chunk, got);
+    pclose(pipe);
+    const size_t start = text.find("srgb(");
+    if (start == std::string::npos) return "";
+    const size_t end = text.find(')', start);
+    return text.substr(start + 5, end - start - 5);
+}
+
+uint32_t sdlIdOf(const char* title) {
+    for (uint32_t id = 1; id < 256; ++id) {
+        SDL_Window* window = SDL_GetWindowFromID(id);
+        if (window && std::strcmp(SDL_GetWindowTitle(window), title) == 0) return id;
+    }
+    return 0;
+}
+
+void pushKey(uint32_t sdlId, bool down, SDL_Keycode key, uint16_t mod, bool repeat = false) {
+    SDL_Event event = {};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.windowID = sdlId;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.repeat = repeat ? 1 : 0;
+    event.key.keysym.sym = key;
+    event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+    event.key.keysym.mod = mod;
+    SDL_PushEvent(&event);
+}
+
+class GLWindowE2E : public ::testing::Test {
+protected:
+    void create(const char* title, int32_t width = 64, int32_t height = 48, uint32_t flags = 0,
+                int32_t left = 0, int32_t top = 0) {
+        std::snprintf(settings.title, sizeof(settings.title), "%s", title);
+        settings.width = width;
+        settings.height = height;
+        settings.flags = flags;
+        settings.x = left;
+        settings.y = top;
+        ::testing::internal::CaptureStdout();
+        const int created = window.create(settings);
+        output = ::testing::internal::GetCapturedStdout();
+        ASSERT_EQ(created, 1) << output;
+        sdlId = sdlIdOf(title);
+        ASSERT_NE(sdlId, 0u);
+        // Let the window system settle (first expose, map) before a test injects input.
+        drainFor(100);
+        window.calls.clear();
+    }
+    void TearDown() override {
+        window.close();
+        drainFor(20);
+    }
+
+    WindowSettings settings;
+    RecordingWindow window;
+    std::string output;
+    uint32_t sdlId = 0;
+};
+
+} // namespace
+
+TEST_F(GLWindowE2E, ClearedColourIsPresentedAndReadBack) {
+    // Away from the centre, where the windows of tests running alongside would cover it.
+    create("vornex-e2e-colour", 64, 48, WF_POSITION, 1150, 900);
+    EXPECT_EQ(window.x, 1150);
+    EXPECT_EQ(window.y, 900);
+    EXPECT_NE(output.find("OpenGL| Color"), std::string::npos) << output;
+    EXPECT_NE(output.find("Depth: 24bpp"), std::string::npos) << output;
+
+    glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    uint8_t pixel[4] = {};
+    glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    EXPECT_EQ(std::vector<int>(pixel, pixel + 3), (std::vector<int>{51, 102, 153}));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    // What the screen shows after the swap, read from the X server.
+    native::swapBuffers(window.deviceContext);
+    glFinish();
+    EXPECT_EQ(screenPixel("vornex-e2e-colour", 10, 10), "51,102,153");
+}
+
+TEST_F(GLWindowE2E, InitialStateIsFixedFunctionWithProjectionForTheSize) {
+    create("vornex-e2e-state", 80, 40);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    GLfloat diffuse[4] = {};
+    glGetLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    EXPECT_FLOAT_EQ(diffuse[0], 1.0f);
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 80);
+    EXPECT_EQ(viewport[3], 40);
+    GLdouble projection[16] = {};
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    // A perspective matrix holds f / aspect and f on its diagonal.
+    EXPECT_NEAR(projection[5] / projection[0], 2.0, 1e-6);
+    EXPECT_NEAR(projection[5], 1.0 / std::tan(22.5 * M_PI / 180.0), 1e-6);
+}
+
+TEST_F(GLWindowE2E, ResizingTheWindowChangesViewportAndAspect) {
+    create("vornex-e2e-resize");
+    native::setWindowPos(window.handle, native::InsertAfter::top, 0, 0, 120, 90,
+                         native::SWP_NOMOVE);
+    drainUntil([&](const Drained&) { return window.width == 120 && window.height == 90; });
+    ASSERT_EQ(window.width, 120);
+    ASSERT_EQ(window.height, 90);
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 120);
+    EXPECT_EQ(viewport[3], 90);
+    GLdouble projection[16] = {};
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    EXPECT_NEAR(projection[5] / projection[0], 120.0 / 90.0, 1e-6);
+}
+
+TEST_F(GLWindowE2E, MinimisedHeightKeepsTheLastViewportAndProjection) {
+    create("vornex-e2e-minimised", 80, 40);
+    window.resize(0, 0);
+    EXPECT_EQ(window.height, 0);
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 80);
+    GLdouble projection[16] = {};
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    EXPECT_TRUE(std::isfinite(projection[0]));
+    EXPECT_NEAR(projection[5] / projection[0], 2.0, 1e-6);
+}
+
+TEST_F(GLWindowE2E, ClosingTheWindowPostsTheQuit) {
+    create("vornex-e2e-close");
+    SDL_Event event = {};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_CLOSE;
+    event.window.windowID = sdlId;
+    SDL_PushEvent(&event);
+    const Drained drained = drainUntil([](const Drained& d) { return d.quit; });
+    EXPECT_TRUE(drained.quit);
+    EXPECT_EQ(window.calls.back(), (Call{"close", 0, 0}));
+    EXPECT_TRUE(window.closed);
+    EXPECT_EQ(window.handle, nullptr);
+    EXPECT_EQ(window.renderContext, nullptr);
+}
+
+TEST_F(GLWindowE2E, AltF4ClosesThroughTheSystemKeys) {
+    create("vornex-e2e-altf4");
+    pushKey(sdlId, true, SDLK_LALT, KMOD_LALT);
+    pushKey(sdlId, true, SDLK_F4, KMOD_LALT);
+    const Drained drained = drainUntil([](const Drained& d) { return d.quit; });
+    EXPECT_TRUE(drained.quit);
+    ASSERT_GE(window.calls.size(), 3u);
+    EXPECT_EQ(window.calls[0], (Call{"key", native::VK_MENU, 1}));
+    EXPECT_EQ(window.calls[1], (Call{"key", native::VK_F4, 1}));
+    EXPECT_EQ(window.calls[2], (Call{"close", 0, 0}));
+}
+
+TEST_F(GLWindowE2E, KeysArriveAsVirtualKeysWithRepeatAndTranslateWithShift) {
+    create("vornex-e2e-keys");
+    pushKey(sdlId, true, SDLK_LSHIFT, KMOD_LSHIFT);
+    pushKey(sdlId, true, SDLK_a, KMOD_LSHIFT);
+    pushKey(sdlId, true, SDLK_a, KMOD_LSHIFT, true);
+    pushKey(sdlId, false, SDLK_a, KMOD_LSHIFT);
+    pushKey(sdlId, false, SDLK_LSHIFT, KMOD_NONE);
+    pushKey(sdlId, true, SDLK_ESCAPE, KMOD_NONE);
+    pushKey(sdlId, true, SDLK_KP_7, KMOD_NUM);
+    pushKey(sdlId, true, SDLK_F11, KMOD_NONE);
+    pushKey(sdlId, true, SDLK_SLASH, KMOD_NONE);
+    const Drained drained = drainUntil([&](const Drained&) { return window.calls.size() >= 9; });
+    const std::vector<Call> expected = {
+        {"key", native::VK_SHIFT, 1},
+        {"key", 'A', 1},
+        {"key", 'A', 1},
+        {"key", 'A', 0},
+        {"key", native::VK_SHIFT, 0},
+        {"key", native::VK_ESCAPE, 1},
+        {"key", native::VK_NUMPAD7, 1},
+        {"key", native::VK_F11, 1},
+        {"key", native::VK_OEM_2, 1},
+    };
+    EXPECT_EQ(window.calls, expected);
+    std::string characters;
+    for (const native::Message& message : drained.messages) {
+        if (message.message == native::WM_CHAR) characters += static_cast<char>(message.wParam);
+    }
+    // Two presses of Shift+A (one auto-repeat), Escape, keypad 7, slash.
+    EXPECT_EQ(characters, "AA\x1b"
+                          "7/");
+}
+
+TEST_F(GLWindowE2E, KeysFromTheWindowSystemArriveAndTranslate) {
+    create("vornex-e2e-keyboard", 64, 48, WF_POSITION, 20, 900);
+    // Sent to this window, so windows of tests running alongside cannot take the keys.
+    ASSERT_EQ(std::system("xdotool key --window \"$(xdotool search --name "
+                          "'^vornex-e2e-keyboard$' | head -n 1)\" shift+b"),
+              0);
+    const Drained drained = drainUntil([&](const Drained&) { return window.calls.size() >= 4; });
+    ASSERT_EQ(window.calls.size(), 4u);
+    EXPECT_EQ(window.calls[0], (Call{"key", native::VK_SHIFT, 1}));
+    EXPECT_EQ(window.calls[1], (Call{"key", 'B', 1}));
+    // xdotool lets go of the two keys in either order.
+    std::vector<Call> releases(window.calls.begin() + 2, window.calls.end());
+    if (releases[0].a == native::VK_SHIFT) std::swap(releases[0], releases[1]);
+    EXPECT_EQ(releases, (std::vector<Call>{{"key", 'B', 0}, {"key", native::VK_SHIFT, 0}}));
+    std::string characters;
+    for (const native::Message& message : drained.messages) {
+        if (message.message == native::WM_CHAR) characters += static_cast<char>(message.wParam);
+    }
+    EXPECT_EQ(characters, "B");
+}
+
+TEST_F(GLWindowE2E, MouseReportsScreenPositionBeforeButtonsAndWheelInNotches) {
+    create("vornex-e2e-mouse");
+    SDL_Event event = {};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.windowID = sdlId;
+    event.button.button = SDL_BUTTON_RIGHT;
+    event.button.state = SDL_PRESSED;
+    event.button.x = 5;
+    event.button.y = 6;
+    SDL_PushEvent(&event);
+    event.type = SDL_MOUSEBUTTONUP;
+    event.button.state = SDL_RELEASED;
+    SDL_PushEvent(&event);
+    SDL_Event wheel = {};
+    wheel.type = SDL_MOUSEWHEEL;
+    wheel.wheel.windowID = sdlId;
+    wheel.wheel.y = -2;
+    SDL_PushEvent(&wheel);
+    drainUntil([&](const Drained&) { return window.calls.size() >= 5; });
+    const std::vector<Call> expected = {
+        {"mouseMove", window.x + 5, window.y + 6},
+        {"mouseDown", 2, 0},
+        {"mouseMove", window.x + 5, window.y + 6},
+        {"mouseUp", 2, 0},
+        {"mouseWheel", -240, 0},
+    };
+    EXPECT_EQ(window.calls, expected);
+}
+
+TEST_F(GLWindowE2E, RefusedFullscreenModeLeavesABorderlessWindowAtTheCorner) {
+    // Xvfb offers only its screen size, so this mode is refused.
+    setenv("VORNEX_NO_MESSAGEBOX", "1", 1);
+    settings.fullscreen = true;
+    settings.bpp = 16;
+    ::testing::internal::CaptureStderr();
+    create("vornex-e2e-fullscreen", 800, 600);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("[ERROR] FullScreen Failed, using Windowed"), std::string::npos)
+        << errors;
+    EXPECT_FALSE(window.fullscreen);
+    EXPECT_EQ(window.x, 0);
+    EXPECT_EQ(window.y, 0);
+    const uint32_t flags = SDL_GetWindowFlags(SDL_GetWindowFromID(sdlId));
+    EXPECT_TRUE(flags & SDL_WINDOW_BORDERLESS);
+    EXPECT_FALSE(flags & SDL_WINDOW_FULLSCREEN);
+}
+
+TEST_F(GLWindowE2E, ExtensionLoaderFindsTheDriversVersionExtensionsAndSwapControl) {
+    create("vornex-e2e-extensions");
+    ext::initExtensions();
+    EXPECT_TRUE(ext::openGL12);
+    EXPECT_TRUE(ext::openGL13);
+    EXPECT_TRUE(ext::openGL14);
+    EXPECT_TRUE(ext::gl.ARB_multitexture);
+    EXPECT_NE(ext::glActiveTextureARB, nullptr);
+    EXPECT_NE(ext::glActiveTexture, nullptr);
+    EXPECT_TRUE(ext::hasWGLExtensionsStringARB);
+    EXPECT_TRUE(ext::wgl.ARB_make_current_read);
+    ASSERT_NE(ext::wglMakeContextCurrentARB, nullptr);
+    window.makeCurrent();
+    EXPECT_EQ(native::getCurrentContext(), window.renderContext);
+    if (ext::wgl.EXT_swap_control) {
+        ASSERT_NE(ext::wglSwapIntervalEXT, nullptr);
+        EXPECT_EQ(ext::wglSwapIntervalEXT(0), 1);
+        EXPECT_EQ(ext::wglGetSwapIntervalEXT(), 0);
+    }
+}

@@ -1,0 +1,100 @@
+#include "DemoFixture.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+class Plugin : public DemoFixture {};
+} // namespace
+
+TEST_F(Plugin, LoadsALibraryAddsAnEffectAndReportsItsParameters) {
+    walk(R"(<demo><loadplugin file="recorderfx.so"/><add type="Recorder" name="one"/></demo>)");
+    ASSERT_EQ(demo->effectCount(), 1u);
+    Effect* effect = demo->effect(0);
+    EXPECT_STREQ(effect->name, "one");
+    EXPECT_STREQ(effect->type, "Recorder");
+    EXPECT_EQ(effect->host, static_cast<DemoHost*>(demo.get()));
+    EXPECT_EQ(demo->effect(1), nullptr);
+    EXPECT_EQ(demo->pluginCount(), 1);
+    const std::string log = dir.read("log.txt");
+    const std::string expected = "loadlibrary: recorderfx.so\r\n"
+                                 "effect:Recorder params:3\n\r\n"
+                                 "param00 name:speed type:float\n\r\n"
+                                 "param01 name:image type:texture\n\r\n"
+                                 "param02 name:odd type:unknown\n\r\n";
+    ASSERT_GE(log.size(), expected.size());
+    EXPECT_EQ(log.substr(log.size() - expected.size()), expected);
+    // params() sees the host set up and the new effect not yet counted.
+    EXPECT_THAT(calls(), ElementsAre("getFX Recorder", "one params plugins=1 effects=0 last=null"));
+}
+
+TEST_F(Plugin, MissingLibrariesAndUnknownTypesAreLoggedAndSkipped) {
+    walk(R"(<demo><add type="recorder" name="early"/>
+              <loadplugin file="nothere.so"/><loadplugin/>
+              <loadplugin file="recorderfx.dll"/>
+              <add type="broken" name="b"/><add type="nosuch" name="n"/></demo>)");
+    EXPECT_EQ(demo->effectCount(), 0u);
+    EXPECT_EQ(demo->pluginCount(), 1); // the .dll name found the .so
+    const auto log = logLines();
+    EXPECT_THAT(log, ::testing::Contains("could not find effect: early"));
+    EXPECT_THAT(log, ::testing::Contains("ERROR loadlibrary: nothere.so not found"));
+    EXPECT_THAT(log, ::testing::Contains("loadlibrary: recorderfx.dll"));
+    EXPECT_THAT(log, ::testing::Contains("could not find effect: b"));
+    EXPECT_THAT(log, ::testing::Contains("could not find effect: n"));
+}
+
+TEST_F(Plugin, TheFirstLoadedLibraryThatMakesTheTypeWins) {
+    walk(R"(<demo><loadplugin file="fillfx.so"/><loadplugin file="recorderfx.so"/>
+              <add type="shared" name="s"/></demo>)");
+    ASSERT_EQ(demo->effectCount(), 1u);
+    // Made by fillfx: recorderfx was never asked.
+    EXPECT_FALSE(dir.exists("calls.txt"));
+
+    Demo second;
+    ScriptDocument document;
+    ASSERT_EQ(parseScript(document, R"(<demo><loadplugin file="recorderfx.so"/>
+              <loadplugin file="fillfx.so"/><add type="shared" name="s"/></demo>)"),
+              0);
+    second.walk(document.children[0]);
+    EXPECT_THAT(calls(), ::testing::Contains("getFX shared"));
+}
+
+TEST_F(Plugin, NamesAndTablesOverTheirLimitsAreRefusedWithOneLine) {
+    const std::string longFile(64, 'x');
+    std::string script = R"(<demo><loadplugin file=")" + longFile + R"("/>)";
+    for (int i = 0; i < 17; ++i) script += R"(<loadplugin file="recorderfx.so"/>)";
+    script += R"(<add type="recorder" name="sixteen_chars_xx"/>)"
+              R"(<add type="recorder_type_long" name="a"/>)";
+    for (int i = 0; i < 49; ++i) script += R"(<add type="recorder" name="e"/>)";
+    walk(script + "</demo>");
+    EXPECT_EQ(demo->pluginCount(), 16);
+    EXPECT_EQ(demo->effectCount(), 48u);
+    const auto log = logLines();
+    EXPECT_THAT(log, ::testing::Contains(HasSubstr("longer than 63 characters: [" + longFile)));
+    EXPECT_THAT(log, ::testing::Contains("Plugin [recorderfx.so] refused: at most 16 plugins"));
+    EXPECT_THAT(log, ::testing::Contains(HasSubstr("Effect [sixteen_chars_xx] of type")));
+    EXPECT_THAT(log, ::testing::Contains(HasSubstr("of type [recorder_type_long] refused")));
+    EXPECT_THAT(log, ::testing::Contains("Effect [e] refused: at most 48 effects"));
+}
+
+TEST_F(Plugin, ChildrenNamedAfterAnInstanceConfigureIt) {
+    walk(R"(<demo><loadplugin file="recorderfx.so"/><add type="recorder" name="camera"/>
+              <CAMERA mode="create" name="c"/><Camera/><misspelt/></demo>)");
+    EXPECT_THAT(calls(), ElementsAre("getFX recorder", HasSubstr("camera params"),
+                                     "camera configure CAMERA", "camera configure Camera"));
+    // No camera was defined by them.
+    EXPECT_EQ(demo->registry->cameras.count(), 0);
+}
+
+TEST_F(Plugin, TeardownUnloadsAndDestroysEffectsBeforeTheLibraries) {
+    walk(R"(<demo><loadplugin file="recorderfx.so"/><add type="recorder" name="a"/>
+              <add type="recorder" name="b"/></demo>)");
+    demo.reset();
+    const auto recorded = calls();
+    ASSERT_GE(recorded.size(), 5u);
+    EXPECT_THAT(
+        std::vector<std::string>(recorded.end() - 5, recorded.end()),
+        ElementsAre("a unload", "a destroy", "b unload", "b destroy", "recorderfx unloaded"));
+}
