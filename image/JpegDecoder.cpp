@@ -412,10 +412,11 @@ inline void JpegDecoder::countRestart(Bits& bits) {
 
 // ---- Frame set-up ----
 
+// Grey (one 8 x 8 block per MCU whatever its sampling factors), or YCbCr with luma sampled
+// 1x1, 2x1, 1x2 or 2x2 and chroma 1x1.
 void JpegDecoder::setupFrame() {
     int blocksPerMcu = 1;
     if (componentCount_ == 1) {
-        scanType_ = ScanType::Grey;
         components_[0].hSamples = components_[0].vSamples = 1;
     } else if (componentCount_ == 3) {
         for (int i = 1; i < 3; ++i) {
@@ -424,16 +425,7 @@ void JpegDecoder::setupFrame() {
             components_[i].hSamples = components_[i].vSamples = 1;
         }
         const int h = components_[0].horizontal, v = components_[0].vertical;
-        if (h == 1 && v == 1)
-            scanType_ = ScanType::H1V1;
-        else if (h == 2 && v == 1)
-            scanType_ = ScanType::H2V1;
-        else if (h == 1 && v == 2)
-            scanType_ = ScanType::H1V2;
-        else if (h == 2 && v == 2)
-            scanType_ = ScanType::H2V2;
-        else
-            fail(kJpegSamplingUnsupported);
+        if (h < 1 || h > 2 || v < 1 || v > 2) fail(kJpegSamplingUnsupported);
         components_[0].hSamples = h;
         components_[0].vSamples = v;
         blocksPerMcu = h * v + 2;

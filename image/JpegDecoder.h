@@ -10,6 +10,7 @@
 #pragma once
 
 #include "image/JpegHuffmanTable.h"
+#include "image/JpegSimd.h"
 
 #include <csetjmp>
 #include <cstdint>
@@ -46,7 +47,6 @@ public:
     int decodeLine(const uint8_t*& row, int& rowBytes);
 
 private:
-    enum class ScanType { Grey, H1V1, H2V1, H1V2, H2V2 };
     static constexpr int kMaxMcuBlocks = 10;
 
     struct Component {
@@ -116,8 +116,8 @@ private:
     void readLine(const uint8_t*& row, int& rowBytes);
 
     JpegSource* source_;
-    void (*idct_)(const int16_t*, uint8_t*, int);
-    void (*convertRow_)(const uint8_t*, const uint8_t*, const uint8_t*, uint8_t*, int, int);
+    JpegIdctFunction idct_;
+    JpegConvertRowFunction convertRow_;
 
     int width_ = 0, height_ = 0, componentCount_ = 0;
     Component components_[4] = {};
@@ -135,7 +135,6 @@ private:
     int spectralStart_ = 0, spectralEnd_ = 0, approximationHigh_ = 0, approximationLow_ = 0;
     int endOfBandRun_ = 0;
 
-    ScanType scanType_ = ScanType::Grey;
     int mcuWidth_ = 0, mcuHeight_ = 0, mcusPerRow_ = 0, mcusPerColumn_ = 0;
     int blocksPerMcu_ = 0, blocksPerMcuRow_ = 0;
     int mcuBlockComponent_[kMaxMcuBlocks] = {};
