@@ -516,7 +516,7 @@ void JpegDecoder::beginSequential() {
 // Annex F decoding of one block, dequantised into natural order. `end` is how far in
 // zig-zag order the block's previous contents reached: a block that held only DC needs no
 // clearing, any other is cleared whole (one short run of vector stores).
-void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end,
+inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end,
                                         Component& component) {
     if (end > 1) std::memset(block, 0, 64 * sizeof(int16_t));
     const uint16_t* quant = quantTables_[component.quantTable];
