@@ -82,28 +82,39 @@ struct Avx2Lanes {
     __attribute__((target("avx2"))) static V sub(V a, V b) { return _mm256_sub_epi32(a, b); }
 };
 
-// x[j]: input j of the transforms, one per lane; out[i]: their outputs in 32 bits.
-template <class L>
-__attribute__((always_inline)) inline void transform(const __m128i* x, typename L::V* out) {
-    using V = typename L::V;
-    const V p04 = L::pairs(x[0], x[4]), p26 = L::pairs(x[2], x[6]);
-    const V p17 = L::pairs(x[1], x[7]), p35 = L::pairs(x[3], x[5]);
-    const V even0 = L::madd(p04, 8192, 8192), even1 = L::madd(p04, 8192, -8192);
-    const V even2 = L::madd(p26, 4433, -10704), even3 = L::madd(p26, 10703, 4433);
-    const V tmp10 = L::add(even0, even3), tmp13 = L::sub(even0, even3);
-    const V tmp11 = L::add(even1, even2), tmp12 = L::sub(even1, even2);
-    const V odd0 = L::add(L::madd(p17, 2260, -11363), L::madd(p35, -6436, 9633));
-    const V odd1 = L::add(L::madd(p17, 6437, 9633), L::madd(p35, -11362, 2261));
-    const V odd2 = L::add(L::madd(p17, 9633, -6436), L::madd(p35, -2259, -11362));
-    const V odd3 = L::add(L::madd(p17, 11363, 2260), L::madd(p35, 9633, 6437));
-    out[0] = L::add(tmp10, odd3);
-    out[7] = L::sub(tmp10, odd3);
-    out[1] = L::add(tmp11, odd2);
-    out[6] = L::sub(tmp11, odd2);
-    out[2] = L::add(tmp12, odd1);
-    out[5] = L::sub(tmp12, odd1);
-    out[3] = L::add(tmp13, odd0);
-    out[4] = L::sub(tmp13, odd0);
+// The transform on lane set L: x[j] is input j of the transforms, one per lane; out[i] gets
+// their outputs in 32 bits. A macro rather than a template, because it must be expanded in a
+// function that has L's instruction set: 256-bit values cannot pass through code compiled
+// without AVX.
+#define VORNEX_JPEG_TRANSFORM(L, x, out)                                                           \
+    do {                                                                                           \
+        using V = typename L::V;                                                                   \
+        const V p04 = L::pairs(x[0], x[4]), p26 = L::pairs(x[2], x[6]);                            \
+        const V p17 = L::pairs(x[1], x[7]), p35 = L::pairs(x[3], x[5]);                            \
+        const V even0 = L::madd(p04, 8192, 8192), even1 = L::madd(p04, 8192, -8192);               \
+        const V even2 = L::madd(p26, 4433, -10704), even3 = L::madd(p26, 10703, 4433);             \
+        const V tmp10 = L::add(even0, even3), tmp13 = L::sub(even0, even3);                        \
+        const V tmp11 = L::add(even1, even2), tmp12 = L::sub(even1, even2);                        \
+        const V odd0 = L::add(L::madd(p17, 2260, -11363), L::madd(p35, -6436, 9633));              \
+        const V odd1 = L::add(L::madd(p17, 6437, 9633), L::madd(p35, -11362, 2261));               \
+        const V odd2 = L::add(L::madd(p17, 9633, -6436), L::madd(p35, -2259, -11362));             \
+        const V odd3 = L::add(L::madd(p17, 11363, 2260), L::madd(p35, 9633, 6437));                \
+        out[0] = L::add(tmp10, odd3);                                                              \
+        out[7] = L::sub(tmp10, odd3);                                                              \
+        out[1] = L::add(tmp11, odd2);                                                              \
+        out[6] = L::sub(tmp11, odd2);                                                              \
+        out[2] = L::add(tmp12, odd1);                                                              \
+        out[5] = L::sub(tmp12, odd1);                                                              \
+        out[3] = L::add(tmp13, odd0);                                                              \
+        out[4] = L::sub(tmp13, odd0);                                                              \
+    } while (false)
+
+template <bool kHigh> inline void transformHalf(const __m128i* x, __m128i* out) {
+    VORNEX_JPEG_TRANSFORM(Sse2Lanes<kHigh>, x, out);
+}
+
+__attribute__((target("avx2"))) inline void transformAvx2(const __m128i* x, __m256i* out) {
+    VORNEX_JPEG_TRANSFORM(Avx2Lanes, x, out);
 }
 
 // 8 x 8 transpose of 16-bit values: rows become columns.
@@ -150,12 +161,12 @@ void idctSse2(const int16_t* coefficients, uint8_t* out, int stride) {
     __m128i x[8], low[8], high[8];
     loadRows(coefficients, x);
     transpose(x);
-    transform<Sse2Lanes<false>>(x, low);
-    transform<Sse2Lanes<true>>(x, high);
+    transformHalf<false>(x, low);
+    transformHalf<true>(x, high);
     for (int i = 0; i < 8; ++i) x[i] = rowWords(low[i], high[i]);
     transpose(x);
-    transform<Sse2Lanes<false>>(x, low);
-    transform<Sse2Lanes<true>>(x, high);
+    transformHalf<false>(x, low);
+    transformHalf<true>(x, high);
     for (int r = 0; r < 8; ++r) storeSamples(low[r], high[r], out + r * stride);
 }
 
@@ -165,11 +176,11 @@ __attribute__((target("avx2"))) void idctAvx2(const int16_t* coefficients, uint8
     __m256i result[8];
     loadRows(coefficients, x);
     transpose(x);
-    transform<Avx2Lanes>(x, result);
+    transformAvx2(x, result);
     for (int i = 0; i < 8; ++i)
         x[i] = rowWords(_mm256_castsi256_si128(result[i]), _mm256_extracti128_si256(result[i], 1));
     transpose(x);
-    transform<Avx2Lanes>(x, result);
+    transformAvx2(x, result);
     for (int r = 0; r < 8; ++r)
         storeSamples(_mm256_castsi256_si128(result[r]), _mm256_extracti128_si256(result[r], 1),
                      out + r * stride);
