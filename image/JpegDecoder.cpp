@@ -517,7 +517,7 @@ void JpegDecoder::beginSequential() {
 // zig-zag order the block's previous contents reached: a block that held only DC needs no
 // clearing, any other is cleared whole (one short run of vector stores).
 inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end,
-                                        Component& component) {
+                                               Component& component) {
     if (end > 1) std::memset(block, 0, 64 * sizeof(int16_t));
     const uint16_t* quant = quantTables_[component.quantTable];
     const int category = decodeSymbol(bits, huffman_[component.dcTable]);
@@ -746,11 +746,10 @@ void JpegDecoder::transformProgressiveMcuRow() {
         for (int row = 0; row < c.vSamples; ++row) {
             for (int column = 0; column < c.blocksPerLine; ++column) {
                 const int16_t* stored = coefficientBlock(c, column, mcuRow_ * c.vSamples + row);
+                // Two plain loops, so that the compiler can vectorise them.
+                for (int k = 0; k < 64; ++k) block[k] = wrap16(stored[k] * quant[k]);
                 int ac = 0;
-                for (int k = 0; k < 64; ++k) {
-                    block[k] = wrap16(stored[k] * quant[k]);
-                    ac |= k ? block[k] : 0;
-                }
+                for (int k = 1; k < 64; ++k) ac |= block[k];
                 uint8_t* out = c.plane + row * 8 * c.planeStride + column * 8;
                 if (ac == 0)
                     jpegIdctDcOnly(block[0], out, c.planeStride);
