@@ -1,10 +1,13 @@
 #include "demo/Demo.h"
 
+#include "demo/TriggerKey.h"
+
 #include "camera/CameraElement.h"
 #include "demo/EffectParamLog.h"
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ScriptNumber.h"
+#include "demo/TriggerKey.h"
 #include "image/ReadImage.h"
 #include "platform/ExtensionLoader.h"
 #include "platform/Log.h"
@@ -100,7 +103,7 @@ void Demo::applyAttribute(const ScriptAttribute& attribute) {
     } else if (named(attribute, "mouse")) {
         process.mouse = scriptInt(value) != 0;
     } else if (named(attribute, "trigger")) {
-        key(static_cast<unsigned char>(value[0]), 1);
+        key(triggerKeyCode(value[0]), 1);
     }
 }
 

@@ -1,6 +1,6 @@
 // Everything an effect plugin builds against: the effect base and its render state, the
 // parameter table, the host interface, the two exports, and the records the player hands
-// over (script elements, cameras, textures, images, vectors) and the music calls.
+// over (script elements, cameras, textures, images, vectors) and the music and log calls.
 #pragma once
 
 #include "Audio.h"
@@ -13,6 +13,7 @@
 #include "EffectParamTable.h"
 #include "EffectRenderState.h"
 #include "GLTexture.h"
+#include "HostLog.h"
 #include "Image.h"
 #include "ScriptNode.h"
 #include "Texture.h"

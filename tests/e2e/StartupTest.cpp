@@ -60,3 +60,23 @@ TEST(Startup, AScriptPathOverTheBufferIsRefusedWithALogLine) {
         << log;
     EXPECT_EQ(log.find("Parsing Script"), std::string::npos) << log;
 }
+
+TEST(Startup, LogLinesAreNumberedFromZeroInEveryRunAndIncludesAreReadInPlace) {
+    TempDir dir;
+    dir.write("data/script.txt", "<intro/><include file=\"more.txt\"/><outro/>\n");
+    dir.write("data/more.txt", "<middle/>\n");
+    dir.write("log.txt", std::string(5000, 'x')); // left by an earlier run
+    for (int runIndex = 0; runIndex < 2; ++runIndex) {
+        const PlayerResult run = runPlayer(dir.path().string());
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_NE(run.output.find("load[data/script.txt]\nload[data/more.txt]\n"),
+                  std::string::npos)
+            << run.output;
+        EXPECT_TRUE(std::regex_match(
+            dir.read("log.txt"),
+            std::regex("000000\\|\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]  \\*\\*\\*\\* Parsing Script "
+                       "\\[script.txt\\]\r\n"
+                       "000001\\|\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]  \\*\\*\\*\\* done\\.\r\n")))
+            << dir.read("log.txt");
+    }
+}

@@ -5,7 +5,8 @@
 //          "shared" is also known to fillfx (which plugin answers first).
 //   configure attributes: enabled (0/1), viewport "x,y,w,h", pop (0/1: the render state
 //   asks for the attribute pop), nullstate (1: no render state), walk (1: hands the
-//   element's children to the host's walk).
+//   element's children to the host's walk), camera (a camera name: every draw also
+//   records that camera's position as "<name> camera x y z").
 #include <vornex/plugin.h>
 
 #include <cstdarg>
@@ -62,6 +63,10 @@ public:
     void draw() override {
         record("%s draw %.0fx%.0f", name, static_cast<double>(host->width()),
                static_cast<double>(host->height()));
+        if (!cameraName[0]) return;
+        const Camera* camera = host->getCamera(cameraName);
+        record("%s camera %.4f %.4f %.4f", name, static_cast<double>(camera->pos.x),
+               static_cast<double>(camera->pos.y), static_cast<double>(camera->pos.z));
     }
     void configure(ScriptNode* element) override {
         record("%s configure %s", name, element->name);
@@ -75,6 +80,8 @@ public:
                 state.popAttributes = std::atoi(attribute->value) != 0;
             else if (strcasecmp(attribute->name, "nullstate") == 0)
                 renderState = nullptr;
+            else if (strcasecmp(attribute->name, "camera") == 0)
+                std::snprintf(cameraName, sizeof cameraName, "%.63s", attribute->value);
             else if (strcasecmp(attribute->name, "walk") == 0)
                 for (ScriptNode* child : element->children) host->walk(child);
         }
@@ -94,6 +101,7 @@ public:
 
 private:
     RecordingState state;
+    char cameraName[64] = "";
 };
 
 bool knows(const char* type) {

@@ -2,6 +2,8 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -169,6 +171,21 @@ TEST_F(DemoFrame, KeyLoggingCanBeSwitchedOffAndTriggerSimulatesAPress) {
     frame();
     EXPECT_THAT(calls(), Contains("a configure a"));
     EXPECT_FALSE(dir.exists("keylog.txt"));
+}
+
+TEST_F(DemoFrame, KeyLogLinesReplayTheCharactersTheyRecorded) {
+    walkRecorders(R"(<event key="a"><a pressed="a"/></event>
+        <event key=","><b pressed="comma"/></event>
+        <event key="1"><a pressed="1"/></event>
+        <event time="0" bank="0" trigger="a"/><event time="0" bank="0" trigger=","/>)");
+    frame();
+    const std::vector<std::string> made = calls();
+    // "a" fires the key-a event, not the keypad 1 key whose code is the character's.
+    EXPECT_THAT(std::vector<std::string>(made.begin(), made.begin() + 2),
+                ElementsAre("a configure a", "b configure b"));
+    EXPECT_EQ(std::count(made.begin(), made.end(), "a configure a"), 1);
+    EXPECT_EQ(dir.read("keylog.txt"), "\t<event time=\"0.0\" bank=\"0\" trigger=\"a\"/>\r\n"
+                                      "\t<event time=\"0.0\" bank=\"0\" trigger=\",\"/>\r\n");
 }
 
 TEST_F(DemoFrame, EscapeClosesOnThePressAndEventsCanEndTheRun) {

@@ -1,0 +1,36 @@
+// The library's two exports: the stock effect types by name.
+#include "StockEffects.h"
+
+#include <strings.h>
+
+namespace {
+
+struct EffectType {
+    const char* name;
+    Effect* (*make)();
+};
+
+const EffectType kTypes[] = {
+    {"clear", makeClearEffect},         {"picture", makePictureEffect},
+    {"fade", makeFadeEffect},           {"mesh", makeMeshEffect},
+    {"shader", makeShaderEffect},       {"loader", makeLoaderEffect},
+    {"musicplay", makeMusicPlayEffect}, {"capture", makeCaptureEffect},
+};
+
+const EffectType* findType(const char* name) {
+    if (!name) return nullptr;
+    for (const EffectType& type : kTypes)
+        if (strcasecmp(type.name, name) == 0) return &type;
+    return nullptr;
+}
+
+} // namespace
+
+VORNEX_PLUGIN_EXPORT bool hasFX(const char* type) {
+    return findType(type) != nullptr;
+}
+
+VORNEX_PLUGIN_EXPORT Effect* getFX(const char* type) {
+    const EffectType* found = findType(type);
+    return found ? found->make() : nullptr;
+}

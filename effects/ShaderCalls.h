@@ -1,0 +1,31 @@
+// The OpenGL 2.0 calls the shader effect needs. The plugin contract offers no extension
+// loader, so they are resolved from the system's libGL with glXGetProcAddressARB, once.
+#pragma once
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+struct ShaderCalls {
+    PFNGLCREATESHADERPROC createShader;
+    PFNGLSHADERSOURCEPROC shaderSource;
+    PFNGLCOMPILESHADERPROC compileShader;
+    PFNGLGETSHADERIVPROC getShaderiv;
+    PFNGLGETSHADERINFOLOGPROC getShaderInfoLog;
+    PFNGLDELETESHADERPROC deleteShader;
+    PFNGLCREATEPROGRAMPROC createProgram;
+    PFNGLATTACHSHADERPROC attachShader;
+    PFNGLLINKPROGRAMPROC linkProgram;
+    PFNGLGETPROGRAMIVPROC getProgramiv;
+    PFNGLGETPROGRAMINFOLOGPROC getProgramInfoLog;
+    PFNGLDELETEPROGRAMPROC deleteProgram;
+    PFNGLUSEPROGRAMPROC useProgram;
+    PFNGLGETUNIFORMLOCATIONPROC getUniformLocation;
+    PFNGLUNIFORM1FPROC uniform1f;
+    PFNGLUNIFORM2FPROC uniform2f;
+    PFNGLUNIFORM3FPROC uniform3f;
+    PFNGLUNIFORM1IPROC uniform1i;
+    PFNGLACTIVETEXTUREPROC activeTexture;
+};
+
+// The calls, or null when the driver lacks one of them (OpenGL before 2.0).
+const ShaderCalls* shaderCalls();

@@ -1,0 +1,125 @@
+// The bundled demo (data/vornex.txt, the body of data/script.txt) played from start to end
+// with a fixed frame step and recorded by its own capture effect: it ends by its own exit,
+// its frames show pictures that change, and the logo where the script puts it.
+#include "StockEffectsFixture.h"
+
+#include "image/FormatTGA.h"
+
+#include <filesystem>
+
+namespace {
+
+// One frame per demo second, half a second after the events of the scene changes: lockfps
+// 10, every tenth frame from 0.6 s.
+constexpr const char* kRecordingScript =
+    R"(<demo name="Vornex" width="320" height="240" lockfps="10">
+    <include file="vornex.txt"/>
+    <capture enabled="1" folder="frames" start="0.55" every="10"/>
+    <load effect="loading"/>
+    <run/>
+</demo>
+)";
+
+// The bundled data tree, linked into the test's folder, with the recording script.
+void linkBundledData(const TempDir& dir) {
+    namespace fs = std::filesystem;
+    const fs::path source = fs::path(VORNEX_SOURCE_DIR) / "data";
+    fs::create_directories(dir.path() / "data");
+    for (const char* entry : {"textures", "music", "shaders", "vornex.txt"})
+        fs::create_symlink(source / entry, dir.path() / "data" / entry);
+    dir.write("data/script.txt", kRecordingScript);
+}
+
+// Mean absolute difference of two frames over a grid of samples, 0..255.
+double difference(Frame& a, Frame& b) {
+    double sum = 0.0;
+    const int samples = 32;
+    for (int i = 0; i < samples; ++i)
+        for (int j = 0; j < samples; ++j) {
+            const float x = (i + 0.5f) / samples;
+            const float y = (j + 0.5f) / samples;
+            const Rgb p = a.at(x, y);
+            const Rgb q = b.at(x, y);
+            sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
+        }
+    return sum / (samples * samples * 3);
+}
+
+// The texture's colour around (x, y) (fractions from its bottom-left corner), averaged
+// over the texels that one pixel of the shrunken picture covers.
+Rgb textureAverage(cFormat& image, float x, float y, int radius) {
+    const int bytes = static_cast<int>(image.bitsPerPixel() / 8);
+    const int cx = static_cast<int>(x * image.width());
+    const int cy = static_cast<int>(y * image.height());
+    int r = 0, g = 0, b = 0, n = 0;
+    for (int row = cy - radius; row <= cy + radius; ++row)
+        for (int column = cx - radius; column <= cx + radius; ++column) {
+            const uint8_t* p = image.pixels(0) + (row * image.width() + column) * bytes;
+            b += p[0];
+            g += p[1];
+            r += p[2];
+            ++n;
+        }
+    return {r / n, g / n, b / n};
+}
+
+} // namespace
+
+TEST(BundledDemo, PlaysToItsOwnExitWithChangingPicturesAndTheLogoInPlace) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    linkBundledData(dir);
+    const PlayerResult run = runPlayer(dir.path().string(), "", 240);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(log.find("Loading effect 15:[capture][capture]"), std::string::npos) << log;
+    EXPECT_NE(log.find("plasma: shader shaders/plasma.frag ready"), std::string::npos) << log;
+    EXPECT_NE(log.find("tunnel: shader shaders/tunnel.frag ready"), std::string::npos) << log;
+    EXPECT_NE(log.find("capture: writing frames to frames/ (320x240)"), std::string::npos) << log;
+    // The music ends with the demo: its exit at 30 s, not the timeout.
+    const size_t stopped = log.find(", demo time ");
+    ASSERT_NE(stopped, std::string::npos) << log;
+    const double endTime = std::atof(log.c_str() + stopped + 12);
+    EXPECT_GE(endTime, 30.0);
+    EXPECT_LE(endTime, 30.2);
+
+    // Frames at 0.6, 1.6, ... 29.6 s.
+    std::vector<std::unique_ptr<Frame>> frames;
+    for (int i = 0; dir.exists("frames/frame_" + std::string(i < 10 ? "0000" : "000") +
+                               std::to_string(i) + ".png");
+         ++i)
+        frames.emplace_back(new Frame(framePath(dir, i)));
+    ASSERT_EQ(frames.size(), 30u);
+    int flat = 0;
+    int changed = 0;
+    for (size_t i = 0; i < 30; ++i) {
+        ASSERT_TRUE(frames[i]->loaded()) << i;
+        if (frames[i]->spread() < 8.0) ++flat;
+        if (i > 0 && difference(*frames[i - 1], *frames[i]) > 2.0) ++changed;
+    }
+    // Only the first and the last second (fading from and to black) may be flat.
+    EXPECT_LE(flat, 2);
+    EXPECT_GE(changed, 26);
+    // Every scene looks different: logo, cubes, plasma, tunnel.
+    const int scenes[] = {3, 13, 19, 26};
+    for (int a : scenes) {
+        for (int b : scenes) {
+            if (a < b) {
+                EXPECT_GT(difference(*frames[a], *frames[b]), 10.0) << a << " " << b;
+            }
+        }
+    }
+
+    // At 3.6 s the logo is drawn unblended in the viewport 0.3125,0.25,0.375,0.5.
+    cFormatTGA logo;
+    FileStream stream((std::string(VORNEX_SOURCE_DIR) + "/data/textures/logo.tga").c_str(),
+                      FileStream::READ);
+    ASSERT_EQ(logo.load(&stream), 0);
+    Frame& frame = *frames[3];
+    const float points[][2] = {{0.1f, 0.1f}, {0.9f, 0.1f}, {0.2f, 0.5f}, {0.9f, 0.9f}};
+    for (const auto& point : points) {
+        const Rgb shown = frame.at(0.3125f + point[0] * 0.375f, 0.25f + point[1] * 0.5f);
+        const Rgb expected = textureAverage(logo, point[0], point[1], 1);
+        EXPECT_PRED3(within, shown, expected, 24) << point[0] << "," << point[1];
+    }
+}
