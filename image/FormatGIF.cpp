@@ -42,6 +42,7 @@ void cFormatGIF::clear() {
     for (int i = 0; i < frameCount_; ++i) delete frames_[i];
     std::memset(frames_, 0, sizeof(frames_));
     frameCount_ = 0;
+    totalPixels_ = 0;
     currentFrame_ = nullptr;
     std::memset(globalPalette_, 0, sizeof(globalPalette_));
     graphicControlSeen_ = false;
@@ -82,7 +83,8 @@ bool cFormatGIF::readFrame(Stream* stream) {
     if (stream->read(descriptor, sizeof(descriptor)) != 0) return false;
     if (frameCount_ == kMaxFrames) return false;
     const uint32_t pixelCount = uint32_t(readU16(descriptor + 4)) * readU16(descriptor + 6);
-    if (pixelCount > kMaxFramePixels) return false;
+    if (pixelCount > kMaxFramePixels || pixelCount > kMaxTotalPixels - totalPixels_) return false;
+    totalPixels_ += pixelCount;
     GifFrame* frame = new (std::nothrow) GifFrame;
     if (!frame) return false;
     frames_[frameCount_++] = frame;

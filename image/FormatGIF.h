@@ -3,8 +3,10 @@
 // compose frames or apply palettes: as an image it reports the logical screen size, 8 bits
 // per pixel and no pixels, so the texture code refuses it by its depth.
 //
-// Input that ends early, a frame of more than kMaxFramePixels, or a 257th image ends the
-// reading; what was decoded so far is kept and the load still succeeds.
+// Input that ends early, a frame of more than kMaxFramePixels, frames of more than
+// kMaxTotalPixels together, or a 257th image ends the reading; what was decoded so far is
+// kept and the load still succeeds. The limits keep a small forged file from claiming
+// gigabytes of index buffers.
 #pragma once
 
 #include "image/GifFrame.h"
@@ -17,6 +19,7 @@ class cFormatGIF : public cFormat {
 public:
     static constexpr int kMaxFrames = 256;
     static constexpr uint32_t kMaxFramePixels = 4096 * 4096;
+    static constexpr uint32_t kMaxTotalPixels = 4 * kMaxFramePixels;
 
     ~cFormatGIF() override;
     static int probe(Stream* stream);
@@ -35,6 +38,7 @@ private:
 
     uint8_t globalPalette_[GifFrame::kPaletteBytes] = {};
     int frameCount_ = 0;
+    uint32_t totalPixels_ = 0;
     GifFrame* currentFrame_ = nullptr;
     GifFrame* frames_[kMaxFrames] = {};
     bool graphicControlSeen_ = false;

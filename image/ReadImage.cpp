@@ -2,9 +2,9 @@
 
 #include "image/FormatBMP.h"
 #include "image/FormatGIF.h"
+#include "image/FormatJPEG.h"
 #include "image/FormatPNG.h"
 #include "image/FormatTGA.h"
-#include "image/JpegSlot.h"
 #include "resource/DataFile.h"
 
 #include <new>
@@ -22,7 +22,7 @@ struct FormatEntry {
 // TGA goes first: a file that passes the TGA header rules is read as TGA whatever else it
 // might be.
 const FormatEntry kFormats[] = {
-    {cFormatTGA::probe, make<cFormatTGA>}, {probeJpegSlot, makeJpegSlot},
+    {cFormatTGA::probe, make<cFormatTGA>}, {cFormatJPEG::probe, make<cFormatJPEG>},
     {cFormatBMP::probe, make<cFormatBMP>}, {cFormatPNG::probe, make<cFormatPNG>},
     {cFormatGIF::probe, make<cFormatGIF>},
 };

@@ -115,7 +115,7 @@ int ScriptDocument::parseLevel(ScriptNode& parent, MemoryStream& stream, int dep
             formatMessage("XML Error </?> not equal to parent <?> ! [%.10s]\n", name);
             return -1;
         }
-        if (strcasecmp(name, "include") == 0) {
+        if (nameLength == 7 && strcasecmp(name, "include") == 0) {
             if (parseInclude(parent, name, nameEnd, sectionLength, depth) != 0) return -1;
         } else {
             ScriptNode* node = new ScriptNode();

@@ -157,4 +157,14 @@ TEST(FormatGIF, ShortFilesAndTooManyImagesStopInsideTheBuffers) {
     MemoryStream hugeStream(huge.data(), uint32_t(huge.size()));
     ASSERT_EQ(image.load(&hugeStream), 0);
     EXPECT_EQ(image.frameCount(), 0);
+
+    // Four frames of the largest size fill the budget; the fifth ends the reading.
+    Bytes budget = gifStart(4096, 4096);
+    for (int i = 0; i < 5; ++i) {
+        append(budget, imageDescriptor(4096, 4096));
+        append(budget, codeBlocks(2, {{4, 3}, {1, 3}, {5, 3}}));
+    }
+    MemoryStream budgetStream(budget.data(), uint32_t(budget.size()));
+    ASSERT_EQ(image.load(&budgetStream), 0);
+    EXPECT_EQ(image.frameCount(), 4);
 }

@@ -1,0 +1,186 @@
+// Decoding a JPEG from memory to the final image (bottom row first, B, G, R): the player's
+// reader next to libjpeg-turbo (default settings: slow integer transform with fancy
+// upsampling; and the slow integer transform with replicated chroma, the same work as ours)
+// and stb_image (RGB top-down, then turned into the same layout). Pictures are made and
+// encoded with libjpeg at start-up, at quality 90. Every decoder writes a fresh image.
+#include "image/FormatJPEG.h"
+#include "resource/MemoryStream.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <jpeglib.h>
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_JPEG
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+#include <stb_image.h>
+#pragma GCC diagnostic pop
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+using Bytes = std::vector<uint8_t>;
+
+enum Layout { k420 = 0, k444 = 1, kProgressive420 = 2 };
+
+// Soft shading, a few hard edges, fine texture and sensor-like noise.
+Bytes photo(int size) {
+    Bytes rgb(size_t(size) * size * 3);
+    uint32_t noise = 1;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            const double u = double(x) / size, v = double(y) / size;
+            const double shade = 0.5 + 0.4 * std::sin(6.0 * u + 3.0 * v) * std::cos(4.0 * v);
+            const double texture = 0.08 * std::sin(x * 0.7) * std::sin(y * 0.9);
+            const bool inside = (u - 0.6) * (u - 0.6) + (v - 0.4) * (v - 0.4) < 0.04;
+            const int grain = int(noise >> 28) - 8;
+            const double base = inside ? 0.85 - shade * 0.3 : shade;
+            uint8_t* p = &rgb[(size_t(y) * size + x) * 3];
+            p[0] =
+                uint8_t(std::lround(std::fmin(255, std::fmax(0, 255 * (base + texture) + grain))));
+            p[1] = uint8_t(
+                std::lround(std::fmin(255, std::fmax(0, 200 * base * (1 - v) + 30 + grain))));
+            p[2] = uint8_t(std::lround(std::fmin(255, std::fmax(0, 255 * (1 - base) * u + grain))));
+        }
+    }
+    return rgb;
+}
+
+Bytes encode(int size, Layout layout) {
+    const Bytes rgb = photo(size);
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long outSize = 0;
+    jpeg_mem_dest(&info, &out, &outSize);
+    info.image_width = size;
+    info.image_height = size;
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 90, TRUE);
+    const int luma = layout == k444 ? 1 : 2;
+    info.comp_info[0].h_samp_factor = luma;
+    info.comp_info[0].v_samp_factor = luma;
+    if (layout == kProgressive420) jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uint8_t*>(&rgb[size_t(info.next_scanline) * size * 3]);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    Bytes file(out, out + outSize);
+    std::free(out);
+    return file;
+}
+
+const Bytes& file(int size, Layout layout) {
+    static std::map<std::pair<int, int>, Bytes> files;
+    Bytes& bytes = files[{size, layout}];
+    if (bytes.empty()) bytes = encode(size, layout);
+    return bytes;
+}
+
+void countPixels(benchmark::State& state, int size) {
+    state.counters["MP/s"] = benchmark::Counter(double(size) * size * 1e-6 * state.iterations(),
+                                                benchmark::Counter::kIsRate);
+}
+
+void vornex(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const Bytes& bytes = file(size, Layout(state.range(1)));
+    for (auto _ : state) {
+        MemoryStream stream(bytes.data(), uint32_t(bytes.size()));
+        cFormatJPEG image;
+        if (image.load(&stream) != 0) state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(image.pixels(0));
+    }
+    countPixels(state, size);
+}
+
+void libjpeg(benchmark::State& state, bool sameWork) {
+    const int size = int(state.range(0));
+    const Bytes& bytes = file(size, Layout(state.range(1)));
+    for (auto _ : state) {
+        // A fresh image each time, as every reader hands out its own.
+        std::unique_ptr<uint8_t[]> image(new uint8_t[size_t(size) * size * 3]);
+        jpeg_decompress_struct info;
+        jpeg_error_mgr errors;
+        info.err = jpeg_std_error(&errors);
+        jpeg_create_decompress(&info);
+        jpeg_mem_src(&info, bytes.data(), (unsigned long)bytes.size());
+        jpeg_read_header(&info, TRUE);
+        info.out_color_space = JCS_EXT_BGR;
+        if (sameWork) {
+            info.dct_method = JDCT_ISLOW;
+            info.do_fancy_upsampling = FALSE;
+        }
+        jpeg_start_decompress(&info);
+        while (info.output_scanline < info.output_height) {
+            JSAMPROW row = &image[size_t(size - 1 - info.output_scanline) * size * 3];
+            jpeg_read_scanlines(&info, &row, 1);
+        }
+        jpeg_finish_decompress(&info);
+        jpeg_destroy_decompress(&info);
+        benchmark::DoNotOptimize(image.get());
+    }
+    countPixels(state, size);
+}
+
+void libjpegDefault(benchmark::State& state) {
+    libjpeg(state, false);
+}
+
+void libjpegSlowInteger(benchmark::State& state) {
+    libjpeg(state, true);
+}
+
+void stbImage(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const Bytes& bytes = file(size, Layout(state.range(1)));
+    for (auto _ : state) {
+        std::unique_ptr<uint8_t[]> image(new uint8_t[size_t(size) * size * 3]);
+        int width = 0, height = 0, channels = 0;
+        uint8_t* rgb =
+            stbi_load_from_memory(bytes.data(), int(bytes.size()), &width, &height, &channels, 3);
+        if (!rgb) state.SkipWithError("stb_image failed");
+        for (int y = 0; rgb && y < height; ++y) {
+            const uint8_t* in = rgb + size_t(y) * width * 3;
+            uint8_t* out = &image[size_t(height - 1 - y) * width * 3];
+            for (int x = 0; x < width * 3; x += 3) {
+                out[x] = in[x + 2];
+                out[x + 1] = in[x + 1];
+                out[x + 2] = in[x];
+            }
+        }
+        stbi_image_free(rgb);
+        benchmark::DoNotOptimize(image.get());
+    }
+    countPixels(state, size);
+}
+
+void arguments(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgNames({"size", "layout"});
+    for (int size : {1024, 4096})
+        for (int layout : {k420, k444, kProgressive420}) benchmark->Args({size, layout});
+    benchmark->Unit(benchmark::kMillisecond);
+}
+} // namespace
+
+BENCHMARK(vornex)->Apply(arguments);
+BENCHMARK(libjpegSlowInteger)->Apply(arguments);
+BENCHMARK(libjpegDefault)->Apply(arguments);
+BENCHMARK(stbImage)->Apply(arguments);
+
+BENCHMARK_MAIN();
