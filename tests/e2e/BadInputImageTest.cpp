@@ -108,5 +108,8 @@ TEST_F(BadInputImage, AJpegWiderThanTextureSidesIsRefusedAndACutOneReadWithinIts
     const BadInputRun run = play();
     expectWentOn(run);
     expectLoadLines(run, {"wide.jpg", "cut.jpg"});
+    EXPECT_TRUE(contains(run.player.output,
+                         "load[data/textures/wide.jpg]\nWarning cFormatJPEG::load() error\n"))
+        << run.player.output;
 }
 #endif
