@@ -77,6 +77,11 @@ TEST_F(BadInputImage, FilesOfEveryFormatCutShortAreReadWithinTheirBuffers) {
         std::filesystem::path(VORNEX_SOURCE_DIR) / "fuzz/corpus/ReadImageFuzzer";
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(seeds)) {
+        // Inputs grown by the fuzzer carry no extension, so no texture folder would hold them.
+        const std::string extension = entry.path().extension().string();
+        if (extension != ".tga" && extension != ".bmp" && extension != ".png" &&
+            extension != ".gif" && extension != ".jpg")
+            continue;
         const Bytes whole = fileBytes(entry.path());
         const std::string name = entry.path().filename().string();
         for (const size_t length : {whole.size() / 3, whole.size() * 2 / 3, whole.size() - 1}) {
