@@ -25,7 +25,7 @@ int cFormatBMP::probe(Stream* stream) {
     return acceptedHeader(header) ? 1 : -1;
 }
 
-// A pixel block cut short by the end of the file leaves the missing rows zero.
+// A pixel block cut short by the end of the file leaves the missing pixels zero.
 int cFormatBMP::load(Stream* stream) {
     reset();
     if (probe(stream) != 1) return -1;
@@ -35,8 +35,18 @@ int cFormatBMP::load(Stream* stream) {
     height_ = static_cast<int32_t>(readU32(header + 22));
     bitsPerPixel_ = readU16(header + 28);
     stream->seek(static_cast<int32_t>(readU32(header + 10)), Stream::SET);
-    if (!allocatePixels(uint64_t(bitsPerPixel_ / 8) * uint32_t(height_) * uint32_t(width_)))
-        return -1;
-    stream->read(pixels_, size_);
+    const uint32_t rowBytes = uint32_t(bitsPerPixel_ / 8) * uint32_t(width_);
+    if (!allocatePixels(uint64_t(rowBytes) * uint32_t(height_))) return -1;
+    // Rows are stored padded to four bytes; the image keeps them packed, so padding must
+    // not run into the next row's pixels.
+    const int32_t padding = static_cast<int32_t>((4 - rowBytes % 4) % 4);
+    if (padding == 0) {
+        stream->read(pixels_, size_);
+        return 0;
+    }
+    for (int32_t row = 0; row < height_; ++row) {
+        stream->read(pixels_ + uint64_t(row) * rowBytes, rowBytes);
+        stream->seek(padding, Stream::CURRENT);
+    }
     return 0;
 }

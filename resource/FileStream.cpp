@@ -23,19 +23,7 @@ int FileStream::write(const void* buffer, uint32_t length) {
 }
 
 int FileStream::seek(int32_t offset, int origin) {
-    switch (origin) {
-    case SET:
-        position_ = static_cast<uint32_t>(offset);
-        break;
-    case CURRENT:
-        position_ += static_cast<uint32_t>(offset);
-        break;
-    case END:
-        position_ = size() - static_cast<uint32_t>(offset);
-        break;
-    default:
-        return 0;
-    }
+    position_ = seekTarget(position_, offset, origin, origin == END ? size() : 0);
     if (file_) std::fseek(file_, static_cast<long>(position_), SEEK_SET);
     return 0;
 }

@@ -29,18 +29,6 @@ int MemoryStream::write(const void* buffer, uint32_t length) {
 }
 
 int MemoryStream::seek(int32_t offset, int origin) {
-    switch (origin) {
-    case SET:
-        position_ = static_cast<uint32_t>(offset);
-        break;
-    case CURRENT:
-        position_ += static_cast<uint32_t>(offset);
-        break;
-    case END:
-        position_ = size_ - static_cast<uint32_t>(offset);
-        break;
-    default:
-        break;
-    }
+    position_ = seekTarget(position_, offset, origin, size_);
     return 0;
 }

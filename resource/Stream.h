@@ -19,4 +19,21 @@ public:
     virtual uint32_t tell() = 0;
     virtual uint32_t size() = 0;
     virtual bool atEnd() = 0;
+
+protected:
+    // The position a seek moves to from `position`; `end` is only read for END, and an
+    // unknown origin keeps the position.
+    static uint32_t seekTarget(uint32_t position, int32_t offset, int origin, uint32_t end) {
+        const uint32_t distance = static_cast<uint32_t>(offset);
+        switch (origin) {
+        case SET:
+            return distance;
+        case CURRENT:
+            return position + distance;
+        case END:
+            return end - distance;
+        default:
+            return position;
+        }
+    }
 };

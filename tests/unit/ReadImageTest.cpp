@@ -22,6 +22,16 @@ TEST(FormatBMP, LoadsStoredPixelsAndRefusesOutsideTheRules) {
     EXPECT_EQ(image.bitsPerPixel(), 24u);
     for (int i = 0; i < 48; ++i) ASSERT_EQ(image.pixels(0)[i], i);
 
+    // A 3-pixel row of 9 bytes is stored padded to 12; the image's rows are packed.
+    Bytes padded = bmpHeader(3, 2, 24);
+    for (int row = 0; row < 2; ++row) {
+        for (int i = 0; i < 9; ++i) padded.push_back(uint8_t(row * 9 + i));
+        append(padded, Bytes(3, 0xEE));
+    }
+    MemoryStream paddedStream(padded.data(), uint32_t(padded.size()));
+    ASSERT_EQ(image.load(&paddedStream), 0);
+    for (int i = 0; i < 18; ++i) ASSERT_EQ(image.pixels(0)[i], i);
+
     Bytes tiny = bmpHeader(8, 8, 24);
     MemoryStream sixteen(tiny.data(), 16);
     EXPECT_EQ(cFormatBMP::probe(&sixteen), -1);
