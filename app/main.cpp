@@ -18,6 +18,9 @@ bool isOption(const char* argument, const char* option) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Line by line, so diagnostics stay in order with what libraries write to standard error
+    // when both go to one pipe or file.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     if (argc > 1 && (isOption(argv[1], "--help") || isOption(argv[1], "-h"))) {
         std::printf("Usage: vornex [script]\n"
                     "Plays the demo described by the script (default script.txt), found in\n"

@@ -7,6 +7,7 @@
 #include "image/FormatTGA.h"
 #include "resource/DataFile.h"
 
+#include <cstdio>
 #include <new>
 
 namespace {
@@ -42,5 +43,9 @@ cFormat* readImage(Stream* stream) {
 
 cFormat* loadImage(const char* fileName) {
     DataFile file(fileName);
-    return readImage(&file);
+    cFormat* image = readImage(&file);
+    // A missing file has had its message from the file layer; one that is there but that no
+    // reader takes (a refused size or depth, a damaged or unknown format) says so here.
+    if (!image && file.size() > 0) std::printf("Error: no reader accepts image %s\n", fileName);
+    return image;
 }

@@ -83,9 +83,14 @@ TEST(ReadImage, LoadImageOpensThroughTheDataLocator) {
     testing::internal::CaptureStdout();
     std::unique_ptr<cFormat> image(loadImage("grey.tga"));
     std::unique_ptr<cFormat> missing(loadImage("missing.png"));
+    dir.write("data/textures/wide.bmp", asString(bmpHeader(2049, 1, 24)) + std::string(6147, 0));
+    std::unique_ptr<cFormat> refused(loadImage("wide.bmp"));
     const std::string out = testing::internal::GetCapturedStdout();
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels(0)[63], 5);
     EXPECT_EQ(missing, nullptr);
+    EXPECT_EQ(refused, nullptr);
     EXPECT_NE(out.find("load[data/textures/missing.png]"), std::string::npos);
+    EXPECT_EQ(out.find("no reader accepts image missing.png"), std::string::npos);
+    EXPECT_NE(out.find("Error: no reader accepts image wide.bmp\n"), std::string::npos);
 }
