@@ -2,6 +2,7 @@
 // picture must come out the right way up and in the right colours.
 #include "../unit/JpegTestFiles.h"
 #include "TempDir.h"
+#include "TexturedQuad.h"
 #include "resource/TextureList.h"
 
 #include <GL/gl.h>
@@ -51,23 +52,8 @@ TEST(JpegTexture, DrawsTheRightWayUpInItsColours) {
         EXPECT_EQ(texture->texture.bytesPerPixel, 3u);
 
         texture->texture.bind();
-        glViewport(0, 0, kViewSize, kViewSize);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glColor3f(1, 1, 1);
-        glBegin(GL_QUADS);
-        glTexCoord2f(0, 0);
-        glVertex2f(-1, -1);
-        glTexCoord2f(1, 0);
-        glVertex2f(1, -1);
-        glTexCoord2f(1, 1);
-        glVertex2f(1, 1);
-        glTexCoord2f(0, 1);
-        glVertex2f(-1, 1);
-        glEnd();
-        glFinish();
         uint8_t bottom[3], top[3];
-        glReadPixels(kViewSize / 2, kViewSize / 8, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, bottom);
-        glReadPixels(kViewSize / 2, kViewSize * 7 / 8, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, top);
+        drawTexturedQuadAndReadBack(kViewSize, bottom, top);
         EXPECT_TRUE(near(bottom, 0, 0, 255)) << int(bottom[0]) << " " << int(bottom[2]);
         EXPECT_TRUE(near(top, 255, 0, 0)) << int(top[0]) << " " << int(top[2]);
     }

@@ -2,6 +2,7 @@
 // test needs nothing of the player's window.
 #include "ImageBytes.h"
 #include "TempDir.h"
+#include "TexturedQuad.h"
 #include "resource/TextureList.h"
 #include "script/ScriptDocument.h"
 
@@ -126,23 +127,8 @@ TEST_F(TextureTest, UploadedPixelsDrawBottomRowFirstWithMipmaps) {
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
     EXPECT_EQ(filter, GL_LINEAR);
 
-    glViewport(0, 0, kViewSize, kViewSize);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glColor3f(1, 1, 1);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(-1, -1);
-    glTexCoord2f(1, 0);
-    glVertex2f(1, -1);
-    glTexCoord2f(1, 1);
-    glVertex2f(1, 1);
-    glTexCoord2f(0, 1);
-    glVertex2f(-1, 1);
-    glEnd();
-    glFinish();
     uint8_t bottom[3], top[3];
-    glReadPixels(kViewSize / 2, kViewSize / 8, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, bottom);
-    glReadPixels(kViewSize / 2, kViewSize * 7 / 8, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, top);
+    drawTexturedQuadAndReadBack(kViewSize, bottom, top);
     EXPECT_EQ(Bytes(bottom, bottom + 3), (Bytes{0, 0, 255}));
     EXPECT_EQ(Bytes(top, top + 3), (Bytes{255, 0, 0}));
 
