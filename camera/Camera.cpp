@@ -1,9 +1,8 @@
-#include "camera/ScriptValue.h"
 #include <vornex/Camera.h>
 #include <vornex/ScriptNode.h>
+#include <vornex/ScriptValue.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <strings.h>
 
@@ -70,18 +69,18 @@ int Camera::addKey(const ScriptNode& keyElement) {
     for (const ScriptAttribute* attribute : keyElement.attributes) {
         const char* value = attribute->value;
         if (strcasecmp(attribute->name, "t") == 0) {
-            key.t = static_cast<float>(std::atof(value));
+            key.t = scriptFloat(value);
             if (key.t > pathLength) pathLength = key.t;
         } else if (strcasecmp(attribute->name, "pos") == 0) {
-            readVec3(value, key.pos);
+            scriptValue(value, key.pos);
         } else if (strcasecmp(attribute->name, "rot") == 0) {
-            readVec3(value, key.rot);
+            scriptValue(value, key.rot);
         } else if (strcasecmp(attribute->name, "lookat") == 0) {
-            readVec3(value, key.lookat);
+            scriptValue(value, key.lookat);
         } else if (strcasecmp(attribute->name, "viewport") == 0) {
-            readVec4(value, key.viewport);
+            scriptValue(value, key.viewport);
         } else if (strcasecmp(attribute->name, "fov") == 0) {
-            key.fov = static_cast<float>(std::atof(value));
+            key.fov = scriptFloat(value);
             std::printf("## add key FOV %f\n", key.fov);
         }
     }

@@ -1,9 +1,8 @@
 #include "camera/CameraElement.h"
 #include "camera/CameraList.h"
-#include "camera/ScriptValue.h"
 #include <vornex/ScriptNode.h>
+#include <vornex/ScriptValue.h>
 
-#include <cstdlib>
 #include <strings.h>
 
 namespace {
@@ -11,38 +10,34 @@ bool named(const ScriptAttribute& attribute, const char* name) {
     return strcasecmp(attribute.name, name) == 0;
 }
 
-float number(const ScriptAttribute& attribute) {
-    return static_cast<float>(std::atof(attribute.value));
-}
-
 void applyAttribute(Camera& camera, const ScriptAttribute& attribute) {
     const char* value = attribute.value;
     if (named(attribute, "viewport")) {
-        readVec4(value, camera.viewport);
+        scriptValue(value, camera.viewport);
     } else if (named(attribute, "pos")) {
-        readVec3(value, camera.pos);
+        scriptValue(value, camera.pos);
     } else if (named(attribute, "rot")) {
-        readVec3(value, camera.rot);
+        scriptValue(value, camera.rot);
     } else if (named(attribute, "lookat")) {
-        readVec3(value, camera.lookat);
+        scriptValue(value, camera.lookat);
     } else if (named(attribute, "fov")) {
-        camera.fov = number(attribute);
+        camera.fov = scriptFloat(value);
     } else if (named(attribute, "znear")) {
-        camera.znear = number(attribute);
+        camera.znear = scriptFloat(value);
     } else if (named(attribute, "zfar")) {
-        camera.zfar = number(attribute);
+        camera.zfar = scriptFloat(value);
     } else if (named(attribute, "speed")) {
-        camera.speed = number(attribute);
+        camera.speed = scriptFloat(value);
     } else if (named(attribute, "loopstart")) {
-        camera.loopstart = number(attribute);
+        camera.loopstart = scriptFloat(value);
     } else if (named(attribute, "loopend")) {
-        camera.loopend = number(attribute);
+        camera.loopend = scriptFloat(value);
     } else if (named(attribute, "loopMode")) {
-        camera.loopMode = std::atoi(value);
+        camera.loopMode = scriptInt(value);
     } else if (named(attribute, "frame")) {
-        camera.frame = number(attribute);
+        camera.frame = scriptFloat(value);
     } else if (named(attribute, "direction")) {
-        camera.direction = number(attribute);
+        camera.direction = scriptFloat(value);
     }
 }
 } // namespace

@@ -1,19 +1,18 @@
 #include "demo/Demo.h"
 
-#include "demo/TriggerKey.h"
-
 #include "camera/CameraElement.h"
 #include "demo/EffectParamLog.h"
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
-#include "demo/ScriptNumber.h"
+#include <vornex/ScriptValue.h>
 #include "demo/TriggerKey.h"
 #include "image/ReadImage.h"
 #include "platform/ExtensionLoader.h"
 #include "platform/Log.h"
 #include <vornex/Effect.h>
 #include <vornex/ScriptNode.h>
+#include <vornex/plugin.h>
 
 #include <GL/gl.h>
 #include <cstdio>
@@ -241,6 +240,10 @@ void Demo::loadPlugin(ScriptNode& element) {
     if (plugins[pluginCount_].open(file) == 0) {
         ++pluginCount_;
         Log::instance().print("loadlibrary: %s", file);
+    } else if (const uint32_t version = plugins[pluginCount_].refusedSdkVersion()) {
+        Log::instance().print("ERROR loadlibrary: %s built for SDK %u.%u, the player has %u.%u",
+                              file, sdkVersionMajor(version), sdkVersionMinor(version),
+                              kSdkVersionMajor, kSdkVersionMinor);
     } else {
         Log::instance().print("ERROR loadlibrary: %s not found", file);
     }

@@ -1,12 +1,22 @@
 #include "demo/EffectPlugin.h"
 
+#include <vornex/plugin.h>
+
 int EffectPlugin::open(const char* fileName) {
     close();
+    refusedSdkVersion_ = 0;
     library = native::loadLibrary(fileName);
     if (!library) return -1;
     hasFx = reinterpret_cast<HasFxFunction>(native::getLibraryProc(library, "hasFX"));
     getFx = reinterpret_cast<GetFxFunction>(native::getLibraryProc(library, "getFX"));
-    if (hasFx && getFx) return 0;
+    const auto sdkVersion =
+        reinterpret_cast<SdkVersionFunction>(native::getLibraryProc(library, "vornexSdkVersion"));
+    if (hasFx && getFx) {
+        // Without the export the library predates it and is taken as before.
+        const uint32_t version = sdkVersion ? sdkVersion() : kSdkVersion;
+        if (sdkVersionMajor(version) == kSdkVersionMajor) return 0;
+        refusedSdkVersion_ = version;
+    }
     close();
     return -1;
 }

@@ -5,6 +5,8 @@
 #include "platform/native/Native.h"
 #include <vornex/EffectExports.h>
 
+#include <cstdint>
+
 class Effect;
 
 class EffectPlugin {
@@ -14,9 +16,13 @@ public:
     EffectPlugin(const EffectPlugin&) = delete;
     EffectPlugin& operator=(const EffectPlugin&) = delete;
 
-    // Loads the library (through the native search rule) and checks both exports. 0 on
-    // success; -1 leaves nothing loaded.
+    // Loads the library (through the native search rule) and checks both exports, and the
+    // SDK major version when the library exports one. 0 on success; -1 leaves nothing
+    // loaded.
     int open(const char* fileName);
+    // After a failed open: the SDK version of a library refused for its major version;
+    // 0 when it failed for another reason.
+    uint32_t refusedSdkVersion() const { return refusedSdkVersion_; }
     // A new effect of that type when the library knows it, else null.
     Effect* createEffect(const char* type);
     void close();
@@ -25,4 +31,5 @@ private:
     native::LibraryHandle library = nullptr;
     HasFxFunction hasFx = nullptr;
     GetFxFunction getFx = nullptr;
+    uint32_t refusedSdkVersion_ = 0;
 };

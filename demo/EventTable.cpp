@@ -1,6 +1,6 @@
 #include "demo/EventTable.h"
 
-#include "demo/ScriptNumber.h"
+#include <vornex/ScriptValue.h>
 #include "platform/Log.h"
 #include <vornex/DemoHost.h>
 #include <vornex/ScriptNode.h>

@@ -1,6 +1,6 @@
 #include "demo/KeyBank.h"
 
-#include "demo/ScriptNumber.h"
+#include <vornex/ScriptValue.h>
 #include <vornex/ScriptNode.h>
 
 #include <strings.h>

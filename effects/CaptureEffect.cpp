@@ -52,7 +52,7 @@ public:
         if (loaded()) allocate(width, height);
     }
 
-    void changed(const StockParam& param) override {
+    void changed(const ParamRecord& param) override {
         if (param.target == &folder_) folderReady_ = false;
     }
 

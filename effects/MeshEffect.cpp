@@ -33,7 +33,7 @@ public:
         buildShape(static_cast<MeshShape>(shape_.index), vertices_);
     }
 
-    void changed(const StockParam& param) override {
+    void changed(const ParamRecord& param) override {
         if (param.target == &shape_) buildShape(static_cast<MeshShape>(shape_.index), vertices_);
     }
 

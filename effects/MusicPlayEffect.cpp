@@ -36,7 +36,7 @@ public:
         return 0;
     }
 
-    void changed(const StockParam& param) override {
+    void changed(const ParamRecord& param) override {
         if (param.target == &volume_ && music_) musicSetVolume(music_, volume_);
         if (param.target == &file_ && loaded()) prepare();
     }

@@ -1,14 +1,13 @@
 #include "ShaderCalls.h"
 
-#include <GL/glx.h>
+#include <vornex/HostGL.h>
 
 #include <cstdlib>
 
 namespace {
 
 template <typename Function> bool find(Function& target, const char* name) {
-    target =
-        reinterpret_cast<Function>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
+    target = reinterpret_cast<Function>(hostGLProc(name));
     return target != nullptr;
 }
 

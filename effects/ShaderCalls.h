@@ -1,5 +1,5 @@
-// The OpenGL 2.0 calls the shader effect needs. The plugin contract offers no extension
-// loader, so they are resolved from the system's libGL with glXGetProcAddressARB, once.
+// The OpenGL 2.0 calls the shader effect needs, resolved once through the host's
+// hostGLProc, so the plugin needs no window-system header.
 #pragma once
 
 #include <GL/gl.h>

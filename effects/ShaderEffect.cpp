@@ -41,7 +41,7 @@ public:
         return 0;
     }
 
-    void changed(const StockParam& param) override {
+    void changed(const ParamRecord& param) override {
         if (param.target == &file_ && loaded()) prepare();
     }
 

@@ -1,8 +1,6 @@
 #include <vornex/ScriptNode.h>
+#include <vornex/ScriptValue.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <strings.h>
 
 ScriptNode::ScriptNode() : name{}, parent(nullptr) {}
@@ -29,22 +27,21 @@ void ScriptNode::getString(const char* attribute, const char*& out) const {
     out = found ? found->value : nullptr;
 }
 
+// Unlike readAttribute, the number getters zero a value whose attribute is absent.
 void ScriptNode::getInt(const char* attribute, int& out) const {
-    const ScriptAttribute* found = findAttribute(attribute);
-    out = found ? std::atoi(found->value) : 0;
+    out = 0;
+    readAttribute(*this, attribute, out);
 }
 
 void ScriptNode::getFloat(const char* attribute, float& out) const {
-    const ScriptAttribute* found = findAttribute(attribute);
-    out = found ? static_cast<float>(std::atof(found->value)) : 0.0f;
+    out = 0.0f;
+    readAttribute(*this, attribute, out);
 }
 
 void ScriptNode::getVec3(const char* attribute, Vec3& out) const {
-    if (const ScriptAttribute* found = findAttribute(attribute))
-        std::sscanf(found->value, "%f,%f,%f", &out.x, &out.y, &out.z);
+    readAttribute(*this, attribute, out);
 }
 
 void ScriptNode::getVec4(const char* attribute, Vec4& out) const {
-    if (const ScriptAttribute* found = findAttribute(attribute))
-        std::sscanf(found->value, "%f,%f,%f,%f", &out.x, &out.y, &out.z, &out.w);
+    readAttribute(*this, attribute, out);
 }

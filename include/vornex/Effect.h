@@ -29,16 +29,17 @@ public:
     virtual int unload() { return 0; }
     // `delta`: the frame step in hundredths of a second times the play speed (negative
     // while rewinding).
-    virtual void update(float) {}
+    virtual void update([[maybe_unused]] float delta) {}
     virtual void draw() {}
     // A script element named after this instance; valid until the demo is destroyed.
-    virtual void configure(ScriptNode*) {}
-    virtual void resize(int, int) {}
+    virtual void configure([[maybe_unused]] ScriptNode* element) {}
+    virtual void resize([[maybe_unused]] int width, [[maybe_unused]] int height) {}
     virtual EffectParamTable* params() { return nullptr; }
     // `buttons`: bit 0 left, 1 middle, 2 right held; `released`: the bit of the button just
     // released, 0 for moves and wheel; `now` and `before`: cursor x, y (0..1 of the client
     // area) and wheel sum, now and before the change.
-    virtual void mouse(uint32_t, uint32_t, float*, float*) {}
+    virtual void mouse([[maybe_unused]] uint32_t buttons, [[maybe_unused]] uint32_t released,
+                       [[maybe_unused]] float* now, [[maybe_unused]] float* before) {}
 
     EffectRenderState* renderState = nullptr;
     uint32_t reserved = 0;

@@ -1,15 +1,20 @@
-// The two entry points every plugin library exports, as plain C functions:
-//   hasFX(type)  true when the library can create effects of that type name;
-//   getFX(type)  a new effect of that type (the player takes ownership), or null.
+// The entry points a plugin library exports, as plain C functions:
+//   hasFX(type)         true when the library can create effects of that type name;
+//   getFX(type)         a new effect of that type (the player takes ownership), or null;
+//   vornexSdkVersion()  optional: the kSdkVersion (plugin.h) the library was built with.
 // A plugin defines them with VORNEX_PLUGIN_EXPORT so they stay visible in the library.
 #pragma once
 
 #include "Api.h"
 
+#include <cstdint>
+
 class Effect;
 
 using HasFxFunction = bool (*)(const char* type);
 using GetFxFunction = Effect* (*)(const char* type);
+using SdkVersionFunction = uint32_t (*)();
 
 VORNEX_PLUGIN_EXPORT bool hasFX(const char* type);
 VORNEX_PLUGIN_EXPORT Effect* getFX(const char* type);
+VORNEX_PLUGIN_EXPORT uint32_t vornexSdkVersion();

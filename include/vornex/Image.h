@@ -24,6 +24,9 @@ public:
     virtual unsigned bitsPerPixel();
     // Every reader keeps one picture; the index is ignored (callers pass 0).
     virtual uint8_t* pixels(int index);
+    // The number of pixel bytes: width * height * bitsPerPixel / 8 once loaded, else 0.
+    // Not virtual, so no slot moves.
+    uint32_t size() const { return size_; }
 
     cFormat(const cFormat&) = delete;
     cFormat& operator=(const cFormat&) = delete;

@@ -37,10 +37,11 @@ struct VORNEX_API ScriptNode {
     ScriptNode(const ScriptNode&) = delete;
     ScriptNode& operator=(const ScriptNode&) = delete;
 
-    // Lookups take the first attribute whose name matches without regard to case.
+    // Lookups take the first attribute whose name matches without regard to case; values
+    // read as ScriptValue.h says.
     void getString(const char* attribute, const char*& out) const;
-    void getInt(const char* attribute, int& out) const;     // atoi; 0 when absent
-    void getFloat(const char* attribute, float& out) const; // atof; 0 when absent
+    void getInt(const char* attribute, int& out) const;     // scriptInt; 0 when absent
+    void getFloat(const char* attribute, float& out) const; // scriptFloat; 0 when absent
     // "%f,%f,%f" / "%f,%f,%f,%f"; `out` unchanged when absent, components not given keep
     // their value.
     void getVec3(const char* attribute, Vec3& out) const;

@@ -1,6 +1,10 @@
 #include "DemoFixture.h"
 
+#include <vornex/plugin.h>
+
 #include <gmock/gmock.h>
+
+#include <string>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -43,6 +47,22 @@ TEST_F(Plugin, MissingLibrariesAndUnknownTypesAreLoggedAndSkipped) {
     EXPECT_THAT(log, ::testing::Contains("loadlibrary: recorderfx.dll"));
     EXPECT_THAT(log, ::testing::Contains("could not find effect: b"));
     EXPECT_THAT(log, ::testing::Contains("could not find effect: n"));
+}
+
+TEST_F(Plugin, ALibraryOfAnotherSdkMajorVersionIsRefusedWithOneLine) {
+    walk(R"(<demo><loadplugin file="nextmajorfx.so"/><loadplugin file="versionfx.so"/>
+              <add type="versioned" name="v"/></demo>)");
+    EXPECT_EQ(demo->pluginCount(), 1);
+    EXPECT_EQ(demo->effectCount(), 1u);
+    const auto log = logLines();
+    const std::string refused =
+        "ERROR loadlibrary: nextmajorfx.so built for SDK " + std::to_string(kSdkVersionMajor + 1) +
+        "." + std::to_string(kSdkVersionMinor + 5) + ", the player has " +
+        std::to_string(kSdkVersionMajor) + "." + std::to_string(kSdkVersionMinor);
+    EXPECT_THAT(log, ::testing::Contains(refused));
+    EXPECT_THAT(log, ::testing::Not(::testing::Contains(HasSubstr("nextmajorfx.so not found"))));
+    // The same major version with a later minor one is taken.
+    EXPECT_THAT(log, ::testing::Contains("loadlibrary: versionfx.so"));
 }
 
 TEST_F(Plugin, TheFirstLoadedLibraryThatMakesTheTypeWins) {
