@@ -10,12 +10,14 @@ struct PlayerResult {
     std::string output; // standard output and standard error, interleaved
 };
 
-// `arguments` is appended to the command line as written (shell syntax).
+// `arguments` is appended to the command line as written (shell syntax). `player` is the
+// built one unless another (an installed one) is named.
 inline PlayerResult runPlayer(const std::string& folder, const std::string& arguments = "",
-                              int timeoutSeconds = 60) {
+                              int timeoutSeconds = 60,
+                              const std::string& player = VORNEX_BIN_DIR "/vornex") {
     const std::string command = "cd '" + folder + "' && timeout -k 5 " +
-                                std::to_string(timeoutSeconds) + " '" VORNEX_BIN_DIR "/vornex' " +
-                                arguments + " 2>&1";
+                                std::to_string(timeoutSeconds) + " '" + player + "' " + arguments +
+                                " 2>&1";
     PlayerResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;

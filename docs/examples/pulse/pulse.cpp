@@ -1,14 +1,11 @@
 // A minimal Vornex effect: fills its viewport with a colour whose brightness pulses with
-// the demo time. Build:
-//   c++ -shared -fPIC pulse.cpp $(pkg-config --cflags vornex-plugin) -o pulse.so
+// the demo time. docs/writing-a-plugin.md shows this file as it is; the tests build it with
+// the command the page gives and play it.
 #include <vornex/plugin.h>
 
 #include <GL/gl.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <strings.h>
 
 namespace {
 
@@ -20,30 +17,22 @@ public:
     void apply() override { glPushAttrib(GL_ALL_ATTRIB_BITS); }
 };
 
-// The parameters the player lists in log.txt when the effect is added. Values live in the
-// effect; the records only name them.
-EffectParam colorParam = {kParamVec4f, "color"};
-EffectParam rateParam = {kParamFloat, "rate"};
-EffectParam* paramList[] = {&colorParam, &rateParam};
-EffectParamTable paramTable = {"Pulse", 2, paramList};
-
 class Pulse : public Effect {
 public:
-    Pulse() { renderState = &state_; }
+    Pulse() {
+        renderState = &state_;
+        // One declaration per parameter: listed in log.txt, read from the script.
+        params_.addColour("color", color_);
+        params_.addNumber("rate", rate_);
+    }
 
-    EffectParamTable* params() override { return &paramTable; }
+    EffectParamTable* params() override { return params_.table(); }
 
-    // <name color="r,g,b,a" rate="2"/>: attributes not given keep their values.
+    // <name color="r,g,b,a" rate="2" enabled="1" viewport="x,y,w,h"/>: attributes not
+    // given keep their values.
     void configure(ScriptNode* element) override {
-        for (const ScriptAttribute* attribute : element->attributes) {
-            if (strcasecmp(attribute->name, "color") == 0)
-                std::sscanf(attribute->value, "%f,%f,%f,%f", &color_[0], &color_[1], &color_[2],
-                            &color_[3]);
-            else if (strcasecmp(attribute->name, "rate") == 0)
-                rate_ = static_cast<float>(std::atof(attribute->value));
-            else if (strcasecmp(attribute->name, "enabled") == 0)
-                enabled = std::atoi(attribute->value) != 0;
-        }
+        for (const ScriptAttribute* attribute : element->attributes)
+            if (!readEffectAttribute(*this, *attribute)) params_.read(*attribute, *this);
     }
 
     // The brightness comes from the demo time, not from summed deltas, so fast-forward
@@ -58,22 +47,27 @@ public:
         glGetIntegerv(GL_VIEWPORT, box);
         glEnable(GL_SCISSOR_TEST);
         glScissor(box[0], box[1], box[2], box[3]);
-        glClearColor(color_[0] * brightness_, color_[1] * brightness_, color_[2] * brightness_,
-                     color_[3]);
+        glClearColor(color_.x * brightness_, color_.y * brightness_, color_.z * brightness_,
+                     color_.w);
         glClear(GL_COLOR_BUFFER_BIT);
     }
 
 private:
     PulseState state_;
-    float color_[4] = {1.0f, 0.5f, 0.1f, 1.0f};
+    EffectParamSet params_{"Pulse"};
+    Vec4 color_ = {1.0f, 0.5f, 0.1f, 1.0f};
     float rate_ = 1.0f;
     float brightness_ = 1.0f;
 };
 
 } // namespace
 
+VORNEX_PLUGIN_EXPORT uint32_t vornexSdkVersion() {
+    return kSdkVersion;
+}
+
 VORNEX_PLUGIN_EXPORT bool hasFX(const char* type) {
-    return strcasecmp(type, "pulse") == 0;
+    return sameScriptName(type, "pulse");
 }
 
 VORNEX_PLUGIN_EXPORT Effect* getFX(const char* type) {
