@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // Compared by scripts and tests: keep the text exactly.
     std::printf("Vornex (Build: %s %s)\n", __TIME__, __DATE__);
     std::printf("A script-driven real-time demo player.\n\n");
     Log& log = Log::instance();
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
         std::strcpy(scriptPath, argv[1]);
     }
 
+    // Compared by scripts and tests: keep the text exactly.
     log.print("Parsing Script [%s]", scriptPath);
     ScriptDocument document;
     if (document.parseFile(scriptPath) != 0) {

@@ -81,6 +81,7 @@ int Camera::addKey(const ScriptNode& keyElement) {
             scriptValue(value, key.viewport);
         } else if (strcasecmp(attribute->name, "fov") == 0) {
             key.fov = scriptFloat(value);
+            // Compared by scripts and tests: keep the text exactly.
             std::printf("## add key FOV %f\n", key.fov);
         }
     }

@@ -5,13 +5,13 @@
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
-#include <vornex/ScriptValue.h>
 #include "demo/TriggerKey.h"
 #include "image/ReadImage.h"
 #include "platform/ExtensionLoader.h"
 #include "platform/Log.h"
 #include <vornex/Effect.h>
 #include <vornex/ScriptNode.h>
+#include <vornex/ScriptValue.h>
 #include <vornex/plugin.h>
 
 #include <GL/gl.h>
@@ -155,6 +155,7 @@ void Demo::replaceDrawOrder(ScriptNode& element) {
             if (Effect* effect = findEffect(attribute->value))
                 drawOrder.append({DrawOrderItem::kEffect, effect, nullptr});
             else
+                // Compared by scripts and tests: keep the text exactly.
                 Log::instance().print("XML Error: DrawOrder");
         } else if (named(*attribute, "surface")) {
             if (strcasecmp(attribute->value, "main") == 0) {
@@ -162,6 +163,7 @@ void Demo::replaceDrawOrder(ScriptNode& element) {
             } else if (Surface* surface = registry->surfaces.findSurface(attribute->value)) {
                 drawOrder.append({DrawOrderItem::kSurface, nullptr, surface});
             } else {
+                // Compared by scripts and tests: keep the text exactly.
                 Log::instance().print("XML Error: DrawOrder");
             }
         }
@@ -186,6 +188,7 @@ void Demo::addEffect(ScriptNode& element) {
     Effect* effect = nullptr;
     for (uint32_t i = 0; i < pluginCount_ && !effect; ++i) effect = plugins[i].createEffect(type);
     if (!effect) {
+        // Compared by scripts and tests: keep the text exactly.
         Log::instance().print("could not find effect: %s", name);
         return;
     }
@@ -215,6 +218,7 @@ void Demo::defineCamera(ScriptNode& element) {
 }
 
 void Demo::defineSurface(ScriptNode& element) {
+    // Compared by scripts and tests: keep the text exactly.
     std::printf("weeeeeee surface!!\n");
     ::defineSurface(registry->surfaces, element);
 }
@@ -239,12 +243,15 @@ void Demo::loadPlugin(ScriptNode& element) {
     }
     if (plugins[pluginCount_].open(file) == 0) {
         ++pluginCount_;
+        // Compared by scripts and tests: keep the text exactly.
         Log::instance().print("loadlibrary: %s", file);
     } else if (const uint32_t version = plugins[pluginCount_].refusedSdkVersion()) {
+        // Compared by scripts and tests: keep the text exactly.
         Log::instance().print("ERROR loadlibrary: %s built for SDK %u.%u, the player has %u.%u",
                               file, sdkVersionMajor(version), sdkVersionMinor(version),
                               kSdkVersionMajor, kSdkVersionMinor);
     } else {
+        // Compared by scripts and tests: keep the text exactly.
         Log::instance().print("ERROR loadlibrary: %s not found", file);
     }
 }
@@ -265,6 +272,7 @@ void Demo::loadAll(ScriptNode& element) {
     log.print("done");
     for (uint32_t i = 0; i < effectCount_; ++i) {
         if (effects[i] != loader) {
+            // Compared by scripts and tests: keep the text exactly.
             log.print("Loading effect %2u:[%s][%s]", i, effects[i]->name, effects[i]->type);
             effects[i]->load();
             log.print("done.");

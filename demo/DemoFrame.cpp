@@ -23,6 +23,7 @@ bool Demo::frame() {
 }
 
 void Demo::step(float delta) {
+    // Compared by scripts and tests: keep the text exactly.
     if (processSettings().showfps) std::printf("fps %3.3f\n", static_cast<double>(clock->getFps()));
     events.forwardPass(frameStartTime, *this);
     const float scaled = delta * speed;

@@ -1,9 +1,9 @@
 #include "demo/EventTable.h"
 
-#include <vornex/ScriptValue.h>
 #include "platform/Log.h"
 #include <vornex/DemoHost.h>
 #include <vornex/ScriptNode.h>
+#include <vornex/ScriptValue.h>
 
 #include <strings.h>
 
@@ -42,6 +42,7 @@ void EventTable::sort() {
         events[j] = moving;
     }
     for (uint32_t i = 0; i < count_; ++i)
+        // Compared by scripts and tests: keep the text exactly.
         Log::instance().print("event%i - %3.3f", static_cast<int>(i),
                               static_cast<double>(events[i].time));
 }

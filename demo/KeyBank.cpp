@@ -1,7 +1,7 @@
 #include "demo/KeyBank.h"
 
-#include <vornex/ScriptValue.h>
 #include <vornex/ScriptNode.h>
+#include <vornex/ScriptValue.h>
 
 #include <strings.h>
 

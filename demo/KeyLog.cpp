@@ -9,6 +9,7 @@ bool warningShown = false;
 
 size_t formatKeyLogLine(char* out, size_t size, float time, int32_t bank, char character) {
     const int length =
+        // Compared by scripts and tests: keep the text exactly.
         std::snprintf(out, size, "\t<event time=\"%.1f\" bank=\"%u\" trigger=\"%c\"/>\r\n",
                       static_cast<double>(time), static_cast<unsigned>(bank), character);
     if (length < 0) return 0;

@@ -61,10 +61,12 @@ void cDemo::init() {
     GLint size = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &size);
     if (size < 256)
+        // Compared by scripts and tests: keep the text exactly.
         Log::instance().print(
             "Warning: cDemo::init() this hardware's maximum texture size is too low (%ix%i)\n",
             size, size);
     else
+        // Compared by scripts and tests: keep the text exactly.
         Log::instance().print("Maximum texture size: %ix%i\n", size, size);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     for (int blackFrame = 0; blackFrame < 2; ++blackFrame) {

@@ -1,7 +1,7 @@
 // BMP reader for uncompressed 24- and 32-bit files with a positive height (bottom-up rows).
-// The pixel block is taken as stored, row padding included: texture widths are multiples
-// of 8, whose 24-bit rows need no padding. Palette, compressed and top-down files are
-// refused by the probe.
+// Rows are read without the padding that aligns them to four bytes in the file, so the
+// image's rows are tightly packed. Palette, compressed and top-down files are refused by
+// the probe.
 #pragma once
 
 #include <vornex/Image.h>

@@ -2,7 +2,8 @@
 // (TGA, JPEG, BMP, PNG, GIF) and returns the first one that loads. Each reader offers
 //     static int probe(Stream*);   // 1 when the first bytes are its format, else -1;
 //                                  // never moves the stream
-// and its load(). The dispatch prints nothing of its own.
+// and its load(). The dispatch itself is silent; loadImage prints one line to standard
+// output when a file is there but no reader accepts it.
 #pragma once
 
 #include <vornex/Image.h>

@@ -3,6 +3,7 @@
 FileStream::FileStream(const char* path, int mode) {
     const char* modes[] = {nullptr, "rb", "wb", "r+b"};
     if (mode >= READ && mode <= READ_WRITE) file_ = std::fopen(path, modes[mode]);
+    // Compared by scripts and tests: keep the text exactly.
     if (!file_) std::printf("Error: file not found %s\n", path);
 }
 

@@ -79,6 +79,7 @@ int GLWindow::create(WindowSettings& settings) {
 
     native::PixelFormatDescriptor granted = {};
     native::describePixelFormat(deviceContext, format, sizeof(granted), &granted);
+    // Compared by scripts and tests: keep the text exactly.
     std::printf("OpenGL| Color%ibpp RGBA(%i,%i,%i,%i) Depth: %ibpp\n", granted.colorBits,
                 granted.redBits, granted.greenBits, granted.blueBits, granted.alphaBits,
                 granted.depthBits);

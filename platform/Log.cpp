@@ -87,6 +87,7 @@ void Log::emit(uint32_t lineLevel, const char* message) {
     if (format & (LOG_TIME | LOG_DATE)) {
         native::SystemTime now{};
         native::getSystemTime(&now);
+        // Compared by scripts and tests: keep the text exactly.
         if (format & LOG_DATE) appendf(length, "[%02u-%02u-%04u] ", now.day, now.month, now.year);
         if (format & LOG_TIME)
             appendf(length, "[%02u:%02u:%02u.%03u] ", now.hour, now.minute, now.second,

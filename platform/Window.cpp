@@ -79,6 +79,7 @@ void Window::close() {
 
 int Window::create(const char* title, int32_t newX, int32_t newY, int32_t newWidth,
                    int32_t newHeight, uint32_t flags) {
+    // Compared by scripts and tests: keep the text exactly.
     std::snprintf(className, sizeof(className), "lumbra_%s_%i_%i", title ? title : "",
                   kClassNameMajor, kClassNameMinor);
     native::WindowClass windowClass = {};

@@ -20,19 +20,23 @@ bool powerOfTwo(uint32_t side) {
 
 int GLTexture::create(int width, int height, int bitsPerPixel) {
     if (bitsPerPixel != 24 && bitsPerPixel != 32) {
+        // Compared by scripts and tests: keep the text exactly.
         std::printf("Error: bad texture depth (%i)\n", bitsPerPixel);
         return -1;
     }
     // Compared unsigned, so a negative size counts as too large.
     if (!validSide(uint32_t(width)) || !validSide(uint32_t(height))) {
+        // Compared by scripts and tests: keep the text exactly.
         std::printf("Error: bad texture dimensions (w%i h%i) too small/large\n", width, height);
         return -1;
     }
     if (!powerOfTwo(uint32_t(width))) {
+        // Compared by scripts and tests: keep the text exactly.
         std::printf("Error: bad texture dimensions (w%i), not power of 2\n", width);
         return -1;
     }
     if (!powerOfTwo(uint32_t(height))) {
+        // Compared by scripts and tests: keep the text exactly.
         std::printf("Error: bad texture dimensions (h%i), not power of 2\n", height);
         return -1;
     }
