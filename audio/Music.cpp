@@ -25,7 +25,7 @@ MusicHandle musicOpen(const char* fileName) {
         return 0;
     }
     const MusicFormat format = musicFormatFor(fileName);
-    if (format == MusicFormat::UNKNOWN) {
+    if (format == MusicFormat::Unknown) {
         hostLog("ERROR music: %s is not a music file", fileName);
         return 0;
     }

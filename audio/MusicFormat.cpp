@@ -13,9 +13,9 @@ struct Extension {
 };
 
 const Extension kExtensions[] = {
-    {".it", MusicFormat::MODULE},   {".xm", MusicFormat::MODULE},   {".s3m", MusicFormat::MODULE},
-    {".mod", MusicFormat::MODULE},  {".mo3", MusicFormat::MODULE},  {".wav", MusicFormat::SAMPLED},
-    {".ogg", MusicFormat::SAMPLED}, {".mp3", MusicFormat::SAMPLED}, {".flac", MusicFormat::SAMPLED},
+    {".it", MusicFormat::Module},   {".xm", MusicFormat::Module},   {".s3m", MusicFormat::Module},
+    {".mod", MusicFormat::Module},  {".mo3", MusicFormat::Module},  {".wav", MusicFormat::Sampled},
+    {".ogg", MusicFormat::Sampled}, {".mp3", MusicFormat::Sampled}, {".flac", MusicFormat::Sampled},
 };
 } // namespace
 
@@ -27,17 +27,17 @@ MusicFormat musicFormatFor(const char* fileName) {
             strcasecmp(fileName + length - extensionLength, extension.text) == 0)
             return extension.format;
     }
-    return MusicFormat::UNKNOWN;
+    return MusicFormat::Unknown;
 }
 
 MusicDecoder* openMusicDecoder(MusicFormat format, const uint8_t* bytes, uint32_t size, char* error,
                                uint32_t errorSize) {
     switch (format) {
-    case MusicFormat::MODULE:
+    case MusicFormat::Module:
         return ModuleDecoder::open(bytes, size, error, errorSize);
-    case MusicFormat::SAMPLED:
+    case MusicFormat::Sampled:
         return SampledDecoder::open(bytes, size, error, errorSize);
-    case MusicFormat::UNKNOWN:
+    case MusicFormat::Unknown:
         break;
     }
     std::strncpy(error, "unknown file type", errorSize);

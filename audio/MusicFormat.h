@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-enum class MusicFormat { UNKNOWN, MODULE, SAMPLED };
+enum class MusicFormat { Unknown, Module, Sampled };
 
 // Case-insensitive: ".it .xm .s3m .mod .mo3" are modules, ".wav .ogg .mp3 .flac" sampled.
 MusicFormat musicFormatFor(const char* fileName);

@@ -88,7 +88,7 @@ void mixMusic(benchmark::State& state, MusicFormat format, const std::vector<uin
 }
 
 void BM_MixerModule(benchmark::State& state) {
-    mixMusic(state, MusicFormat::MODULE, moduleBytes());
+    mixMusic(state, MusicFormat::Module, moduleBytes());
 }
 
 void BM_OpenmptDirect(benchmark::State& state) {
@@ -107,7 +107,7 @@ void BM_OpenmptDirect(benchmark::State& state) {
 }
 
 void BM_MixerOgg(benchmark::State& state) {
-    mixMusic(state, MusicFormat::SAMPLED, oggBytes());
+    mixMusic(state, MusicFormat::Sampled, oggBytes());
 }
 
 // Half as many source frames: the same stretch of sound at 22050 Hz, without resampling.

@@ -27,7 +27,7 @@ void play(MusicDecoder* decoder) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > UINT32_MAX) return 0;
     char error[256];
-    for (MusicFormat format : {MusicFormat::MODULE, MusicFormat::SAMPLED}) {
+    for (MusicFormat format : {MusicFormat::Module, MusicFormat::Sampled}) {
         MusicDecoder* decoder = openMusicDecoder(format, data, uint32_t(size), error, sizeof error);
         if (!decoder) continue;
         play(decoder);

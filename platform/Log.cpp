@@ -27,8 +27,8 @@ void appendf(uint32_t& length, const char* format, ...) {
 } // namespace
 
 Log::Log()
-    : format(LOG_COUNTER | LOG_TIME | LOG_LEVEL), outputs(LOG_TO_FILE), indent(0), lineCount(0),
-      fileName("log.txt"), level(0), fileCreated(false), enabled(false), fileWarningShown(false) {}
+    : format(LOG_COUNTER | LOG_TIME | LOG_LEVEL), outputs(LOG_TO_FILE), indent(0), lineCount_(0),
+      fileName_("log.txt"), level(0), fileCreated(false), enabled(false), fileWarningShown(false) {}
 
 // Never destroyed: calls made after the exit handler find it disabled and do nothing.
 Log& Log::instance() {
@@ -43,13 +43,13 @@ void Log::tearDown() {
     theLog->format = 0;
     theLog->outputs = 0;
     theLog->indent = 0;
-    theLog->lineCount = 0;
+    theLog->lineCount_ = 0;
     theLog->fileCreated = false;
     theLog->enabled = false;
 }
 
 void Log::setFileName(const char* name) {
-    std::snprintf(fileName, sizeof fileName, "%s", name);
+    std::snprintf(fileName_, sizeof fileName_, "%s", name);
     fileCreated = false;
     fileWarningShown = false;
 }
@@ -83,7 +83,7 @@ int Log::printLevel(uint32_t lineLevel, const char* fmt, ...) {
 void Log::emit(uint32_t lineLevel, const char* message) {
     std::memset(lineBuffer, 0, sizeof lineBuffer);
     uint32_t length = 0;
-    if (format & LOG_COUNTER) appendf(length, "%06u|", lineCount);
+    if (format & LOG_COUNTER) appendf(length, "%06u|", lineCount_);
     if (format & (LOG_TIME | LOG_DATE)) {
         native::SystemTime now{};
         native::getSystemTime(&now);
@@ -111,15 +111,15 @@ void Log::emit(uint32_t lineLevel, const char* message) {
     }
     if (outputs & LOG_TO_MESSAGEBOX)
         native::messageBox(nullptr, lineBuffer, "LOG", native::MB_OK | native::MB_ICONINFORMATION);
-    ++lineCount;
+    ++lineCount_;
 }
 
 void Log::writeToFile(const char* line, uint32_t length) {
-    FILE* file = std::fopen(fileName, fileCreated ? "ab" : "wb");
+    FILE* file = std::fopen(fileName_, fileCreated ? "ab" : "wb");
     if (!file) {
         // The caller is never told; the user is, once per file name.
         if (!fileWarningShown)
-            std::fprintf(stderr, "Warning: cannot write log file %s\n", fileName);
+            std::fprintf(stderr, "Warning: cannot write log file %s\n", fileName_);
         fileWarningShown = true;
         return;
     }

@@ -31,8 +31,8 @@ public:
     void print(const char* format, ...) __attribute__((format(printf, 2, 3)));
     int printLevel(uint32_t level, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
-    uint32_t getLineCount() const { return lineCount; }
-    const char* getFileName() const { return fileName; }
+    uint32_t lineCount() const { return lineCount_; }
+    const char* fileName() const { return fileName_; }
 
     static constexpr uint32_t kMessageSize = 16384;
     static constexpr uint32_t kLineSize = 32768;
@@ -47,8 +47,8 @@ private:
     uint32_t format;
     uint32_t outputs;
     uint32_t indent;
-    uint32_t lineCount;
-    char fileName[kFileNameSize];
+    uint32_t lineCount_;
+    char fileName_[kFileNameSize];
     uint32_t level;
     bool fileCreated;
     bool enabled;

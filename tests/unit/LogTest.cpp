@@ -24,7 +24,7 @@ protected:
 
 TEST_F(LogTest, StartUpFormatNumbersLinesFromZeroWithUtcTimeAndLevelColumn) {
     Log& log = Log::instance();
-    const uint32_t first = log.getLineCount();
+    const uint32_t first = log.lineCount();
     log.print("Parsing Script [%s]", "script.txt");
     log.print("done.");
     char expected[256];
@@ -48,9 +48,9 @@ TEST_F(LogTest, FirstLineAfterSetFileNameTruncatesAndPercentStaysLiteral) {
 TEST_F(LogTest, DisabledLogWritesNothingAndKeepsTheCount) {
     Log& log = Log::instance();
     log.setEnabled(false);
-    const uint32_t before = log.getLineCount();
+    const uint32_t before = log.lineCount();
     log.print("hidden");
-    EXPECT_EQ(log.getLineCount(), before);
+    EXPECT_EQ(log.lineCount(), before);
     EXPECT_FALSE(dir.exists("log.txt"));
 }
 
