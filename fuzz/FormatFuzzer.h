@@ -2,6 +2,7 @@
 // on success touch the last pixel byte, so a picture smaller than it claims is caught.
 #pragma once
 
+#include "SeedOutcome.h"
 #include "io/MemoryStream.h"
 
 #include <cstddef>
@@ -19,3 +20,15 @@ template <typename Format> int fuzzFormat(const uint8_t* data, size_t size) {
     }
     return 0;
 }
+
+template <typename Format> SeedOutcome formatOutcome(const uint8_t* data, size_t size) {
+    MemoryStream stream(data, static_cast<uint32_t>(size));
+    Format image;
+    const int result = image.load(&stream);
+    return describeImage(&image, result);
+}
+
+#define VORNEX_SEED_OUTCOME(Format)                                                                \
+    SeedOutcome fuzzSeedOutcome(const uint8_t* data, size_t size) {                                \
+        return formatOutcome<Format>(data, size);                                                  \
+    }

@@ -1,4 +1,5 @@
 // Feeds arbitrary bytes to the GIF probe and reader, then touches the end of every frame.
+#include "FormatFuzzer.h"
 #include "image/gif/FormatGIF.h"
 #include "io/MemoryStream.h"
 
@@ -18,3 +19,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)sink;
     return 0;
 }
+
+VORNEX_SEED_OUTCOME(cFormatGIF)

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the JPEG decoder twice, with and without the SIMD inner loops,
 // and traps when the rows differ; then runs the JPEG probe and reader over the same bytes.
 // Pictures above a megapixel stop after the headers so that each input stays fast.
+#include "FormatFuzzer.h"
 #include "image/jpeg/FormatJPEG.h"
 #include "image/jpeg/JpegDecoder.h"
 #include "image/jpeg/MemoryJpegSource.h"
@@ -49,3 +50,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     image.load(&stream);
     return 0;
 }
+
+VORNEX_SEED_OUTCOME(cFormatJPEG)

@@ -1,4 +1,5 @@
 // Feeds arbitrary bytes through the whole format dispatch, every reader in probe order.
+#include "SeedOutcome.h"
 #include "image/ReadImage.h"
 #include "io/MemoryStream.h"
 
@@ -9,4 +10,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryStream stream(data, static_cast<uint32_t>(size));
     delete readImage(&stream);
     return 0;
+}
+
+SeedOutcome fuzzSeedOutcome(const uint8_t* data, size_t size) {
+    MemoryStream stream(data, static_cast<uint32_t>(size));
+    cFormat* image = readImage(&stream);
+    const SeedOutcome outcome = describeImage(image, image ? 0 : -1);
+    delete image;
+    return outcome;
 }

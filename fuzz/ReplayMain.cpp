@@ -2,23 +2,45 @@
 // so seed corpora and kept crash inputs run as ordinary tests without libFuzzer. Each seed
 // also runs cut short at up to kMaxCuts evenly spaced lengths: truncated files are the
 // commonest bad input.
+//
+// With --golden=FILE, a target that defines fuzzSeedOutcome (the image readers) has what
+// each whole seed decodes to compared with the table in FILE: one line per seed, "name
+// result width height bitsPerPixel pixelHash", sorted by name. A difference fails the run
+// and prints both lines. VORNEX_UPDATE_GOLDEN=1 writes the table instead: do that when a
+// reader's results change on purpose, and commit the diff.
+#include "SeedOutcome.h"
+
 #include <algorithm>
+#include <cinttypes>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+// Only the image targets define it.
+__attribute__((weak)) SeedOutcome fuzzSeedOutcome(const uint8_t* data, size_t size);
 
 namespace {
 constexpr size_t kMaxCuts = 512;
+constexpr char kGoldenOption[] = "--golden=";
 
-size_t replayFile(const std::filesystem::path& path) {
+using GoldenTable = std::map<std::string, std::string>; // seed name -> its line
+
+std::vector<uint8_t> readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+}
+
+size_t replay(const std::vector<uint8_t>& bytes) {
     LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     const size_t step = std::max<size_t>(1, bytes.size() / kMaxCuts);
     size_t runs = 1;
@@ -29,23 +51,93 @@ size_t replayFile(const std::filesystem::path& path) {
     }
     return runs;
 }
+
+std::string outcomeLine(const std::string& name, const std::vector<uint8_t>& bytes) {
+    const SeedOutcome outcome = fuzzSeedOutcome(bytes.data(), bytes.size());
+    char line[256];
+    std::snprintf(line, sizeof line, "%s %d %d %d %u %016" PRIx64, name.c_str(), outcome.result,
+                  outcome.width, outcome.height, outcome.bitsPerPixel, outcome.pixelHash);
+    return line;
+}
+
+GoldenTable readGolden(const std::string& path) {
+    GoldenTable table;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty()) continue;
+        table[line.substr(0, line.find(' '))] = line;
+    }
+    return table;
+}
+
+// 0 when the tables agree; prints every difference.
+int compareGolden(const GoldenTable& expected, const GoldenTable& actual, const char* path) {
+    int differences = 0;
+    for (const auto& [name, line] : expected) {
+        const auto found = actual.find(name);
+        if (found == actual.end()) {
+            std::printf("golden %s: seed %s is gone\n", path, name.c_str());
+            ++differences;
+        } else if (found->second != line) {
+            std::printf("golden %s:\n  was %s\n  now %s\n", path, line.c_str(),
+                        found->second.c_str());
+            ++differences;
+        }
+    }
+    for (const auto& [name, line] : actual) {
+        if (expected.count(name)) continue;
+        std::printf("golden %s: new seed %s\n", path, line.c_str());
+        ++differences;
+    }
+    if (differences)
+        std::printf("%d differences; VORNEX_UPDATE_GOLDEN=1 rewrites the table when they are "
+                    "meant\n",
+                    differences);
+    return differences ? 1 : 0;
+}
 } // namespace
 
 int main(int argc, char** argv) {
-    size_t files = 0, runs = 0;
+    const char* goldenPath = nullptr;
+    // Each seed with its name in the table: its path below the folder named.
+    std::vector<std::pair<std::filesystem::path, std::string>> seeds;
     for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], kGoldenOption, sizeof kGoldenOption - 1) == 0) {
+            goldenPath = argv[i] + sizeof kGoldenOption - 1;
+            continue;
+        }
         const std::filesystem::path path(argv[i]);
         if (std::filesystem::is_directory(path)) {
-            for (const auto& entry : std::filesystem::recursive_directory_iterator(path)) {
-                if (!entry.is_regular_file()) continue;
-                runs += replayFile(entry.path());
-                ++files;
-            }
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(path))
+                if (entry.is_regular_file())
+                    seeds.emplace_back(entry.path(),
+                                       entry.path().lexically_relative(path).string());
         } else if (std::filesystem::exists(path)) {
-            runs += replayFile(path);
-            ++files;
+            seeds.emplace_back(path, path.filename().string());
         }
     }
-    std::printf("replayed %zu files in %zu runs (whole and cut short)\n", files, runs);
-    return 0;
+    std::sort(seeds.begin(), seeds.end());
+    const bool golden = goldenPath && fuzzSeedOutcome;
+    GoldenTable actual;
+    size_t runs = 0;
+    for (const auto& [path, name] : seeds) {
+        const std::vector<uint8_t> bytes = readBytes(path);
+        runs += replay(bytes);
+        if (golden) actual[name] = outcomeLine(name, bytes);
+    }
+    std::printf("replayed %zu files in %zu runs (whole and cut short)\n", seeds.size(), runs);
+    if (!golden) return 0;
+    const char* update = std::getenv("VORNEX_UPDATE_GOLDEN");
+    if (update && std::strcmp(update, "1") == 0) {
+        std::ofstream out(goldenPath);
+        for (const auto& entry : actual) out << entry.second << '\n';
+        std::printf("wrote %zu lines to %s\n", actual.size(), goldenPath);
+        return out ? 0 : 1;
+    }
+    if (!std::filesystem::exists(goldenPath)) {
+        std::printf("no golden table %s; VORNEX_UPDATE_GOLDEN=1 writes it\n", goldenPath);
+        return 1;
+    }
+    return compareGolden(readGolden(goldenPath), actual, goldenPath);
 }

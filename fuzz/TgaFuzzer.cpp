@@ -5,3 +5,5 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return fuzzFormat<cFormatTGA>(data, size);
 }
+
+VORNEX_SEED_OUTCOME(cFormatTGA)
