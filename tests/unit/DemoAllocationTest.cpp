@@ -10,6 +10,12 @@
 namespace {
 std::atomic<bool> counting{false};
 std::atomic<uint64_t> allocations{0};
+
+// Out of line, so the optimiser does not see free() meet a pointer from operator new and
+// warn about a mismatch that is not there (both sides are malloc and free).
+[[gnu::noinline]] void release(void* block) noexcept {
+    std::free(block);
+}
 } // namespace
 
 // Every plain and nothrow form is replaced, so each block is freed by the allocator that
@@ -30,22 +36,22 @@ void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
     return operator new(size, tag);
 }
 void operator delete(void* block) noexcept {
-    std::free(block);
+    release(block);
 }
 void operator delete[](void* block) noexcept {
-    std::free(block);
+    release(block);
 }
 void operator delete(void* block, size_t) noexcept {
-    std::free(block);
+    release(block);
 }
 void operator delete[](void* block, size_t) noexcept {
-    std::free(block);
+    release(block);
 }
 void operator delete(void* block, const std::nothrow_t&) noexcept {
-    std::free(block);
+    release(block);
 }
 void operator delete[](void* block, const std::nothrow_t&) noexcept {
-    std::free(block);
+    release(block);
 }
 
 namespace {
