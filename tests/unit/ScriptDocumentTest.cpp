@@ -1,5 +1,4 @@
 #include "script/ScriptDocument.h"
-#include "TempDir.h"
 #include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
@@ -118,60 +117,4 @@ TEST(ScriptDocument, DeepNestingFailsInsteadOfOverflowing) {
     EXPECT_NE(testing::internal::GetCapturedStdout().find("nesting deeper than 64"),
               std::string::npos);
     EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [a] couldn't be read");
-}
-
-TEST(ScriptNode, LookupsTakeTheFirstMatchWithoutCase) {
-    ScriptDocument document;
-    ASSERT_EQ(
-        parse(document, "<e N=\"12ab\" n=\"7\" f=\"2.5x\" s=\"xyz\" v=\"1, 2, 3\" w=\"4,5\"/>"), 0);
-    const ScriptNode& e = *document.children[0];
-    int number = -1;
-    e.getInt("n", number);
-    EXPECT_EQ(number, 12);
-    e.getInt("s", number);
-    EXPECT_EQ(number, 0);
-    e.getInt("missing", number);
-    EXPECT_EQ(number, 0);
-    float real = -1;
-    e.getFloat("F", real);
-    EXPECT_FLOAT_EQ(real, 2.5f);
-    const char* text = "unchanged";
-    e.getString("missing", text);
-    EXPECT_EQ(text, nullptr);
-    Vec3 v{9, 9, 9};
-    e.getVec3("v", v);
-    EXPECT_EQ(v.x + v.y * 10 + v.z * 100, 321.0f);
-    Vec4 w{9, 9, 9, 9};
-    e.getVec4("w", w);
-    EXPECT_EQ(w.x, 4.0f);
-    EXPECT_EQ(w.y, 5.0f);
-    EXPECT_EQ(w.z, 9.0f); // components not given keep their value
-    Vec3 untouched{1, 2, 3};
-    e.getVec3("missing", untouched);
-    EXPECT_EQ(untouched.z, 3.0f);
-}
-
-TEST(ScriptDocumentFile, IncludesAreSplicedInPlaceAndCyclesEnd) {
-    TempDir dir;
-    dir.write("data/script.txt", "<demo><a/><include file=\"part.txt\" file=\"part.txt\"/><b/>"
-                                 "<include file=\"missing.txt\"/></demo>");
-    dir.write("data/part.txt", "<p/><q/>");
-    dir.write("data/loop.txt", "<x/><include file=\"loop.txt\"/>");
-    dir.write("data/short.txt", "<a>");
-    WorkingDirectory cwd(dir.path());
-    testing::internal::CaptureStdout();
-    ScriptDocument document;
-    EXPECT_EQ(document.parseFile("script.txt"), 0);
-    EXPECT_EQ(names(*document.children[0]), "a p q p q b ");
-
-    ScriptDocument loop;
-    EXPECT_EQ(loop.parseFile("loop.txt"), -1);
-
-    ScriptDocument tiny;
-    EXPECT_EQ(tiny.parseFile("short.txt"), -1);
-    EXPECT_STREQ(ScriptDocument::lastMessage(), "couldn't find short.txt");
-    ScriptDocument none;
-    EXPECT_EQ(none.parseFile("nothing.txt"), -1);
-    EXPECT_STREQ(ScriptDocument::lastMessage(), "couldn't find nothing.txt");
-    testing::internal::GetCapturedStdout();
 }
