@@ -8,7 +8,14 @@
 namespace {
 // Hand-built marker streams: each helper appends one segment.
 struct Stream8 {
-    JpegBytes bytes{0xFF, 0xD8};
+    // Built by hand: GCC 12 at -O2 takes the initializer-list form for uninitialised.
+    JpegBytes bytes = startOfImage();
+
+    static JpegBytes startOfImage() {
+        JpegBytes start(2, 0xFF);
+        start[1] = 0xD8;
+        return start;
+    }
 
     Stream8& segment(int marker, std::initializer_list<int> payload) {
         return segment(marker, JpegBytes(payload.begin(), payload.end()));
