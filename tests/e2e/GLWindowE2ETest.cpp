@@ -386,7 +386,9 @@ TEST_F(GLWindowE2E, WithoutACurrentContextNoWindowSystemExtensionIsFound) {
         EXTENSIONS_WGL(EXPECT_UNSET)
 #undef EXPECT_UNSET
     };
-    // No context has ever been current: the make-current-read entry point is not found.
+    // No context has ever been current (as in a fresh process): the make-current-read entry
+    // point is not found.
+    ext::wglMakeContextCurrentARB = nullptr;
     ext::initExtensions();
     expectNoWindowSystemExtension();
     EXPECT_EQ(ext::wglMakeContextCurrentARB, nullptr);

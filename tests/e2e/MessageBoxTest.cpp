@@ -20,8 +20,14 @@ struct BoxRun {
 };
 
 bool windowNamed(const std::string& caption) {
-    const std::string command = "xdotool search --name '^" + caption + "$' >/dev/null 2>&1";
-    return std::system(command.c_str()) == 0;
+    FILE* pipe = popen("xwininfo -root -tree 2>/dev/null", "r");
+    if (!pipe) return false;
+    std::string tree;
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) tree.append(chunk, got);
+    pclose(pipe);
+    return tree.find('"' + caption + '"') != std::string::npos;
 }
 
 // `environment` is applied in the child before the call: name=value sets, a bare name
@@ -33,8 +39,11 @@ BoxRun showBox(const std::string& caption, std::initializer_list<const char*> en
     if (pipe(errors) != 0) return run;
     const pid_t child = fork();
     if (child == 0) {
+        // A group of its own: the library may show the box from a process of its own.
+        setpgid(0, 0);
         dup2(errors[1], STDERR_FILENO);
         close(errors[0]);
+        close(errors[1]);
         for (const char* setting : environment) {
             const std::string text = setting;
             const size_t equals = text.find('=');
@@ -47,6 +56,7 @@ BoxRun showBox(const std::string& caption, std::initializer_list<const char*> en
                            native::MB_OK | native::MB_ICONEXCLAMATION);
         _exit(0);
     }
+    setpgid(child, child);
     close(errors[1]);
     // A shown box waits for a click: look for it for a while, then end the child.
     for (int attempt = 0; attempt < 100 && !run.ended && !run.shown; ++attempt) {
@@ -55,7 +65,7 @@ BoxRun showBox(const std::string& caption, std::initializer_list<const char*> en
         if (!run.ended && !display.empty()) run.shown = windowNamed(caption);
     }
     if (!run.ended) {
-        kill(child, SIGKILL);
+        kill(-child, SIGKILL);
         waitpid(child, nullptr, 0);
     }
     char chunk[256];
