@@ -21,6 +21,10 @@
 
 namespace {
 
+// Every attribute group of OpenGL 1.1 (GL_ALL_ATTRIB_BITS sets all 32 bits, which later
+// versions give meanings such as multisample state).
+constexpr GLbitfield kLoaderAttributeMask = 0xFFFFF;
+
 struct DispatchEntry {
     const char* keyword;
     void (Demo::*handler)(ScriptNode&);
@@ -285,7 +289,7 @@ void Demo::showLoadingScreen() {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (loader) {
-        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        glPushAttrib(kLoaderAttributeMask);
         loader->update(1.0f);
         loader->draw();
         glPopAttrib();

@@ -80,8 +80,14 @@ void cDemo::init() {
 
 void cDemo::present() {
     native::swapBuffers(deviceContext);
-    // A busy wait rather than a sleep: the minimum frame time holds to the millisecond.
-    while (native::getTickCount() - clock->pacingTick < kMinimumFrameMilliseconds) {
+    // Sleep through most of the wait and spin, yielding, only through the last
+    // kSpinMilliseconds: a sleep may end late, but the frame must still end in the
+    // millisecond the minimum is reached.
+    for (;;) {
+        const uint32_t elapsed = native::getTickCount() - clock->pacingTick;
+        if (elapsed >= kMinimumFrameMilliseconds) break;
+        const uint32_t remaining = kMinimumFrameMilliseconds - elapsed;
+        native::sleep(remaining > kSpinMilliseconds ? remaining - kSpinMilliseconds : 0);
     }
     clock->tick();
 }

@@ -12,6 +12,8 @@ class cDemo : public GLWindow {
 public:
     // A frame takes at least this long, whatever the vertical sync does.
     static constexpr uint32_t kMinimumFrameMilliseconds = 14;
+    // The end of that wait is spun rather than slept, since a sleep may end this late.
+    static constexpr uint32_t kSpinMilliseconds = 1;
     // Play speed while a mouse button seeks in vhs mode.
     static constexpr float kSeekSpeed = 100.0f;
     static constexpr uint32_t kAudioFrequency = 44100;
@@ -37,7 +39,8 @@ public:
     // device 1 at 44100 Hz (device 0, silent, when that fails), clock reset.
     void init();
     // Swaps, waits until kMinimumFrameMilliseconds have passed since the clock's last
-    // tick, and ticks the clock.
+    // tick (sleeping, then spinning through the last kSpinMilliseconds), and ticks the
+    // clock.
     void present();
 
     FrameTimer* clock;

@@ -2,12 +2,20 @@
 
 #include "audio/Mixer.h"
 #include "audio/SystemAudioOutput.h"
+#include "audio/sdl/SoundLibraryNoise.h"
 
 #include <SDL.h>
+#include <cstdio>
 
 namespace {
 // About 23 ms at 44100 Hz: short enough for sync, long enough not to drop out.
 constexpr Uint16 kBufferFrames = 1024;
+
+// The one line a machine without sound output gets; the player goes on silently.
+int soundOff() {
+    std::printf("Sound is off: %s\n", SDL_GetError());
+    return -1;
+}
 } // namespace
 
 SdlAudioOutput::~SdlAudioOutput() {
@@ -16,7 +24,8 @@ SdlAudioOutput::~SdlAudioOutput() {
 }
 
 int SdlAudioOutput::open(uint32_t frequency, Mixer& mixer) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return -1;
+    silenceSoundLibraryErrors();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return soundOff();
     subsystemStarted_ = true;
     SDL_AudioSpec wanted{};
     wanted.freq = int(frequency);
@@ -28,7 +37,7 @@ int SdlAudioOutput::open(uint32_t frequency, Mixer& mixer) {
     // SDL converts to whatever the hardware takes, so the mixer's rate stays `frequency`.
     SDL_AudioSpec obtained{};
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-    if (device_ == 0) return -1;
+    if (device_ == 0) return soundOff();
     SDL_PauseAudioDevice(device_, 0);
     return 0;
 }

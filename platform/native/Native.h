@@ -29,6 +29,9 @@ struct SystemTime {
 
 // GetTickCount: milliseconds since an arbitrary start, wrapping at 2^32.
 uint32_t getTickCount();
+// Sleep: gives the processor away for at least `milliseconds` (it may be somewhat more);
+// 0 only offers the rest of the time slice to other threads and returns.
+void sleep(uint32_t milliseconds);
 void getSystemTime(SystemTime* time);
 
 // ---------------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <unistd.h>
 
 TEST(SdlAudioOutput, FallsBackToTheSilentDeviceWithoutSoundOutput) {
@@ -15,6 +16,22 @@ TEST(SdlAudioOutput, FallsBackToTheSilentDeviceWithoutSoundOutput) {
     unsetenv("SDL_AUDIODRIVER");
     EXPECT_EQ(audio::init(0, 44100, 0, nullptr), 0);
     audio::free();
+}
+
+TEST(SdlAudioOutput, AMissingSoundDeviceGivesOneLineAndNoLibraryNoise) {
+    // A device that exists nowhere, so the search fails as on a machine without a card.
+    setenv("SDL_AUDIODRIVER", "alsa", 1);
+    setenv("AUDIODEV", "vornex-no-such-device", 1);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(audio::init(1, 44100, 0, nullptr), -1);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    const std::string output = testing::internal::GetCapturedStdout();
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("AUDIODEV");
+    EXPECT_EQ(errors, "");
+    EXPECT_EQ(output.rfind("Sound is off: ", 0), 0u) << output;
+    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
 }
 
 TEST(SdlAudioOutput, SdlOutputMixesOnItsOwnThread) {

@@ -18,6 +18,9 @@ struct FakeWindow {
 
 struct FakeState {
     uint32_t ticks = 0;
+    uint32_t yieldMicroseconds = 0; // below one tick
+    uint32_t slept = 0;
+    uint32_t yields = 0;
     SystemTime systemTime = {2000, 1, 6, 1, 0, 0, 0, 0};
     std::vector<fake::RecordedMessageBox> messageBoxes;
     Rect desktop = {0, 0, 1024, 768};
@@ -98,6 +101,19 @@ DeviceContext getCurrentReadDCARB() {
 
 uint32_t getTickCount() {
     return state().ticks;
+}
+void sleep(uint32_t milliseconds) {
+    FakeState& fake = state();
+    fake.slept += milliseconds;
+    if (milliseconds > 0) {
+        fake.ticks += milliseconds;
+        return;
+    }
+    ++fake.yields;
+    // A waiter that only yields still sees the clock move.
+    fake.yieldMicroseconds += fake::kYieldMicroseconds;
+    fake.ticks += fake.yieldMicroseconds / 1000;
+    fake.yieldMicroseconds %= 1000;
 }
 void getSystemTime(SystemTime* time) {
     *time = state().systemTime;
@@ -369,12 +385,19 @@ namespace fake {
 
 void setTickCount(uint32_t ticks) {
     state().ticks = ticks;
+    state().yieldMicroseconds = 0;
 }
 void advanceTickCount(uint32_t milliseconds) {
     state().ticks += milliseconds;
 }
 void setSystemTime(const SystemTime& time) {
     state().systemTime = time;
+}
+uint32_t sleptMilliseconds() {
+    return state().slept;
+}
+uint32_t yieldCount() {
+    return state().yields;
 }
 const std::vector<RecordedMessageBox>& messageBoxes() {
     return state().messageBoxes;

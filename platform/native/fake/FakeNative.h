@@ -1,7 +1,7 @@
-// Controls of the fake native back end, for unit tests: a settable clock, recorded message
-// boxes, a desktop, a cursor, windows that can be inspected, scripted failures, display
-// modes, pixel formats and GL contexts that exist only as records. Input is injected with
-// native::postMessage. Link vornex_native_fake to use them.
+// Controls of the fake native back end, for unit tests: a settable clock that sleeps move,
+// recorded message boxes, a desktop, a cursor, windows that can be inspected, scripted
+// failures, display modes, pixel formats and GL contexts that exist only as records. Input is
+// injected with native::postMessage. Link vornex_native_fake to use them.
 #pragma once
 
 #include "platform/native/Native.h"
@@ -50,6 +50,11 @@ enum class Failure {
 
 void setTickCount(uint32_t ticks);
 void advanceTickCount(uint32_t milliseconds);
+// native::sleep moves the clock by what it was asked to sleep; a sleep of 0 (a yield) by
+// kYieldMicroseconds, so a wait that spins on yields ends.
+constexpr uint32_t kYieldMicroseconds = 100;
+uint32_t sleptMilliseconds(); // the sum of every sleep asked for
+uint32_t yieldCount();
 void setSystemTime(const SystemTime& time);
 const std::vector<RecordedMessageBox>& messageBoxes();
 

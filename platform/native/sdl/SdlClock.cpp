@@ -1,4 +1,4 @@
-// Tick counter and UTC system time on the sdl back end.
+// Tick counter, sleep and UTC system time on the sdl back end.
 #include "platform/native/Native.h"
 
 #include <SDL.h>
@@ -8,6 +8,10 @@ namespace native {
 
 uint32_t getTickCount() {
     return SDL_GetTicks();
+}
+
+void sleep(uint32_t milliseconds) {
+    SDL_Delay(milliseconds);
 }
 
 void getSystemTime(SystemTime* time) {

@@ -234,7 +234,9 @@ bool swapBuffers(DeviceContext deviceContext) {
 }
 
 Proc getProcAddress(const char* name) {
-    if (!name) return nullptr;
+    // Entry points belong to a context: without a current one nothing is found, as on the
+    // desktop, so the extension loader sees no window-system extensions either.
+    if (!name || !currentContext) return nullptr;
     for (const StandIn& standIn : kStandIns) {
         if (std::strcmp(standIn.name, name) == 0) return standIn.proc;
     }

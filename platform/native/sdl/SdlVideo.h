@@ -36,7 +36,7 @@ SdlWindow* sdlWindow(WindowHandle window);
 // The handle of a live window with this SDL id; null if none.
 WindowHandle handleForSdlId(uint32_t sdlId);
 // Makes the SDL window of a record (again) with the given framebuffer; keeps the
-// position, size, title and style of the previous one.
+// position, size, title, style, visibility and fullscreen state of the previous one.
 bool makeSdlWindow(detail::WindowRecord& record, SdlWindow& window, int32_t x, int32_t y,
                    int32_t width, int32_t height);
 void applyFramebufferAttributes(const FramebufferRequest& request);

@@ -90,12 +90,15 @@ bool makeSdlWindow(detail::WindowRecord& record, SdlWindow& window, int32_t x, i
         std::printf("SDL window: %s\n", SDL_GetError());
         return false;
     }
-    if (window.window) {
-        if (!(SDL_GetWindowFlags(window.window) & SDL_WINDOW_HIDDEN)) SDL_ShowWindow(created);
-        SDL_DestroyWindow(window.window);
-    }
+    // The previous window goes first, so two fullscreen windows never share the screen.
+    const bool shown = window.window && !(SDL_GetWindowFlags(window.window) & SDL_WINDOW_HIDDEN);
+    if (window.window) SDL_DestroyWindow(window.window);
     window.window = created;
     window.sdlId = SDL_GetWindowID(created);
+    // A popup made while a display mode is granted is the fullscreen window, also when it
+    // is made again for another pixel format.
+    if ((record.style & WS_POPUP) && fullscreenModeActive()) applyFullscreen(window);
+    if (shown) SDL_ShowWindow(created);
     return true;
 }
 
@@ -114,7 +117,6 @@ bool createWindow(detail::WindowRecord& record, int32_t x, int32_t y, int32_t ou
         record.backendWindow = &window;
         // The screen saver stays off while a window exists.
         SDL_DisableScreenSaver();
-        if ((record.style & WS_POPUP) && sdl::fullscreenModeActive()) sdl::applyFullscreen(window);
         return true;
     }
     return false;
