@@ -15,8 +15,10 @@ public:
     EffectPlugin& operator=(const EffectPlugin&) = delete;
 
     // Loads the library (through the native search rule) and checks both exports. 0 on
-    // success; -1 leaves nothing loaded.
+    // success; -1 leaves nothing loaded, with the reason in failure() when a file was found.
     int open(const char* fileName);
+    // Why the last open failed although the file exists, readable; empty otherwise.
+    const char* failure() const { return failure_; }
     // A new effect of that type when the library knows it, else null.
     Effect* createEffect(const char* type);
     void close();
@@ -25,4 +27,5 @@ private:
     native::LibraryHandle library = nullptr;
     HasFxFunction hasFx = nullptr;
     GetFxFunction getFx = nullptr;
+    char failure_[1024] = {};
 };

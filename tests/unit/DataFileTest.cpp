@@ -3,6 +3,9 @@
 #include "io/DataLocator.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include <string>
 
@@ -62,6 +65,23 @@ TEST(DataFile, MissingAndEmptyFilesGiveEmptyStreams) {
     EXPECT_TRUE(missing.atEnd());
     EXPECT_EQ(missing.size(), 0u);
     EXPECT_EQ(empty.data(), nullptr);
+}
+
+TEST(DataFile, NamedPipesAndFoldersAreReportedAsMissing) {
+    TempDir dir;
+    // Opening a pipe for reading would wait for a writer that never comes.
+    std::filesystem::create_directories(dir.path() / "data/textures/folder.tga");
+    ASSERT_EQ(mkfifo(dir.file("data/pipe.txt").c_str(), 0600), 0);
+    WorkingDirectory cwd(dir.path());
+    testing::internal::CaptureStdout();
+    DataFile pipe("pipe.txt");
+    DataFile folder("folder.tga");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "load[data/pipe.txt]\nError: file not found data/pipe.txt\n"
+              "load[data/textures/folder.tga]\nError: file not found data/textures/folder.tga\n");
+    EXPECT_TRUE(pipe.atEnd());
+    EXPECT_EQ(folder.size(), 0u);
+    EXPECT_EQ(folder.data(), nullptr);
 }
 
 TEST(MemoryStream, ReadsAndWritesPastTheEndStayInsideTheBytes) {
