@@ -2,8 +2,10 @@
 #include "TempDir.h"
 #include "io/DataLocator.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -69,9 +71,12 @@ TEST(DataFile, MissingAndEmptyFilesGiveEmptyStreams) {
 
 TEST(DataFile, NamedPipesAndFoldersAreReportedAsMissing) {
     TempDir dir;
-    // Opening a pipe for reading would wait for a writer that never comes.
     std::filesystem::create_directories(dir.path() / "data/textures/folder.tga");
     ASSERT_EQ(mkfifo(dir.file("data/pipe.txt").c_str(), 0600), 0);
+    // Opening a pipe waits for its other end. This one is held open here, so a player that
+    // opened pipes would read an empty file rather than hang the test.
+    const int otherEnd = open(dir.file("data/pipe.txt").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(otherEnd, 0);
     WorkingDirectory cwd(dir.path());
     testing::internal::CaptureStdout();
     DataFile pipe("pipe.txt");
@@ -82,6 +87,7 @@ TEST(DataFile, NamedPipesAndFoldersAreReportedAsMissing) {
     EXPECT_TRUE(pipe.atEnd());
     EXPECT_EQ(folder.size(), 0u);
     EXPECT_EQ(folder.data(), nullptr);
+    close(otherEnd);
 }
 
 TEST(MemoryStream, ReadsAndWritesPastTheEndStayInsideTheBytes) {
