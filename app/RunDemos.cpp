@@ -1,12 +1,22 @@
 #include "app/RunDemos.h"
 
 #include "demo/Demo.h"
+#include "platform/Log.h"
 #include "script/ScriptDocument.h"
+
+#include <new>
 
 void runDemos(ScriptDocument& document) {
     for (ScriptNode* element : document.children) {
         if (!element->is("demo")) continue;
-        Demo* demo = new Demo;
+        // The walk lets no exception out; making the demo's tables may still fail.
+        Demo* demo = nullptr;
+        try {
+            demo = new Demo;
+        } catch (const std::bad_alloc&) {
+            Log::instance().print("Out of memory: demo skipped");
+            continue;
+        }
         demo->walk(element);
         delete demo;
     }

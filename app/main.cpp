@@ -1,5 +1,6 @@
 // Program entry: banner, log set-up, script reading, then the script driver. The exit
-// code is always 0.
+// code is 1 when the script cannot be found, read or parsed (a batch run can tell that
+// from a demo that played), 0 otherwise: failures inside a demo never change it.
 #include "app/RunDemos.h"
 #include "platform/Log.h"
 #include "script/ScriptDocument.h"
@@ -10,6 +11,7 @@
 namespace {
 
 constexpr size_t kScriptPathSize = 256;
+constexpr int kScriptUnreadable = 1;
 
 bool isOption(const char* argument, const char* option) {
     return std::strcmp(argument, option) == 0;
@@ -46,7 +48,7 @@ int main(int argc, char** argv) {
         if (std::strlen(argv[1]) >= kScriptPathSize) {
             log.print("Script path longer than %u characters refused",
                       static_cast<unsigned>(kScriptPathSize - 1));
-            return 0;
+            return kScriptUnreadable;
         }
         std::strcpy(scriptPath, argv[1]);
     }
@@ -56,7 +58,7 @@ int main(int argc, char** argv) {
     ScriptDocument document;
     if (document.parseFile(scriptPath) != 0) {
         log.print("%s", ScriptDocument::lastMessage());
-        return 0;
+        return kScriptUnreadable;
     }
     log.print("done.");
     runDemos(document);

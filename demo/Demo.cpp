@@ -17,6 +17,8 @@
 #include <GL/gl.h>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <strings.h>
 
 namespace {
@@ -37,6 +39,20 @@ bool named(const ScriptAttribute& attribute, const char* name) {
 void copyName(char* field, const char* name) {
     std::strncpy(field, name, Effect::kNameSize - 1);
     field[Effect::kNameSize - 1] = '\0';
+}
+
+// No exception may leave a walk: one raised by an effect, or running out of memory, ends
+// the element it came from with a log line, and the demo goes on with the next.
+template <typename Work> void guarded(const ScriptNode& element, Work work) {
+    try {
+        work();
+    } catch (const std::bad_alloc&) {
+        Log::instance().print("Out of memory: element [%s] abandoned", element.name);
+    } catch (const std::exception& error) {
+        Log::instance().print("Exception in element [%s]: %s", element.name, error.what());
+    } catch (...) {
+        Log::instance().print("Exception in element [%s]", element.name);
+    }
 }
 
 } // namespace
@@ -68,9 +84,12 @@ int Demo::walk(ScriptNode* element) {
         return 0;
     }
     ++walkDepth;
-    for (const ScriptAttribute* attribute : element->attributes) applyAttribute(*attribute);
-    if (!deviceContext && !renderContext) createWindow();
-    for (ScriptNode* child : element->children) dispatch(*child);
+    guarded(*element, [&] {
+        for (const ScriptAttribute* attribute : element->attributes) applyAttribute(*attribute);
+        // Once only: a walk after the window has closed must not open another one.
+        if (!windowCreated) createWindow();
+    });
+    for (ScriptNode* child : element->children) guarded(*child, [&] { dispatch(*child); });
     --walkDepth;
     return 0;
 }
@@ -111,6 +130,7 @@ void Demo::applyAttribute(const ScriptAttribute& attribute) {
 }
 
 void Demo::createWindow() {
+    windowCreated = true;
     GLWindow::create(settings);
     ext::initExtensions();
     if (ext::wglSwapIntervalEXT) ext::wglSwapIntervalEXT(settings.vsync ? 1 : 0);
@@ -257,6 +277,9 @@ void Demo::loadPlugin(ScriptNode& element) {
     } else {
         // Compared by scripts and tests: keep the text exactly.
         Log::instance().print("ERROR loadlibrary: %s not found", file);
+        // The file exists but is no plugin: say why, readably.
+        if (plugins[pluginCount_].failure()[0] != '\0')
+            Log::instance().print("  reason: %s", plugins[pluginCount_].failure());
     }
 }
 
@@ -304,7 +327,9 @@ void Demo::run(ScriptNode&) {
         return;
     }
     clock->reset();
-    while (!drainMessages()) frame();
+    // A run nested in an event may have taken the quit message: the closed window ends
+    // every loop, not only the one that drained it.
+    while (!drainMessages() && !closed) frame();
 }
 
 void Demo::exit(ScriptNode&) {

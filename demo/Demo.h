@@ -99,4 +99,6 @@ private:
     bool drainMessages();
 
     int walkDepth = 0;
+    // Set by the first attempt, whether or not it succeeded.
+    bool windowCreated = false;
 };

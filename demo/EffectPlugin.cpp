@@ -2,11 +2,16 @@
 
 #include <vornex/plugin.h>
 
+#include <cstdio>
+
 int EffectPlugin::open(const char* fileName) {
     close();
     refusedSdkVersion_ = 0;
     library = native::loadLibrary(fileName);
-    if (!library) return -1;
+    if (!library) {
+        std::snprintf(failure_, sizeof failure_, "%s", native::libraryError());
+        return -1;
+    }
     hasFx = reinterpret_cast<HasFxFunction>(native::getLibraryProc(library, "hasFX"));
     getFx = reinterpret_cast<GetFxFunction>(native::getLibraryProc(library, "getFX"));
     const auto sdkVersion =
@@ -14,8 +19,14 @@ int EffectPlugin::open(const char* fileName) {
     if (hasFx && getFx) {
         // Without the export the library predates it and is taken as before.
         const uint32_t version = sdkVersion ? sdkVersion() : kSdkVersion;
-        if (sdkVersionMajor(version) == kSdkVersionMajor) return 0;
+        if (sdkVersionMajor(version) == kSdkVersionMajor) {
+            failure_[0] = '\0';
+            return 0;
+        }
         refusedSdkVersion_ = version;
+    } else {
+        std::snprintf(failure_, sizeof failure_, "%s exports no %s: not an effect plugin", fileName,
+                      hasFx ? "getFX" : "hasFX");
     }
     close();
     return -1;

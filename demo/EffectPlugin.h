@@ -18,11 +18,13 @@ public:
 
     // Loads the library (through the native search rule) and checks both exports, and the
     // SDK major version when the library exports one. 0 on success; -1 leaves nothing
-    // loaded.
+    // loaded, with the reason in failure() when a file was found.
     int open(const char* fileName);
     // After a failed open: the SDK version of a library refused for its major version;
     // 0 when it failed for another reason.
     uint32_t refusedSdkVersion() const { return refusedSdkVersion_; }
+    // Why the last open failed although the file exists, readable; empty otherwise.
+    const char* failure() const { return failure_; }
     // A new effect of that type when the library knows it, else null.
     Effect* createEffect(const char* type);
     void close();
@@ -32,4 +34,5 @@ private:
     HasFxFunction hasFx = nullptr;
     GetFxFunction getFx = nullptr;
     uint32_t refusedSdkVersion_ = 0;
+    char failure_[1024] = {};
 };

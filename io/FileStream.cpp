@@ -1,8 +1,30 @@
 #include "io/FileStream.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// Opens only regular files. A named pipe, a device or a folder counts as missing: a pipe
+// would block the open (hence O_NONBLOCK, which regular files ignore), a folder reads
+// as nothing.
+FILE* openRegularFile(const char* path, int mode) {
+    static const int kFlags[] = {0, O_RDONLY, O_WRONLY | O_CREAT | O_TRUNC, O_RDWR};
+    static const char* const kModes[] = {nullptr, "rb", "wb", "r+b"};
+    if (mode < FileStream::READ || mode > FileStream::READ_WRITE) return nullptr;
+    const int descriptor = ::open(path, kFlags[mode] | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (descriptor < 0) return nullptr;
+    struct stat info;
+    FILE* file = nullptr;
+    if (fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode))
+        file = fdopen(descriptor, kModes[mode]);
+    if (!file) ::close(descriptor);
+    return file;
+}
+} // namespace
+
 FileStream::FileStream(const char* path, int mode) {
-    const char* modes[] = {nullptr, "rb", "wb", "r+b"};
-    if (mode >= READ && mode <= READ_WRITE) file_ = std::fopen(path, modes[mode]);
+    file_ = openRegularFile(path, mode);
     // Compared by scripts and tests: keep the text exactly.
     if (!file_) std::printf("Error: file not found %s\n", path);
 }

@@ -9,7 +9,8 @@ class FileStream : public Stream {
 public:
     enum Mode { READ = 1, WRITE = 2, READ_WRITE = 3 };
 
-    // Prints "Error: file not found %s\n" when nothing could be opened; the stream then
+    // Prints "Error: file not found %s\n" when the path names no regular file (a pipe, a
+    // device or a folder counts as missing) or it could not be opened; the stream then
     // has size 0.
     FileStream(const char* path, int mode);
     ~FileStream() override;

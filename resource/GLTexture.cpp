@@ -54,7 +54,13 @@ int GLTexture::create(int width, int height, int bitsPerPixel) {
 }
 
 void GLTexture::bind() {
-    if (glName == 0) return;
+    // A texture without a picture (refused, or a surface) unbinds whatever was bound, so
+    // another texture's pixels never show in its place: effects draw their plain colour.
+    if (glName == 0) {
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glDisable(GL_TEXTURE_2D);
+        return;
+    }
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, glName);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);

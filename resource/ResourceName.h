@@ -4,6 +4,10 @@
 
 #include <cstddef>
 
+constexpr size_t kResourceNameLength = 31;
+
 // Longer names are cut to fit.
 void copyResourceName(char* field, size_t fieldSize, const char* name);
-bool sameResourceName(const char* a, const char* b);
+// Compares the first kResourceNameLength characters: a stored name is cut, so a long name
+// must still find the entry it made. Names that differ only after that name one entry.
+bool sameResourceName(const char* stored, const char* name);

@@ -64,5 +64,10 @@ void* ScriptAttribute::operator new(size_t) {
 }
 
 void ScriptAttribute::operator delete(void* pointer) {
-    if (pointer) pool().released.push_back(static_cast<char*>(pointer));
+    if (!pointer) return;
+    // A record that cannot be listed stays unused in its slab: delete must not throw.
+    try {
+        pool().released.push_back(static_cast<char*>(pointer));
+    } catch (const std::bad_alloc&) {
+    }
 }

@@ -5,6 +5,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <strings.h>
 
 namespace {
@@ -66,19 +68,20 @@ int ScriptDocument::parseFile(const char* fileName) {
 }
 
 int ScriptDocument::parseElements(ScriptNode& parent, MemoryStream& stream) {
-    return parseLevel(parent, stream, 0);
+    include_ = nullptr;
+    budgetSpent_ = false;
+    // Nothing may leave the reader: a script too large for the memory fails to read.
+    try {
+        return parseLevel(parent, stream, 0);
+    } catch (const std::bad_alloc&) {
+        formatMessage("XML Error out of memory after %zu elements and attributes", records_);
+        return -1;
+    }
 }
 
 int ScriptDocument::parseLevel(ScriptNode& parent, MemoryStream& stream, int depth) {
     const char* text = reinterpret_cast<const char*>(stream.data());
     if (stream.atEnd()) return 0;
-    if (depth >= kMaxDepth) {
-        formatMessage("XML Error nesting deeper than %d levels [%.10s]\n", kMaxDepth,
-                      text + stream.tell());
-        // The levels above overwrite the message with their own; say why once here.
-        std::printf("%s", message);
-        return -1;
-    }
     do {
         const char* p = text + stream.tell();
         const char* open = std::strchr(p, '<');
@@ -115,19 +118,31 @@ int ScriptDocument::parseLevel(ScriptNode& parent, MemoryStream& stream, int dep
             formatMessage("XML Error </?> not equal to parent <?> ! [%.10s]\n", name);
             return -1;
         }
+        // Only a tag that opens a level counts: an element or an include at `depth` is on
+        // level depth + 1.
+        if (depth >= kMaxDepth) {
+            formatMessage("XML Error nesting deeper than %d levels [%.10s]\n", kMaxDepth, open);
+            // The levels above overwrite the message with their own; say why once here.
+            std::printf("%s", message);
+            return -1;
+        }
         if (nameLength == 7 && strcasecmp(name, "include") == 0) {
             if (parseInclude(parent, name, nameEnd, sectionLength, depth) != 0) return -1;
         } else {
-            ScriptNode* node = new ScriptNode();
+            std::unique_ptr<ScriptNode> made(new ScriptNode());
+            parent.children.push_back(made.get());
+            ScriptNode* node = made.release();
             std::memcpy(node->name, name, sizeof name);
             node->parent = &parent;
-            parent.children.push_back(node);
             if (parseAttributes(*node, nameEnd, sectionLength) != 0) {
                 formatMessage("ERROR: tag [%s] couldn't be read params", node->name);
                 return -1;
             }
+            records_ += 1 + node->attributes.size();
+            if (records_ > kMaxRecords) return refuseOverBudget();
             if (!selfClosing && parseLevel(*node, stream, depth + 1) != 0) {
-                formatMessage("ERROR: tag [%s] couldn't be read", node->name);
+                // The budget's message names the include where it was hit; keep it.
+                if (!budgetSpent_) formatMessage("ERROR: tag [%s] couldn't be read", node->name);
                 return -1;
             }
         }
@@ -144,9 +159,25 @@ int ScriptDocument::parseInclude(ScriptNode& parent, const char* name, const cha
     for (const ScriptAttribute* attribute : include.attributes) {
         if (strcasecmp(attribute->name, "file") != 0) continue;
         DataFile file(attribute->value);
-        if (parseLevel(parent, file, depth + 1) != 0) return -1;
+        const char* outer = include_;
+        include_ = attribute->value;
+        const int result = parseLevel(parent, file, depth + 1);
+        include_ = outer;
+        if (result != 0) return -1;
     }
     return 0;
+}
+
+int ScriptDocument::refuseOverBudget() {
+    budgetSpent_ = true;
+    if (include_)
+        formatMessage("XML Error include [%s] refused: the script would hold more than %zu "
+                      "elements and attributes",
+                      include_, kMaxRecords);
+    else
+        formatMessage("XML Error the script holds more than %zu elements and attributes",
+                      kMaxRecords);
+    return -1;
 }
 
 int ScriptDocument::parseAttributes(ScriptNode& node, const char* text, size_t length) {
@@ -176,12 +207,13 @@ int ScriptDocument::parseAttributes(ScriptNode& node, const char* text, size_t l
         while (isNameChar(*nameEnd)) ++nameEnd;
 
         // No value-initialisation: the pool hands out records that are already zero.
-        ScriptAttribute* attribute = new ScriptAttribute;
+        std::unique_ptr<ScriptAttribute> made(new ScriptAttribute);
+        node.attributes.push_back(made.get());
+        ScriptAttribute* attribute = made.release();
         copyCut(attribute->name, nameStart, static_cast<size_t>(nameEnd - nameStart),
                 kAttributeNameLimit);
         copyCut(attribute->value, openQuote + 1, static_cast<size_t>(closeQuote - openQuote - 1),
                 kAttributeValueLimit);
-        node.attributes.push_back(attribute);
 
         r = closeQuote + 1;
         if (r >= end) return 0;

@@ -1,7 +1,8 @@
 // The OpenGL side of a texture: its texture name, size and depth. Embedded by value in every
 // Texture. All textures are 2D, 8..2048 texels and a power of two on each side, 24-bit BGR
-// or 32-bit BGRA, with a full mipmap chain once pixels are given. Every operation but
-// create does nothing while glName is 0. The layout is part of the plugin contract.
+// or 32-bit BGRA, with a full mipmap chain once pixels are given. While glName is 0 (a
+// refused texture, a surface) bind switches 2D texturing off and upload and release do
+// nothing. The layout is part of the plugin contract.
 #pragma once
 
 #include "Api.h"
@@ -19,6 +20,8 @@ struct VORNEX_API GLTexture {
     // the record unchanged. The texels are undefined until upload.
     int create(int width, int height, int bitsPerPixel);
     // Makes the texture current with plain linear filtering, repeat wrapping and modulate.
+    // Without an OpenGL texture it unbinds texture 0 and disables GL_TEXTURE_2D instead, so
+    // no picture of a texture bound earlier shows.
     void bind();
     // `pixels`: height rows of width pixels, bytesPerPixel bytes each (B, G, R[, A]), rows
     // tightly packed, the first row at texture coordinate t = 0. Rebuilds the mipmaps and

@@ -3,8 +3,11 @@
 // ".dll" name falls back to the platform's own suffix.
 #include "platform/native/Native.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <cxxabi.h>
 #include <dlfcn.h>
 #include <limits.h>
 #include <strings.h>
@@ -20,9 +23,55 @@ bool fileExists(const char* path) {
     return access(path, F_OK) == 0;
 }
 
+char lastError[1024];
+
+bool symbolChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '$';
+}
+
+// Copies the loader's message into lastError with every C++ symbol name ("_Z...") written
+// as in the source, cut to fit.
+void keepReadableError(const char* text) {
+    size_t length = 0;
+    const auto append = [&](const char* part, size_t partLength) {
+        const size_t room = sizeof(lastError) - 1 - length;
+        const size_t count = partLength < room ? partLength : room;
+        std::memcpy(lastError + length, part, count);
+        length += count;
+    };
+    for (const char* p = text; *p;) {
+        const bool startsSymbol = p[0] == '_' && p[1] == 'Z' && (p == text || !symbolChar(p[-1]));
+        if (!startsSymbol) {
+            append(p++, 1);
+            continue;
+        }
+        const char* end = p;
+        while (symbolChar(*end)) ++end;
+        const size_t symbolLength = static_cast<size_t>(end - p);
+        char mangled[512];
+        char* readable = nullptr;
+        int status = -1;
+        if (symbolLength < sizeof(mangled)) {
+            std::memcpy(mangled, p, symbolLength);
+            mangled[symbolLength] = '\0';
+            readable = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
+        }
+        if (status == 0 && readable)
+            append(readable, std::strlen(readable));
+        else
+            append(p, static_cast<size_t>(end - p));
+        std::free(readable);
+        p = end;
+    }
+    lastError[length] = '\0';
+}
+
 void* open(const char* path) {
     void* library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
-    if (!library) std::printf("loadLibrary: %s\n", dlerror());
+    if (!library) {
+        keepReadableError(dlerror());
+        std::printf("loadLibrary: %s\n", lastError);
+    }
     return library;
 }
 
@@ -72,6 +121,7 @@ void* search(const char* name, bool* found) {
 } // namespace
 
 LibraryHandle loadLibrary(const char* fileName) {
+    lastError[0] = '\0';
     if (!fileName || fileName[0] == '\0') return nullptr;
     char name[PATH_MAX];
     const size_t length = std::strlen(fileName);
@@ -89,6 +139,10 @@ LibraryHandle loadLibrary(const char* fileName) {
         return search(name, &found);
     }
     return nullptr;
+}
+
+const char* libraryError() {
+    return lastError;
 }
 
 Proc getLibraryProc(LibraryHandle library, const char* name) {

@@ -466,6 +466,10 @@ Proc getProcAddress(const char* name);
 // When a name ending in ".dll" (any case) is not found as written, the same search is
 // repeated with the platform's suffix (".so") in its place. Null when not found.
 LibraryHandle loadLibrary(const char* fileName);
+// Why the last loadLibrary failed although a file of that name was found (not a library,
+// an unresolved symbol, ...), in the loader's words with C++ symbol names demangled;
+// empty after a success or when no file was found.
+const char* libraryError();
 // GetProcAddress: null when the export does not exist.
 Proc getLibraryProc(LibraryHandle library, const char* name);
 bool freeLibrary(LibraryHandle library);

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 
 TEST(Startup, PrintsTheBannerAndExitsWithZero) {
     TempDir dir;
+    dir.write("data/script.txt", "<notademo/>\n");
     const PlayerResult run = runPlayer(dir.path().string());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(std::regex_search(
@@ -33,12 +35,24 @@ TEST(Startup, AScriptThatCannotBeReadLeavesTheReadersMessageLastAndOpensNoWindow
     TempDir dir;
     dir.write("data/broken.txt", "<demo><camera></demo>");
     const PlayerResult run = runPlayer(dir.path().string(), "broken.txt extra");
-    EXPECT_EQ(run.exitCode, 0);
+    // A batch run tells a broken script from a demo that played.
+    EXPECT_EQ(run.exitCode, 1);
     const std::string log = dir.read("log.txt");
     EXPECT_NE(log.find("Parsing Script [broken.txt]\r\n"), std::string::npos) << log;
     EXPECT_TRUE(std::regex_search(log, std::regex(R"(ERROR: tag \[demo\] couldn't be read\r\n$)")))
         << log;
     EXPECT_EQ(run.output.find("OpenGL|"), std::string::npos) << run.output;
+}
+
+TEST(Startup, AMissingScriptOrAFolderInItsPlaceEndsWithOne) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "data/folder.txt");
+    for (const char* script : {"", "missing.txt", "folder.txt"}) {
+        const PlayerResult run = runPlayer(dir.path().string(), script);
+        EXPECT_EQ(run.exitCode, 1) << script << run.output;
+        EXPECT_TRUE(std::regex_search(dir.read("log.txt"), std::regex(R"(couldn't find .+\r\n$)")))
+            << dir.read("log.txt");
+    }
 }
 
 TEST(Startup, WithoutAnArgumentTheScriptIsScriptTxt) {
@@ -54,7 +68,7 @@ TEST(Startup, WithoutAnArgumentTheScriptIsScriptTxt) {
 TEST(Startup, AScriptPathOverTheBufferIsRefusedWithALogLine) {
     TempDir dir;
     const PlayerResult run = runPlayer(dir.path().string(), std::string(256, 's'));
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.exitCode, 1);
     const std::string log = dir.read("log.txt");
     EXPECT_NE(log.find("Script path longer than 255 characters refused\r\n"), std::string::npos)
         << log;

@@ -136,3 +136,22 @@ TEST_F(TextureTest, UploadedPixelsDrawBottomRowFirstWithMipmaps) {
     textures_.reset();
     EXPECT_EQ(glIsTexture(name), GL_FALSE);
 }
+
+TEST_F(TextureTest, ARefusedTextureBindsNoPictureOfAnotherOne) {
+    testing::internal::CaptureStdout();
+    Texture* picture = textures_->loadTexture("split.png");
+    Texture* refused = textures_->loadTexture("anim.gif"); // 8 bits per pixel
+    textures_->createTexture(100, 64, 32, false, "odd");
+    testing::internal::GetCapturedStdout();
+    for (Texture* empty : {refused, textures_->findTexture("odd")}) {
+        picture->texture.bind();
+        empty->texture.bind();
+        // Texturing is off: the quad shows its own colour, white.
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        glEnable(GL_TEXTURE_2D); // as an effect may do after binding
+        uint8_t bottom[3], top[3];
+        drawTexturedQuadAndReadBack(kViewSize, bottom, top);
+        EXPECT_EQ(Bytes(bottom, bottom + 3), (Bytes{255, 255, 255})) << empty->name;
+        EXPECT_EQ(Bytes(top, top + 3), (Bytes{255, 255, 255})) << empty->name;
+    }
+}

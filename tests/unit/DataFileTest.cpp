@@ -1,7 +1,12 @@
 #include "io/DataFile.h"
 #include "TempDir.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include <string>
 
@@ -31,4 +36,25 @@ TEST(DataFile, MissingAndEmptyFilesGiveEmptyStreams) {
     EXPECT_TRUE(missing.atEnd());
     EXPECT_EQ(missing.size(), 0u);
     EXPECT_EQ(empty.data(), nullptr);
+}
+
+TEST(DataFile, NamedPipesAndFoldersAreReportedAsMissing) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "data/textures/folder.tga");
+    ASSERT_EQ(mkfifo(dir.file("data/pipe.txt").c_str(), 0600), 0);
+    // Opening a pipe waits for its other end. This one is held open here, so a player that
+    // opened pipes would read an empty file rather than hang the test.
+    const int otherEnd = open(dir.file("data/pipe.txt").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(otherEnd, 0);
+    WorkingDirectory cwd(dir.path());
+    testing::internal::CaptureStdout();
+    DataFile pipe("pipe.txt");
+    DataFile folder("folder.tga");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "load[data/pipe.txt]\nError: file not found data/pipe.txt\n"
+              "load[data/textures/folder.tga]\nError: file not found data/textures/folder.tga\n");
+    EXPECT_TRUE(pipe.atEnd());
+    EXPECT_EQ(folder.size(), 0u);
+    EXPECT_EQ(folder.data(), nullptr);
+    close(otherEnd);
 }

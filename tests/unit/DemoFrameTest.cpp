@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
@@ -203,6 +204,31 @@ TEST_F(DemoFrame, RunPlaysUntilAnExitEventAndLaterChildrenFindNoWindow) {
     EXPECT_TRUE(demo->closed);
     EXPECT_GE(demo->time(), 0.05f);
     EXPECT_THAT(logLines(), Contains("run: no window"));
+}
+
+TEST_F(DemoFrame, ARunNestedInAnEventEndsWithTheWindowAsTheOuterRunDoes) {
+    // Draws after the window has closed mean a loop that would never end: stop it.
+    class Watchdog : public ListedEffect {
+    public:
+        Watchdog(std::vector<std::string>& calls, const Demo& demo)
+            : ListedEffect(calls), demo(demo) {}
+        void draw() override {
+            ListedEffect::draw();
+            if (demo.closed && ++drawsAfterClose > 100) throw std::runtime_error("endless run");
+        }
+
+    private:
+        const Demo& demo;
+        int drawsAfterClose = 0;
+    };
+    demo->adoptEffect(new Watchdog(listed, *demo), "clock", "tick");
+    walk(std::string("<demo>") + kRecorders + R"(<draworder effect="tick"/>
+        <event time="0.05"><run/></event><event time="0.1"><exit/></event>
+        <load effect="tick"/><run/></demo>)");
+    EXPECT_TRUE(demo->closed);
+    EXPECT_GE(demo->time(), 0.1f);
+    EXPECT_LT(demo->time(), 0.2f);
+    EXPECT_THAT(logLines(), Not(Contains(HasSubstr("endless run"))));
 }
 
 TEST_F(DemoFrame, SelfTriggeringEventsStopAtTheNestingLimit) {

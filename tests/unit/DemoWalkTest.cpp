@@ -2,6 +2,9 @@
 
 #include <gmock/gmock.h>
 
+#include <new>
+#include <stdexcept>
+
 using ::testing::Contains;
 using ::testing::HasSubstr;
 
@@ -62,6 +65,42 @@ TEST_F(DemoWalk, ANameOnALaterElementChangesTheSettingsButNotTheWindow) {
     EXPECT_STREQ(demo->settings.title, "second");
     EXPECT_THAT(logLines(),
                 Contains("Demo name longer than 63 characters: [" + tooLong + "] ignored"));
+}
+
+TEST_F(DemoWalk, AWalkAfterTheWindowHasClosedOpensNoSecondWindow) {
+    walk("<demo/>");
+    ASSERT_EQ(native::fake::windowCount(), 1u);
+    demo->close();
+    const uint32_t swapsBefore = native::fake::swapCount();
+    // Another event of the same time as the exit, or an effect walking an element later in
+    // the same frame.
+    walk(R"(<event time="1"><exit/></event>)");
+    walk(R"(<event name="again"/>)");
+    EXPECT_TRUE(demo->closed);
+    EXPECT_EQ(native::fake::windowCount(), 0u);
+    EXPECT_EQ(native::fake::swapCount(), swapsBefore) << "no black frames of a new window";
+    EXPECT_EQ(demo->renderContext, nullptr);
+}
+
+TEST_F(DemoWalk, AnExceptionEndsOnlyTheElementItCameFromWithALogLine) {
+    class Throwing : public Effect {
+    public:
+        explicit Throwing(bool outOfMemory) : outOfMemory(outOfMemory) {}
+        void configure(ScriptNode*) override {
+            if (outOfMemory) throw std::bad_alloc();
+            throw std::runtime_error("broken plugin");
+        }
+
+    private:
+        bool outOfMemory;
+    };
+    demo->adoptEffect(new Throwing(true), "throwing", "memory");
+    demo->adoptEffect(new Throwing(false), "throwing", "broken");
+    walk(R"(<demo><memory/><broken/><camera mode="create" name="after"/></demo>)");
+    walk(R"(<event><broken/></event>)");
+    EXPECT_THAT(logLines(), Contains("Out of memory: element [memory] abandoned"));
+    EXPECT_THAT(logLines(), Contains("Exception in element [broken]: broken plugin"));
+    EXPECT_EQ(demo->registry->cameras.count(), 1) << "the next element still ran";
 }
 
 TEST_F(DemoWalk, TheWindowStartsWithTheTextureSizeLineAndTwoBlackFrames) {

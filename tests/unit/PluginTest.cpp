@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <string>
 
 using ::testing::ElementsAre;
@@ -63,6 +64,27 @@ TEST_F(Plugin, ALibraryOfAnotherSdkMajorVersionIsRefusedWithOneLine) {
     EXPECT_THAT(log, ::testing::Not(::testing::Contains(HasSubstr("nextmajorfx.so not found"))));
     // The same major version with a later minor one is taken.
     EXPECT_THAT(log, ::testing::Contains("loadlibrary: versionfx.so"));
+}
+
+TEST_F(Plugin, FilesThatAreNoPluginsKeepTheLineAndGiveTheReasonReadablyBelowIt) {
+    dir.write("notalib.so", "not a shared object");
+    testing::internal::CaptureStdout();
+    walk(R"(<demo><loadplugin file="unresolvedfx.so"/><loadplugin file="hasonlyfx.so"/>
+              <loadplugin file="notalib.so"/><loadplugin file="nothere.so"/></demo>)");
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(demo->pluginCount(), 0);
+    const auto log = logLines();
+    const auto next = [&](const std::string& line) {
+        const auto found = std::find(log.begin(), log.end(), line);
+        return found == log.end() || found + 1 == log.end() ? std::string() : *(found + 1);
+    };
+    EXPECT_THAT(next("ERROR loadlibrary: unresolvedfx.so not found"),
+                HasSubstr("undefined symbol: unresolvedfx::missingHelper(char const*)"));
+    EXPECT_EQ(next("ERROR loadlibrary: hasonlyfx.so not found"),
+              "  reason: hasonlyfx.so exports no getFX: not an effect plugin");
+    EXPECT_THAT(next("ERROR loadlibrary: notalib.so not found"), HasSubstr("notalib.so"));
+    // A missing file has no reason beyond the line itself.
+    EXPECT_EQ(log.back(), "ERROR loadlibrary: nothere.so not found");
 }
 
 TEST_F(Plugin, TheFirstLoadedLibraryThatMakesTheTypeWins) {
