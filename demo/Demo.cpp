@@ -3,6 +3,7 @@
 #include "demo/TriggerKey.h"
 
 #include "camera/CameraElement.h"
+#include "demo/EditSession.h"
 #include "demo/EffectParamLog.h"
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
@@ -41,6 +42,7 @@ void copyName(char* field, const char* name) {
 Demo::Demo() : registry(new ResourceRegistry) {}
 
 Demo::~Demo() {
+    if (edit) edit->demoEnded();
     for (uint32_t i = 0; i < effectCount_; ++i) {
         effects[i]->unload();
         delete effects[i];
@@ -118,6 +120,7 @@ void Demo::createWindow() {
 
 void Demo::dispatch(ScriptNode& child) {
     if (Effect* effect = findEffect(child.name)) {
+        if (edit) edit->configured(*effect, child);
         effect->configure(&child);
         return;
     }
@@ -289,6 +292,8 @@ void Demo::run(ScriptNode&) {
         return;
     }
     clock->reset();
+    if (startTime > 0.0f) jumpBy(startTime);
+    if (edit) edit->runStarted(*this);
     while (!drainMessages()) frame();
 }
 

@@ -6,6 +6,7 @@ int EffectPlugin::open(const char* fileName) {
     if (!library) return -1;
     hasFx = reinterpret_cast<HasFxFunction>(native::getLibraryProc(library, "hasFX"));
     getFx = reinterpret_cast<GetFxFunction>(native::getLibraryProc(library, "getFX"));
+    listFx = reinterpret_cast<ListFxFunction>(native::getLibraryProc(library, "listFX"));
     if (hasFx && getFx) return 0;
     close();
     return -1;
@@ -21,4 +22,5 @@ void EffectPlugin::close() {
     library = nullptr;
     hasFx = nullptr;
     getFx = nullptr;
+    listFx = nullptr;
 }

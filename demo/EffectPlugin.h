@@ -19,10 +19,13 @@ public:
     int open(const char* fileName);
     // A new effect of that type when the library knows it, else null.
     Effect* createEffect(const char* type);
+    // The type names the library lists (ended by a null pointer), or null when it lists none.
+    const char* const* typeNames() const { return listFx ? listFx() : nullptr; }
     void close();
 
 private:
     native::LibraryHandle library = nullptr;
     HasFxFunction hasFx = nullptr;
     GetFxFunction getFx = nullptr;
+    ListFxFunction listFx = nullptr;
 };

@@ -21,6 +21,10 @@ void StockEffect::PushedState::apply() {
 
 StockEffect::StockEffect(const char* displayName) : table_{displayName, 0, list_} {
     renderState = &state_;
+    // Listed so the table names every attribute configure() reads; configure() sets these
+    // two itself, so they need no target.
+    add("enabled", StockValue::Boolean, nullptr);
+    add("viewport", StockValue::Rectangle, nullptr);
 }
 
 void StockEffect::add(const char* name, StockValue value, void* target) {

@@ -44,7 +44,7 @@ private:
         void apply() override;
     };
 
-    static constexpr uint32_t kMaxParams = 12;
+    static constexpr uint32_t kMaxParams = 14;
 
     void add(const char* name, StockValue value, void* target);
     void set(StockParam& param, const char* text);

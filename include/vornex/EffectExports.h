@@ -2,6 +2,9 @@
 //   hasFX(type)  true when the library can create effects of that type name;
 //   getFX(type)  a new effect of that type (the player takes ownership), or null.
 // A plugin defines them with VORNEX_PLUGIN_EXPORT so they stay visible in the library.
+// A third export is optional:
+//   listFX()     the type names the library offers, ended by a null pointer; the player
+//                asks only in check mode, to name the types a misspelt one could be.
 #pragma once
 
 #include "Api.h"
@@ -10,6 +13,8 @@ class Effect;
 
 using HasFxFunction = bool (*)(const char* type);
 using GetFxFunction = Effect* (*)(const char* type);
+using ListFxFunction = const char* const* (*)();
 
 VORNEX_PLUGIN_EXPORT bool hasFX(const char* type);
 VORNEX_PLUGIN_EXPORT Effect* getFX(const char* type);
+VORNEX_PLUGIN_EXPORT const char* const* listFX();
