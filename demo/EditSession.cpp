@@ -12,18 +12,19 @@
 #include "script/ScriptDocument.h"
 #include <vornex/Effect.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <thread>
 
 namespace {
 
 constexpr float kShortSeek = 1.0f;
 constexpr float kLongSeek = 10.0f;
 constexpr size_t kChangesPerFrame = 16;
-constexpr unsigned kScriptWaitMicroseconds = 100000;
+constexpr std::chrono::milliseconds kScriptWait(100);
 
 bool isRegularFile(const char* path) {
     struct stat info;
@@ -60,7 +61,7 @@ bool EditSession::waitForScriptChange() {
         while (native::readFileChange(watch_, path, sizeof path))
             for (const std::string& script : scriptPaths_)
                 if (script == path) return true;
-        usleep(kScriptWaitMicroseconds);
+        std::this_thread::sleep_for(kScriptWait);
     }
 }
 
