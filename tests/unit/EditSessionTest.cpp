@@ -11,7 +11,6 @@ const char* const kTimeline = R"(<demo name="start">
 <event time="1" name="one"/>
 <event time="2" name="two"/>
 <event time="3" name="three"/>
-<load/>
 </demo>)";
 
 void pressKey(Demo& demo, uint32_t virtualKey) {
