@@ -1,12 +1,13 @@
 #include "app/RunDemos.h"
 
 #include "demo/Demo.h"
+#include "demo/EditSession.h"
 #include "platform/Log.h"
 #include "script/ScriptDocument.h"
 
 #include <new>
 
-void runDemos(ScriptDocument& document) {
+void runDemos(ScriptDocument& document, float startTime, EditSession* edit) {
     for (ScriptNode* element : document.children) {
         if (!element->is("demo")) continue;
         // The walk lets no exception out; making the demo's tables may still fail.
@@ -17,7 +18,10 @@ void runDemos(ScriptDocument& document) {
             Log::instance().print("Out of memory: demo skipped");
             continue;
         }
+        demo->startTime = startTime;
+        demo->edit = edit;
         demo->walk(element);
         delete demo;
+        if (edit && edit->restartWanted()) return;
     }
 }

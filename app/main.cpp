@@ -1,6 +1,11 @@
-// Program entry: banner, log set-up, script reading, then the script driver. The exit
-// code is 1 when the script cannot be found, read or parsed (a batch run can tell that
-// from a demo that played), 0 otherwise: failures inside a demo never change it.
+// Program entry: the command line, banner, log set-up, script reading, then the script
+// driver (or check mode, or edit mode). Playing exits with 1 when the script cannot be
+// found, read or parsed (a batch run can tell that from a demo that played), 0 otherwise:
+// failures inside a demo never change it. Check mode's status tells what it found, and an
+// unusable command line exits with 2.
+#include "app/CheckMode.h"
+#include "app/CommandLine.h"
+#include "app/EditLoop.h"
 #include "app/RunDemos.h"
 #include "platform/Log.h"
 #include "script/ScriptDocument.h"
@@ -9,30 +14,28 @@
 #include <cstring>
 
 namespace {
-
 constexpr size_t kScriptPathSize = 256;
 constexpr int kScriptUnreadable = 1;
-
-bool isOption(const char* argument, const char* option) {
-    return std::strcmp(argument, option) == 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     // Line by line, so diagnostics stay in order with what libraries write to standard error
     // when both go to one pipe or file.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    if (argc > 1 && (isOption(argv[1], "--help") || isOption(argv[1], "-h"))) {
-        std::printf("Usage: vornex [script]\n"
-                    "Plays the demo described by the script (default script.txt), found in\n"
-                    "data/ below the working directory. Progress goes to log.txt.\n");
+    CommandLine line;
+    if (!parseCommandLine(argc, argv, line)) {
+        std::printf("vornex: %s\n\n%s", line.error.c_str(), usageText());
+        return 2;
+    }
+    if (line.help) {
+        std::printf("%s", usageText());
         return 0;
     }
-    if (argc > 1 && isOption(argv[1], "--version")) {
+    if (line.version) {
         std::printf("Vornex %s (Build: %s %s)\n", VORNEX_VERSION, __TIME__, __DATE__);
         return 0;
     }
+    if (line.check) return runCheck(line.script.c_str());
 
     // Compared by scripts and tests: keep the text exactly.
     std::printf("Vornex (Build: %s %s)\n", __TIME__, __DATE__);
@@ -42,15 +45,16 @@ int main(int argc, char** argv) {
     log.setOutputs(LOG_TO_FILE);
     log.setEnabled(true);
 
-    char scriptPath[kScriptPathSize] = "script.txt";
-    if (argc > 1) {
-        // A cut path could name another script.
-        if (std::strlen(argv[1]) >= kScriptPathSize) {
-            log.print("Script path longer than %u characters refused",
-                      static_cast<unsigned>(kScriptPathSize - 1));
-            return kScriptUnreadable;
-        }
-        std::strcpy(scriptPath, argv[1]);
+    // A cut path could name another script.
+    if (line.script.size() >= kScriptPathSize) {
+        log.print("Script path longer than %u characters refused",
+                  static_cast<unsigned>(kScriptPathSize - 1));
+        return kScriptUnreadable;
+    }
+    const char* scriptPath = line.script.c_str();
+    if (line.edit) {
+        runEditLoop(scriptPath, line.startTime);
+        return 0;
     }
 
     // Compared by scripts and tests: keep the text exactly.
@@ -61,6 +65,6 @@ int main(int argc, char** argv) {
         return kScriptUnreadable;
     }
     log.print("done.");
-    runDemos(document);
+    runDemos(document, line.startTime, nullptr);
     return 0;
 }

@@ -40,8 +40,11 @@ public:
     // Writes the sum of every playing music, each at its volume, into `stereo`. A music
     // that reaches its end stops playing. Returns false when nothing was playing.
     bool mix(float* stereo, uint32_t frames);
+    // While held, mix() writes silence and every music keeps its position (a paused demo).
+    void hold(bool held) { held_ = held; }
 
 private:
+    bool held_ = false;
     Music slots_[kSlots];
     uint32_t nextGeneration_ = 1;
     uint32_t rate_ = kDefaultRate;

@@ -1,6 +1,7 @@
 #include "demo/Demo.h"
 
 #include "camera/CameraElement.h"
+#include "demo/EditSession.h"
 #include "demo/EffectParamLog.h"
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
@@ -60,6 +61,7 @@ template <typename Work> void guarded(const ScriptNode& element, Work work) {
 Demo::Demo() : registry(new ResourceRegistry) {}
 
 Demo::~Demo() {
+    if (edit) edit->demoEnded();
     for (uint32_t i = 0; i < effectCount_; ++i) {
         effects[i]->unload();
         delete effects[i];
@@ -141,6 +143,7 @@ void Demo::createWindow() {
 
 void Demo::dispatch(ScriptNode& child) {
     if (Effect* effect = findEffect(child.name)) {
+        if (edit) edit->configured(*effect, child);
         effect->configure(&child);
         return;
     }
@@ -327,6 +330,8 @@ void Demo::run(ScriptNode&) {
         return;
     }
     clock->reset();
+    if (startTime > 0.0f) jumpBy(startTime);
+    if (edit) edit->runStarted(*this);
     // A run nested in an event may have taken the quit message: the closed window ends
     // every loop, not only the one that drained it.
     while (!drainMessages() && !closed) frame();

@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 
+class EditSession;
 class ResourceRegistry;
 struct ScriptAttribute;
 
@@ -62,6 +63,10 @@ public:
     int adoptEffect(Effect* effect, const char* type, const char* name);
     // The frame step with `delta` in hundredths of a second, without presenting.
     void step(float delta);
+    // Moves the demo time by `seconds` (not below 0) through the seek path: "musicplay"
+    // effects and cameras follow, and the events up to the new time fire again in table
+    // order, as while seeking with the mouse.
+    void jumpBy(float seconds);
 
     WindowSettings settings;
     float frameStartTime = 0.0f; // demo time at the start of the current frame step
@@ -75,6 +80,8 @@ public:
     Effect* loader = nullptr; // loading-screen effect, one of `effects`
     EffectPlugin plugins[kMaxPlugins];
     uint32_t pluginCount_ = 0;
+    float startTime = 0.0f;      // where `run` begins, in seconds
+    EditSession* edit = nullptr; // edit mode's keys and reloads, when on
 
 private:
     void applyAttribute(const ScriptAttribute& attribute);

@@ -2,6 +2,7 @@
 // allocates; what fired events execute may.
 #include "demo/Demo.h"
 
+#include "demo/EditSession.h"
 #include "demo/KeyLog.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
@@ -13,11 +14,13 @@
 #include <strings.h>
 
 bool Demo::frame() {
+    if (edit) edit->beforeFrame(*this);
     const float measured = clock->getDelta();
     frameStartTime = time_;
-    // A fixed step of 1/lockfps seconds, in hundredths.
+    // A fixed step of 1/lockfps seconds, in hundredths; none while edit mode holds the demo.
     const int32_t lockfps = processSettings().lockfps;
-    step(lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured);
+    const float delta = lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured;
+    step(edit && edit->paused() ? 0.0f : delta);
     present();
     return false;
 }
@@ -66,6 +69,7 @@ void Demo::resize(int32_t newWidth, int32_t newHeight) {
 }
 
 void Demo::key(uint32_t virtualKey, uint32_t pressed) {
+    if (edit && edit->key(*this, virtualKey, pressed)) return;
     if (pressed) {
         uint8_t keyboard[256] = {};
         native::getKeyboardState(keyboard);

@@ -16,6 +16,7 @@ int EffectPlugin::open(const char* fileName) {
     getFx = reinterpret_cast<GetFxFunction>(native::getLibraryProc(library, "getFX"));
     const auto sdkVersion =
         reinterpret_cast<SdkVersionFunction>(native::getLibraryProc(library, "vornexSdkVersion"));
+    listFx = reinterpret_cast<ListFxFunction>(native::getLibraryProc(library, "listFX"));
     if (hasFx && getFx) {
         // Without the export the library predates it and is taken as before.
         const uint32_t version = sdkVersion ? sdkVersion() : kSdkVersion;
@@ -42,4 +43,5 @@ void EffectPlugin::close() {
     library = nullptr;
     hasFx = nullptr;
     getFx = nullptr;
+    listFx = nullptr;
 }

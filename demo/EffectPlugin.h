@@ -27,6 +27,8 @@ public:
     const char* failure() const { return failure_; }
     // A new effect of that type when the library knows it, else null.
     Effect* createEffect(const char* type);
+    // The type names the library lists (ended by a null pointer), or null when it lists none.
+    const char* const* typeNames() const { return listFx ? listFx() : nullptr; }
     void close();
 
 private:
@@ -35,4 +37,5 @@ private:
     GetFxFunction getFx = nullptr;
     uint32_t refusedSdkVersion_ = 0;
     char failure_[1024] = {};
+    ListFxFunction listFx = nullptr;
 };

@@ -1,4 +1,4 @@
-// The library's two exports: the stock effect types by name.
+// The library's exports: the stock effect types by name, and their list.
 #include "StockEffects.h"
 
 #include <strings.h>
@@ -33,4 +33,10 @@ VORNEX_PLUGIN_EXPORT bool hasFX(const char* type) {
 VORNEX_PLUGIN_EXPORT Effect* getFX(const char* type) {
     const EffectType* found = findType(type);
     return found ? found->make() : nullptr;
+}
+
+VORNEX_PLUGIN_EXPORT const char* const* listFX() {
+    static const char* names[sizeof kTypes / sizeof kTypes[0] + 1] = {};
+    for (size_t i = 0; i < sizeof kTypes / sizeof kTypes[0]; ++i) names[i] = kTypes[i].name;
+    return names;
 }

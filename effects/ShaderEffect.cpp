@@ -1,7 +1,8 @@
 // shader: a GLSL fragment shader from the data tree over the whole viewport, with uniforms
 // for the demo time, the viewport size, the mouse, four textures and a camera. A shader
-// that does not compile or link has its messages logged line by line and draws nothing;
-// the demo goes on.
+// that does not compile or link has its messages logged line by line, and printed as
+// file:line: messages on standard output; the program built before it (if any) stays, so
+// an edit that breaks a shader under a running demo leaves the last good one drawing.
 #include "ShaderCalls.h"
 #include "StockEffect.h"
 #include "StockEffects.h"
@@ -32,7 +33,7 @@ public:
     ~ShaderEffect() override { release(); }
 
     int prepare() override {
-        release();
+        if (!file_.name[0]) release();
         return build();
     }
 
@@ -112,15 +113,34 @@ private:
         return ok;
     }
 
-    // Each line of the compiler's or linker's messages as its own log line.
+    // Each line of the compiler's or linker's messages as its own log line, and on
+    // standard output with the file's path and the line the compiler names.
     void logMessages(const char* what, std::vector<char>& messages) {
         hostLog("%s: shader %s did not %s:", name, file_.name, what);
         char* line = messages.data();
         while (line && *line) {
             char* next = std::strchr(line, '\n');
             if (next) *next++ = '\0';
-            if (*line) hostLog("%s: %s %s", name, file_.name, line);
+            if (*line) {
+                hostLog("%s: %s %s", name, file_.name, line);
+                printMessage(line);
+            }
             line = next;
+        }
+    }
+
+    // Compilers write "0:12(5): error: ..." (Mesa) or "0(12) : error ..." (others).
+    void printMessage(const char* line) {
+        int sourceIndex = 0, lineNumber = 0, column = 0, consumed = 0;
+        if (std::sscanf(line, "%d:%d(%d): %n", &sourceIndex, &lineNumber, &column, &consumed) ==
+                3 &&
+            consumed > 0) {
+            std::printf("data/%s:%d:%d: %s\n", file_.name, lineNumber, column, line + consumed);
+        } else if (std::sscanf(line, "%d(%d) : %n", &sourceIndex, &lineNumber, &consumed) == 2 &&
+                   consumed > 0) {
+            std::printf("data/%s:%d: %s\n", file_.name, lineNumber, line + consumed);
+        } else {
+            std::printf("data/%s: %s\n", file_.name, line);
         }
     }
 
@@ -162,6 +182,7 @@ private:
             gl->deleteProgram(program);
             return -1;
         }
+        release();
         program_ = program;
         time_ = gl->getUniformLocation(program, "uTime");
         resolution_ = gl->getUniformLocation(program, "uResolution");

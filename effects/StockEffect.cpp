@@ -8,6 +8,10 @@ void StockEffect::PushedState::apply() {
 
 StockEffect::StockEffect(const char* displayName) : params_(displayName) {
     renderState = &state_;
+    // Listed so the table names every attribute configure() reads; configure() sets these
+    // two itself.
+    params_.addListed("enabled", ParamValue::Boolean);
+    params_.addListed("viewport", ParamValue::Rectangle);
 }
 
 void StockEffect::configure(ScriptNode* element) {

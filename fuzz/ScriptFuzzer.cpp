@@ -1,5 +1,6 @@
 // Script reader: any bytes, parsed from memory; includes resolve below a data folder
-// that does not exist, so they read nothing.
+// that does not exist, so they read nothing. Read twice: as the player reads, and keeping
+// positions as check and edit modes do.
 #include "io/MemoryStream.h"
 #include "script/ScriptDocument.h"
 
@@ -13,5 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryStream stream(text.data(), static_cast<uint32_t>(size));
     ScriptDocument document;
     document.parseElements(document, stream);
+    MemoryStream again(text.data(), static_cast<uint32_t>(size));
+    ScriptDocument positioned;
+    positioned.keepPositions(true);
+    positioned.parseElements(positioned, again);
     return 0;
 }

@@ -1,7 +1,10 @@
 // The entry points a plugin library exports, as plain C functions:
 //   hasFX(type)         true when the library can create effects of that type name;
 //   getFX(type)         a new effect of that type (the player takes ownership), or null;
-//   vornexSdkVersion()  optional: the kSdkVersion (plugin.h) the library was built with.
+//   vornexSdkVersion()  optional: the kSdkVersion (plugin.h) the library was built with;
+//   listFX()            optional: the type names the library offers, ended by a null
+//                       pointer; the player asks only in check mode, to name the types a
+//                       misspelt one could be.
 // A plugin defines them with VORNEX_PLUGIN_EXPORT so they stay visible in the library.
 #pragma once
 
@@ -14,7 +17,9 @@ class Effect;
 using HasFxFunction = bool (*)(const char* type);
 using GetFxFunction = Effect* (*)(const char* type);
 using SdkVersionFunction = uint32_t (*)();
+using ListFxFunction = const char* const* (*)();
 
 VORNEX_PLUGIN_EXPORT bool hasFX(const char* type);
 VORNEX_PLUGIN_EXPORT Effect* getFX(const char* type);
 VORNEX_PLUGIN_EXPORT uint32_t vornexSdkVersion();
+VORNEX_PLUGIN_EXPORT const char* const* listFX();

@@ -131,6 +131,9 @@ public:
     void addCamera(const char* name, CameraSlot& target) { add(name, ParamValue::Camera, &target); }
     void addFile(const char* name, FileSlot& target) { add(name, ParamValue::File, &target); }
     void addChoice(const char* name, ChoiceSlot& target) { add(name, ParamValue::Choice, &target); }
+    // Lists an attribute the effect reads itself (as `enabled` and `viewport`), so the table
+    // names every attribute it takes; read() leaves it to the effect.
+    void addListed(const char* name, ParamValue value) { add(name, value, nullptr); }
 
     // Sets the parameter the attribute names from its value. The parameter, or null when
     // the attribute names none. Refusals (a file name too long, an unknown choice) are
@@ -138,7 +141,7 @@ public:
     const ParamRecord* read(const ScriptAttribute& attribute, Effect& effect) {
         for (uint32_t i = 0; i < table_.count; ++i) {
             ParamRecord& param = records_[i];
-            if (!sameScriptName(attribute.name, param.name)) continue;
+            if (!param.target || !sameScriptName(attribute.name, param.name)) continue;
             set(param, attribute.value, effect);
             return &param;
         }

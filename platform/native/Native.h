@@ -304,6 +304,8 @@ void* getWindowUserData(WindowHandle window);
 
 enum ShowCommand : int32_t { SW_HIDE = 0, SW_SHOW = 5 };
 bool showWindow(WindowHandle window, int32_t command);
+// SetWindowTextA: the caption; false for a handle that names no window.
+bool setWindowText(WindowHandle window, const char* text);
 bool setForegroundWindow(WindowHandle window);
 WindowHandle setFocus(WindowHandle window);
 bool updateWindow(WindowHandle window);

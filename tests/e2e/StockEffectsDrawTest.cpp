@@ -43,8 +43,8 @@ TEST_F(StockEffectsDraw, ClearFillsOnlyItsViewportAndLeavesTheRestToTheEffectsBe
     EXPECT_PRED2(near, frame.at(0.5f, 0.2f), kBlue);
     EXPECT_PRED2(near, frame.at(0.9f, 0.8f), kBlue);
     EXPECT_FALSE(dir.exists("frames/frame_00001.png")) << "limit=1 writes one file";
-    EXPECT_NE(log.find("effect:Clear params:2"), std::string::npos) << log;
-    EXPECT_NE(log.find("param01 name:depth type:boolean"), std::string::npos) << log;
+    EXPECT_NE(log.find("effect:Clear params:4"), std::string::npos) << log;
+    EXPECT_NE(log.find("param03 name:depth type:boolean"), std::string::npos) << log;
 }
 
 TEST_F(StockEffectsDraw, PictureShowsItsTextureUprightAndBlendsByItsMode) {

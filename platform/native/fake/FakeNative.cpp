@@ -170,6 +170,13 @@ bool showWindow(WindowHandle window, int32_t command) {
     return wasVisible;
 }
 
+bool setWindowText(WindowHandle window, const char* text) {
+    FakeWindow* fake = fakeWindow(window);
+    if (!fake || !text) return false;
+    fake->info.title = text;
+    return true;
+}
+
 bool setForegroundWindow(WindowHandle window) {
     FakeWindow* target = fakeWindow(window);
     if (!target) return false;

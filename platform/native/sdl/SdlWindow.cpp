@@ -150,6 +150,13 @@ bool showWindow(WindowHandle window, int32_t command) {
     return wasVisible;
 }
 
+bool setWindowText(WindowHandle window, const char* text) {
+    sdl::SdlWindow* target = sdl::sdlWindow(window);
+    if (!target || !text) return false;
+    SDL_SetWindowTitle(target->window, text);
+    return true;
+}
+
 bool setForegroundWindow(WindowHandle window) {
     sdl::SdlWindow* target = sdl::sdlWindow(window);
     if (!target) return false;

@@ -1,0 +1,74 @@
+// Edit mode, for the person writing a demo: Pause holds the demo (clock and music; frames
+// keep drawing), Left and Right seek by a second (ten with Shift), Home goes back to 0,
+// all through the demo's seek path; the window title shows demo time, key bank and pause
+// state; the vhs mouse seek is on. Files the demo uses are watched: a changed texture is
+// read and uploaded again, an effect whose attribute names a changed file is configured
+// with it again (a shader recompiles), and a changed script file ends the demo so the
+// driver can read the script again and resume at the same time.
+// One session lives for the whole edit run, across the demos it restarts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class Demo;
+class Effect;
+class ScriptDocument;
+struct ScriptNode;
+namespace native {
+struct FileWatch;
+}
+
+class EditSession {
+public:
+    static constexpr size_t kTitleSize = 128;
+
+    EditSession();
+    ~EditSession();
+    EditSession(const EditSession&) = delete;
+    EditSession& operator=(const EditSession&) = delete;
+
+    // False when the system gives no file notifications: the keys still work.
+    bool watching() const { return watch_ != nullptr; }
+    // Watches every file the document was read from; a change restarts the demo.
+    void watchScript(const ScriptDocument& document);
+    // Sleeps until a script file changes; false when nothing can be watched.
+    bool waitForScriptChange();
+
+    // Hooks of the demo. runStarted comes after `run` has positioned the demo time.
+    void runStarted(Demo& demo);
+    void beforeFrame(Demo& demo);
+    // True when the key is one of edit mode's, which the demo then ignores.
+    bool key(Demo& demo, uint32_t virtualKey, uint32_t pressed);
+    // An element handed to an effect: attributes naming data files are remembered.
+    void configured(Effect& effect, const ScriptNode& element);
+    // The demo is being destroyed: forget its effects.
+    void demoEnded();
+
+    bool paused() const { return paused_; }
+    // After a script file changed: true once, with the time to resume at.
+    bool takeRestart(float& resumeTime);
+    bool restartWanted() const { return restart_; }
+
+private:
+    struct FileUse {
+        Effect* effect;
+        std::string attribute;
+        std::string value;
+        std::string path;
+    };
+
+    void fileChanged(Demo& demo, const char* path);
+    void reloadTextures(Demo& demo, const char* path);
+    void watchTextures(Demo& demo);
+    void updateTitle(Demo& demo);
+
+    native::FileWatch* watch_;
+    std::vector<std::string> scriptPaths_;
+    std::vector<FileUse> uses_;
+    bool paused_ = false;
+    bool restart_ = false;
+    float resumeTime_ = 0.0f;
+    char title_[kTitleSize] = {};
+};

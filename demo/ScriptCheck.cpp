@@ -1,0 +1,456 @@
+#include "demo/ScriptCheck.h"
+
+#include "demo/Diagnostics.h"
+#include "demo/EffectPlugin.h"
+#include "demo/NumberText.h"
+#include "demo/ScriptVocabulary.h"
+#include "io/DataLocator.h"
+#include "script/ScriptDocument.h"
+#include <vornex/Effect.h>
+#include <vornex/EffectParamTable.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <strings.h>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr size_t kMaxEffectNameLength = 15;
+
+std::string quoted(const char* text) {
+    return std::string("'") + text + "'";
+}
+
+std::string lineOf(const ScriptDocument& document, const void* record) {
+    const SourcePosition* at = document.positionOf(record);
+    return at ? "line " + std::to_string(at->line) : "later";
+}
+
+// Edit distance without regard to case, for "did you mean" hints.
+size_t distance(const char* a, const char* b) {
+    const size_t n = std::strlen(b);
+    std::vector<size_t> row(n + 1);
+    for (size_t j = 0; j <= n; ++j) row[j] = j;
+    for (size_t i = 1; *a; ++a, ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= n; ++j) {
+            const size_t above = row[j];
+            const bool same = std::tolower(static_cast<unsigned char>(*a)) ==
+                              std::tolower(static_cast<unsigned char>(b[j - 1]));
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[n];
+}
+
+// "; did you mean 'x'?" for the closest candidate within two edits that changes less than
+// half of what was written, else "".
+std::string hint(const char* written, const std::vector<std::string>& candidates) {
+    const std::string* best = nullptr;
+    const size_t length = std::strlen(written);
+    size_t bestDistance = length < 6 ? (length + 1) / 2 : 3;
+    for (const std::string& candidate : candidates) {
+        const size_t d = distance(written, candidate.c_str());
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = &candidate;
+        }
+    }
+    return best ? "; did you mean " + quoted(best->c_str()) + "?" : "";
+}
+
+std::string joined(const std::vector<std::string>& words) {
+    std::string out;
+    for (const std::string& word : words) out += (out.empty() ? "" : ", ") + word;
+    return out.empty() ? "none" : out;
+}
+
+bool dataFileExists(const char* name, std::string& path) {
+    char resolved[DataLocator::kPathSize];
+    if (!DataLocator::resolve(name, resolved)) return false;
+    path = resolved;
+    struct stat info;
+    return name[0] && stat(resolved, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string numberMistake(const char* value, const char* wanted) {
+    std::string text = quoted(value) + " is not " + wanted;
+    if (std::strchr(value, ',') && std::strcmp(wanted, "a number") == 0) {
+        char reading[32];
+        std::snprintf(reading, sizeof reading, "%g", std::atof(value));
+        text += std::string(" (it reads as ") + reading + "); decimals take a point, as in 0.5";
+    }
+    return text;
+}
+
+} // namespace
+
+struct ScriptCheck::Plugin {
+    const ScriptNode* element;
+    std::string file;
+    EffectPlugin library;
+    bool opened = false;
+};
+
+struct ScriptCheck::AddedEffect {
+    std::string name;
+    std::string type;
+    Effect* instance = nullptr; // owned; made by its plugin, never loaded
+    const ScriptNode* element = nullptr;
+    ~AddedEffect() { delete instance; }
+};
+
+ScriptCheck::ScriptCheck(const ScriptDocument& document, Diagnostics& out)
+    : document_(document), out_(out) {}
+
+ScriptCheck::~ScriptCheck() {
+    releaseDemo();
+}
+
+void ScriptCheck::releaseDemo() {
+    // Effects go before the libraries that hold their code.
+    effects_.clear();
+    plugins_.clear();
+    pluginsLoaded_ = 0;
+    laterAdds_.clear();
+    textures_.clear();
+    surfaces_.clear();
+    events_.clear();
+    effectsLoaded_ = 0;
+    sawLoad_ = false;
+}
+
+void ScriptCheck::run() {
+    for (const ScriptNode* element : document_.children) {
+        if (element->is("demo"))
+            checkDemo(*element);
+        else
+            out_.warning(element, "top-level <" + std::string(element->name) +
+                                      "> is not a <demo> and is skipped");
+    }
+}
+
+void ScriptCheck::checkDemo(const ScriptNode& demo) {
+    releaseDemo();
+    for (const ScriptNode* child : demo.children) {
+        if (child->is("add")) laterAdds_.push_back(child);
+        if (!child->is("loadplugin")) continue;
+        const ScriptAttribute* file = nullptr;
+        for (const ScriptAttribute* attribute : child->attributes)
+            if (strcasecmp(attribute->name, "file") == 0) file = attribute;
+        std::unique_ptr<Plugin> plugin(new Plugin);
+        plugin->element = child;
+        plugin->file = file ? file->value : "";
+        plugin->opened = file && plugin->library.open(file->value) == 0;
+        plugins_.push_back(std::move(plugin));
+    }
+    checkAttributes(demo, nullptr, true);
+    const ScriptNode* run = nullptr;
+    for (const ScriptNode* child : demo.children) {
+        if (run && child->is("event") && !findEffect(child->name))
+            out_.warning(child, "<event> after the <run> at " + lineOf(document_, run) +
+                                    " is defined only once the demo has ended; it never fires");
+        dispatch(*child);
+        if (!run && child->is("run") && !findEffect(child->name)) run = child;
+    }
+    if (!run) out_.warning(&demo, "<demo> has no <run>, so it never plays");
+    if (sawLoad_)
+        for (size_t i = effectsLoaded_; i < effects_.size(); ++i)
+            out_.warning(effects_[i]->element, "effect " + quoted(effects_[i]->name.c_str()) +
+                                                   " is added after the last <load> and is "
+                                                   "never loaded");
+    // Events run their children when they fire, once every effect has been added.
+    for (size_t i = 0; i < events_.size(); ++i)
+        for (const ScriptNode* child : events_[i]->children) dispatch(*child);
+    releaseDemo();
+}
+
+void ScriptCheck::dispatch(const ScriptNode& child) {
+    if (const AddedEffect* effect = findEffect(child.name)) {
+        checkEffectElement(*effect, child);
+        return;
+    }
+    const ElementRule* keyword = findKeyword(child.name);
+    if (!keyword) {
+        unknownElement(child);
+        return;
+    }
+    checkAttributes(child, keyword, child.is("event"));
+    if (child.is("add")) {
+        checkAdd(child);
+    } else if (child.is("loadplugin")) {
+        checkLoadPlugin(child);
+    } else if (child.is("draworder")) {
+        checkDrawOrder(child);
+    } else if (child.is("load")) {
+        checkLoad(child);
+    } else if (child.is("camera")) {
+        checkCamera(child);
+    } else if (child.is("event")) {
+        events_.push_back(&child);
+    } else if (child.is("texture") || child.is("surface")) {
+        const ScriptAttribute* name = child.findAttribute("name");
+        if (!name) name = child.findAttribute("filename");
+        if (name) (child.is("texture") ? textures_ : surfaces_).push_back(name->value);
+    }
+}
+
+void ScriptCheck::unknownElement(const ScriptNode& element) {
+    for (const ScriptNode* add : laterAdds_) {
+        const ScriptAttribute* name = add->findAttribute("name");
+        if (name && strcasecmp(name->value, element.name) == 0) {
+            out_.error(&element, "<" + std::string(element.name) +
+                                     "> comes before the <add> of "
+                                     "effect " +
+                                     quoted(name->value) + " at " + lineOf(document_, add) +
+                                     ", so it configures nothing");
+            return;
+        }
+    }
+    std::vector<std::string> candidates;
+    for (size_t i = 0; i < keywordCount(); ++i) candidates.push_back(keywordAt(i)->name);
+    for (const auto& effect : effects_) candidates.push_back(effect->name);
+    out_.error(&element, "unknown element <" + std::string(element.name) +
+                             ">: neither a keyword nor an effect name" +
+                             hint(element.name, candidates));
+}
+
+void ScriptCheck::checkAttributes(const ScriptNode& element, const ElementRule* rule, bool walked) {
+    for (const ScriptAttribute* attribute : element.attributes) {
+        const AttributeRule* known = rule ? findAttribute(*rule, attribute->name) : nullptr;
+        if (!known && walked) known = findSetting(attribute->name);
+        if (known) {
+            checkValue(*attribute, static_cast<int>(known->kind));
+            continue;
+        }
+        std::vector<std::string> candidates;
+        for (size_t i = 0; rule && i < rule->attributeCount; ++i)
+            candidates.push_back(rule->attributes[i].name);
+        if (walked)
+            for (const char* setting : {"name", "width", "height", "bpp", "vsync", "fullscreen",
+                                        "vhs", "showfps", "lockfps", "keylog", "mouse", "trigger"})
+                candidates.push_back(setting);
+        out_.error(attribute, "unknown attribute " + quoted(attribute->name) + " of <" +
+                                  element.name + ">" + hint(attribute->name, candidates));
+    }
+}
+
+void ScriptCheck::checkValue(const ScriptAttribute& attribute, int kind) {
+    const char* value = attribute.value;
+    switch (static_cast<ValueKind>(kind)) {
+    case ValueKind::Integer:
+        if (!isIntegerText(value)) out_.error(&attribute, numberMistake(value, "a whole number"));
+        break;
+    case ValueKind::Number:
+        if (!isNumberText(value)) out_.error(&attribute, numberMistake(value, "a number"));
+        break;
+    case ValueKind::Vec3:
+        if (!isNumberListText(value, 3))
+            out_.error(&attribute, numberMistake(value, "three numbers separated by commas"));
+        break;
+    case ValueKind::Vec4:
+        if (!isNumberListText(value, 4))
+            out_.error(&attribute, numberMistake(value, "four numbers separated by commas"));
+        break;
+    case ValueKind::DataFile:
+        checkDataFile(attribute);
+        break;
+    case ValueKind::Text:
+    case ValueKind::Plugin:
+    case ValueKind::EffectName:
+        break;
+    }
+}
+
+void ScriptCheck::checkDataFile(const ScriptAttribute& attribute) {
+    std::string path;
+    if (!dataFileExists(attribute.value, path))
+        out_.error(&attribute, "file " + quoted(attribute.value) + " not found" +
+                                   (path.empty() ? "" : " (looked for " + path + ")"));
+}
+
+void ScriptCheck::checkLoadPlugin(const ScriptNode& element) {
+    for (size_t i = pluginsLoaded_; i < plugins_.size(); ++i) {
+        if (plugins_[i]->element != &element) continue;
+        pluginsLoaded_ = i + 1;
+        const Plugin& plugin = *plugins_[i];
+        if (!plugin.opened && !plugin.file.empty())
+            out_.error(element.findAttribute("file"),
+                       "plugin " + quoted(plugin.file.c_str()) +
+                           " cannot be loaded (not found, or without hasFX and getFX)");
+        return;
+    }
+}
+
+void ScriptCheck::checkAdd(const ScriptNode& element) {
+    const ScriptAttribute* typeAttribute = element.findAttribute("type");
+    const ScriptAttribute* nameAttribute = element.findAttribute("name");
+    if (!typeAttribute || !nameAttribute) {
+        out_.error(&element, "<add> needs both type= and name=");
+        return;
+    }
+    const char* type = typeAttribute->value;
+    const char* name = nameAttribute->value;
+    if (std::strlen(name) > kMaxEffectNameLength || std::strlen(type) > kMaxEffectNameLength) {
+        out_.error(&element, "effect and type names have at most 15 characters");
+        return;
+    }
+    if (const ElementRule* keyword = findKeyword(name))
+        out_.warning(nameAttribute, "effect name " + quoted(name) + " takes over every later <" +
+                                        keyword->name + "> element of the demo");
+    if (findEffect(name))
+        out_.warning(nameAttribute, "an effect named " + quoted(name) +
+                                        " exists already; elements of that name go to the first");
+    Effect* instance = nullptr;
+    for (size_t i = 0; i < pluginsLoaded_ && !instance; ++i)
+        if (plugins_[i]->opened) instance = plugins_[i]->library.createEffect(type);
+    if (!instance) {
+        for (size_t i = pluginsLoaded_; i < plugins_.size(); ++i) {
+            if (!plugins_[i]->opened) continue;
+            if (Effect* later = plugins_[i]->library.createEffect(type)) {
+                delete later;
+                out_.error(typeAttribute, "effect type " + quoted(type) + " comes from plugin " +
+                                              quoted(plugins_[i]->file.c_str()) +
+                                              ", which is loaded only at " +
+                                              lineOf(document_, plugins_[i]->element) +
+                                              "; put its <loadplugin> before this <add>");
+                return;
+            }
+        }
+        out_.error(typeAttribute, "no loaded plugin offers effect type " + quoted(type) +
+                                      " (offered: " + offeredTypes() + ")");
+        return;
+    }
+    std::unique_ptr<AddedEffect> added(new AddedEffect);
+    added->name = name;
+    added->type = type;
+    added->instance = instance;
+    added->element = &element;
+    effects_.push_back(std::move(added));
+}
+
+std::string ScriptCheck::offeredTypes() const {
+    std::vector<std::string> types;
+    for (size_t i = 0; i < pluginsLoaded_; ++i) {
+        if (!plugins_[i]->opened) continue;
+        const char* const* names = plugins_[i]->library.typeNames();
+        if (!names) types.push_back("(" + plugins_[i]->file + " does not list its types)");
+        for (; names && *names; ++names) types.push_back(*names);
+    }
+    return joined(types);
+}
+
+void ScriptCheck::checkDrawOrder(const ScriptNode& element) {
+    std::vector<std::string> names;
+    for (const auto& effect : effects_) names.push_back(effect->name);
+    for (const ScriptAttribute* attribute : element.attributes) {
+        if (strcasecmp(attribute->name, "effect") == 0 && !findEffect(attribute->value))
+            out_.error(attribute, "draw order names " + quoted(attribute->value) +
+                                      ", which is no effect added so far" +
+                                      hint(attribute->value, names));
+        if (strcasecmp(attribute->name, "surface") == 0 &&
+            strcasecmp(attribute->value, "main") != 0 && !knowsSurface(attribute->value))
+            out_.error(attribute, "draw order names surface " + quoted(attribute->value) +
+                                      ", which is not created before it");
+    }
+}
+
+void ScriptCheck::checkLoad(const ScriptNode& element) {
+    for (const ScriptAttribute* attribute : element.attributes)
+        if (strcasecmp(attribute->name, "effect") == 0 && !findEffect(attribute->value))
+            out_.error(attribute, "<load> names " + quoted(attribute->value) +
+                                      " as its loading screen, which is no effect added so far");
+    sawLoad_ = true;
+    effectsLoaded_ = effects_.size();
+}
+
+void ScriptCheck::checkCamera(const ScriptNode& element) {
+    for (const ScriptNode* child : element.children) {
+        if (child->is("key"))
+            checkAttributes(*child, &cameraKeyRule(), false);
+        else
+            out_.warning(child, "a <camera> takes only <key> elements; <" +
+                                    std::string(child->name) + "> is skipped");
+    }
+}
+
+void ScriptCheck::checkEffectElement(const AddedEffect& effect, const ScriptNode& element) {
+    const EffectParamTable* table = effect.instance->params();
+    if (!table || !table->params) return;
+    std::vector<std::string> names;
+    for (uint32_t i = 0; i < table->count; ++i)
+        if (table->params[i] && table->params[i]->name) names.push_back(table->params[i]->name);
+    for (const ScriptAttribute* attribute : element.attributes) {
+        const EffectParam* param = nullptr;
+        for (uint32_t i = 0; i < table->count && !param; ++i)
+            if (table->params[i] && table->params[i]->name &&
+                strcasecmp(table->params[i]->name, attribute->name) == 0)
+                param = table->params[i];
+        if (param) {
+            checkEffectValue(*attribute, param->type);
+            continue;
+        }
+        out_.error(attribute, "effect " + quoted(effect.name.c_str()) + " (" + effect.type +
+                                  ") has no parameter " + quoted(attribute->name) +
+                                  hint(attribute->name, names) + " (it takes " + joined(names) +
+                                  ")");
+    }
+}
+
+void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned typeCode) {
+    switch (typeCode) {
+    case kParamTexture: {
+        if (!attribute.value[0] || knowsTexture(attribute.value)) break;
+        std::string path;
+        if (!dataFileExists(attribute.value, path))
+            out_.error(&attribute, "texture " + quoted(attribute.value) +
+                                       " is neither created by the script nor a file (looked "
+                                       "for " +
+                                       path + ")");
+        break;
+    }
+    case kParamVec4f:
+        checkValue(attribute, static_cast<int>(ValueKind::Vec4));
+        break;
+    case kParamVec3f:
+        checkValue(attribute, static_cast<int>(ValueKind::Vec3));
+        break;
+    case kParamInteger:
+    case kParamBoolean:
+        checkValue(attribute, static_cast<int>(ValueKind::Integer));
+        break;
+    case kParamFloat:
+        checkValue(attribute, static_cast<int>(ValueKind::Number));
+        break;
+    case kParamCamera:
+        break;
+    default:
+        // Files have no type code of their own; by convention they are named `file`.
+        if (strcasecmp(attribute.name, "file") == 0) checkDataFile(attribute);
+        break;
+    }
+}
+
+const ScriptCheck::AddedEffect* ScriptCheck::findEffect(const char* name) const {
+    for (const auto& effect : effects_)
+        if (strcasecmp(effect->name.c_str(), name) == 0) return effect.get();
+    return nullptr;
+}
+
+bool ScriptCheck::knowsTexture(const char* name) const {
+    for (const std::string& texture : textures_)
+        if (strcasecmp(texture.c_str(), name) == 0) return true;
+    return false;
+}
+
+bool ScriptCheck::knowsSurface(const char* name) const {
+    for (const std::string& surface : surfaces_)
+        if (strcasecmp(surface.c_str(), name) == 0) return true;
+    return false;
+}

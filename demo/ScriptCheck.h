@@ -1,0 +1,71 @@
+// Check mode: goes through a read script the way the player's walk would, without a window,
+// and reports what the player would silently skip or misread: unknown elements and
+// attributes, numbers that do not read as numbers, effect names that take keywords over,
+// effect types no loaded plugin offers, plugins loaded after the `add` that needs them,
+// draw-order names that match no effect, files the locator cannot find, attributes an
+// effect's parameter list does not name, and events after `run` that never fire.
+// It loads the plugins the script names (to ask for types and parameters) and makes one
+// instance of each added effect, which it never loads.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class Diagnostics;
+class Effect;
+class EffectPlugin;
+class ScriptDocument;
+struct ElementRule;
+struct ScriptAttribute;
+struct ScriptNode;
+
+class ScriptCheck {
+public:
+    ScriptCheck(const ScriptDocument& document, Diagnostics& out);
+    ~ScriptCheck();
+    ScriptCheck(const ScriptCheck&) = delete;
+    ScriptCheck& operator=(const ScriptCheck&) = delete;
+
+    // Every top-level element of the document.
+    void run();
+
+private:
+    struct Plugin;
+    struct AddedEffect;
+
+    void checkDemo(const ScriptNode& demo);
+    // `walked`: the element's own attributes are demo settings (the demo, an event).
+    void checkAttributes(const ScriptNode& element, const ElementRule* rule, bool walked);
+    void checkValue(const ScriptAttribute& attribute, int kind);
+    void dispatch(const ScriptNode& child);
+    void checkAdd(const ScriptNode& element);
+    void checkLoadPlugin(const ScriptNode& element);
+    void checkDrawOrder(const ScriptNode& element);
+    void checkLoad(const ScriptNode& element);
+    void checkCamera(const ScriptNode& element);
+    void checkEffectElement(const AddedEffect& effect, const ScriptNode& element);
+    void checkEffectValue(const ScriptAttribute& attribute, unsigned typeCode);
+    void checkDataFile(const ScriptAttribute& attribute);
+    void unknownElement(const ScriptNode& element);
+    void releaseDemo();
+
+    const AddedEffect* findEffect(const char* name) const;
+    bool knowsTexture(const char* name) const;
+    bool knowsSurface(const char* name) const;
+    std::string offeredTypes() const;
+
+    const ScriptDocument& document_;
+    Diagnostics& out_;
+
+    // The demo being checked.
+    std::vector<std::unique_ptr<Plugin>> plugins_; // every loadplugin, opened up front
+    size_t pluginsLoaded_ = 0;                     // those whose element came already
+    std::vector<std::unique_ptr<AddedEffect>> effects_;
+    std::vector<const ScriptNode*> laterAdds_; // every add of the demo, for hints
+    std::vector<std::string> textures_;
+    std::vector<std::string> surfaces_;
+    std::vector<const ScriptNode*> events_;
+    size_t effectsLoaded_ = 0; // effects added before the last `load`
+    bool sawLoad_ = false;
+};

@@ -1,0 +1,155 @@
+// `vornex --check` on broken and clean scripts: one diagnostic per mistake at the right
+// file, line and column, a summary, and the exit status. No window is needed.
+#include "PlayerRun.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+bool has(const std::string& output, const std::string& line) {
+    return output.find(line) != std::string::npos;
+}
+
+} // namespace
+
+TEST(CheckMode, ReportsEachMistakeAtItsLineAndColumn) {
+    TempDir dir;
+    dir.write("data/textures/logo.tga", std::string(64, '\0'));
+    dir.write("data/script.txt", R"(<demo name="t" width="320" height="2x0">
+  <!-- comments are fine -->
+  <add type="clear" name="bg"/>
+  <loadplugin file="stockfx.so"/>
+  <add type="clear" name="back"/>
+  <back color="0,0,0,1" colour="1,0,0,1"/>
+  <add type="pictur" name="logo"/>
+  <add type="picture" name="pic"/>
+  <pic textur="logo.tga" texture="missing.tga"/>
+  <add type="shader" name="event"/>
+  <event file="shaders/none.frag"/>
+  <add type="musicplay" name="song"/>
+  <song file="song.ogg" start="0,5"/>
+  <draworder effect="back" effect="pik"/>
+  <evnet time="1"><exit/></evnet>
+  <loadplugin file="nosuchfx.so"/>
+  <event time="3" bnak="1"/>
+  <load/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--check");
+    const std::string& out = run.output;
+    EXPECT_EQ(run.exitCode, 1) << out;
+    EXPECT_TRUE(has(out, "data/script.txt:1:28: error: '2x0' is not a whole number")) << out;
+    EXPECT_TRUE(has(out, "data/script.txt:3:8: error: effect type 'clear' comes from plugin "
+                         "'stockfx.so', which is loaded only at line 4"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:6:25: error: effect 'back' (clear) has no parameter "
+                         "'colour'; did you mean 'color'?"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:7:8: error: no loaded plugin offers effect type "
+                         "'pictur' (offered: clear, picture, fade, mesh, shader, loader, "
+                         "musicplay, capture)"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:9:8: error: effect 'pic' (picture) has no parameter "
+                         "'textur'; did you mean 'texture'?"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:9:26: error: texture 'missing.tga' is neither")) << out;
+    EXPECT_TRUE(has(out, "data/script.txt:10:22: warning: effect name 'event' takes over every "
+                         "later <event> element"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:11:10: error: file 'shaders/none.frag' not found"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:13:9: error: file 'song.ogg' not found")) << out;
+    EXPECT_TRUE(has(out, "data/script.txt:13:25: error: '0,5' is not a number (it reads as 0)"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:14:28: error: draw order names 'pik', which is no "
+                         "effect added so far; did you mean 'pic'?"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:15:3: error: unknown element <evnet>: neither a "
+                         "keyword nor an effect name; did you mean 'event'?"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:16:15: error: plugin 'nosuchfx.so' cannot be loaded"))
+        << out;
+    // Taken over by the effect named event: its parameters are checked instead.
+    EXPECT_TRUE(has(out, "data/script.txt:17:10: error: effect 'event' (shader) has no "
+                         "parameter 'time'"))
+        << out;
+    EXPECT_TRUE(has(out, "14 errors, 1 warning\n")) << out;
+    // Only diagnostics: nothing the reading printed by itself, no banner, no log.
+    EXPECT_FALSE(has(out, "load[")) << out;
+    EXPECT_FALSE(has(out, "Vornex (Build")) << out;
+    EXPECT_FALSE(dir.exists("log.txt"));
+}
+
+TEST(CheckMode, SyntaxErrorsAreReportedAtTheBrokenTagInsideIncludes) {
+    TempDir dir;
+    dir.write("data/script.txt", "<demo>\n  <include file=\"parts.txt\"/>\n  <run/>\n</demo>\n");
+    dir.write("data/parts.txt", "<event time=\"1\">\n  <exit/>\n</event>\n<event time=\"2\">\n"
+                                "  <exit a=\"1\" \"b\"/>\n</event>\n");
+    const PlayerResult broken = runPlayer(dir.path().string(), "--check");
+    EXPECT_EQ(broken.exitCode, 1) << broken.output;
+    EXPECT_TRUE(has(broken.output, "data/parts.txt:5:3: error: attributes of <exit> cannot be "
+                                   "read"))
+        << broken.output;
+    EXPECT_TRUE(has(broken.output, "1 error, 0 warnings\n")) << broken.output;
+
+    // Mismatched closing tags and unterminated comments name their own lines.
+    dir.write("data/parts.txt", "<event time=\"1\">\n  <exit>\n</event>\n");
+    const PlayerResult mismatch = runPlayer(dir.path().string(), "--check");
+    EXPECT_TRUE(has(mismatch.output, "data/parts.txt:3:1: error: closing tag </event> does not "
+                                     "match the open <exit>"))
+        << mismatch.output;
+    dir.write("data/parts.txt", "<event time=\"1\"/>\n<!-- no end\n<event time=\"2\"/>\n");
+    const PlayerResult comment = runPlayer(dir.path().string(), "--check");
+    EXPECT_TRUE(has(comment.output, "data/parts.txt:2:1: error: comment '<!--' is never closed"))
+        << comment.output;
+}
+
+TEST(CheckMode, WarningsAloneExitWithTwoAndACleanScriptWithZero) {
+    TempDir dir;
+    dir.write("data/shaders/glow.frag", "void main() { gl_FragColor = vec4(1.0); }\n");
+    const std::string clean = R"(<demo name="ok" width="320" height="240" vhs="1">
+<loadplugin file="stockfx.so"/>
+<add type="clear" name="bg"/><bg color="0.1, 0.2, 0.3, 1" enabled="1"/>
+<add type="shader" name="glow"/><glow file="shaders/glow.frag" viewport="0,0,0.5,0.5"/>
+<texture mode="create" name="canvas" width="64" height="64" bpp="32"/>
+<add type="picture" name="pic"/><pic texture="canvas"/>
+<camera name="eye" mode="create" pos="0,0,5" fov="60"/>
+<draworder effect="bg" effect="glow" effect="pic"/>
+<event time="0.5" key="a" bank="2"><bg color="1,0,0,1"/><keybank set="1"/></event>
+<load/>
+<run/>
+</demo>
+)";
+    dir.write("data/script.txt", clean);
+    const PlayerResult ok = runPlayer(dir.path().string(), "--check");
+    EXPECT_EQ(ok.exitCode, 0) << ok.output;
+    EXPECT_EQ(ok.output, "0 errors, 0 warnings\n");
+
+    // An unclosed element in an include swallows what follows it there; an event after
+    // `run` never fires.
+    dir.write("data/more.txt", "<event time=\"1\">\n<bg color=\"0,0,0,1\"/>\n");
+    std::string warned = clean;
+    warned.replace(warned.find("<load/>"), 0, "<include file=\"more.txt\"/>\n");
+    warned.replace(warned.find("</demo>"), 0, "<event time=\"9\"><exit/></event>\n");
+    dir.write("data/script.txt", warned);
+    const PlayerResult warn = runPlayer(dir.path().string(), "--check");
+    EXPECT_EQ(warn.exitCode, 2) << warn.output;
+    EXPECT_TRUE(has(warn.output, "data/more.txt:1:1: warning: <event> is not closed before the "
+                                 "end of its file"))
+        << warn.output;
+    EXPECT_TRUE(has(warn.output, "data/script.txt:13:1: warning: <event> after the <run> at "
+                                 "line 12"))
+        << warn.output;
+    EXPECT_TRUE(has(warn.output, "0 errors, 2 warnings\n")) << warn.output;
+}
+
+TEST(CheckMode, AMissingScriptIsAnError) {
+    TempDir dir;
+    const PlayerResult run = runPlayer(dir.path().string(), "--check nothing.txt");
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_TRUE(has(run.output, "data/nothing.txt: error: script file not found")) << run.output;
+}

@@ -1,0 +1,101 @@
+// Jumps through the seek path (start time, edit mode's keys), pause, and the title, on the
+// fake back end. Events set the window title field when they fire, which shows their order.
+#include "demo/EditSession.h"
+#include "DemoFixture.h"
+#include "demo/NumberText.h"
+#include "platform/native/Backend.h"
+
+namespace {
+
+const char* const kTimeline = R"(<demo name="start">
+<event time="1" name="one"/>
+<event time="2" name="two"/>
+<event time="3" name="three"/>
+</demo>)";
+
+void pressKey(Demo& demo, uint32_t virtualKey) {
+    demo.key(virtualKey, 1);
+    demo.key(virtualKey, 0);
+}
+
+void holdShift(bool down) {
+    native::Message message = {};
+    message.message = down ? native::WM_KEYDOWN : native::WM_KEYUP;
+    message.wParam = native::VK_SHIFT;
+    native::detail::updateKeyboardState(message);
+}
+
+std::string windowTitle(Demo& demo) {
+    native::fake::WindowInfo info;
+    return native::fake::windowInfo(demo.handle, &info) ? info.title : "";
+}
+
+class EditSessionTest : public DemoFixture {};
+
+} // namespace
+
+TEST_F(EditSessionTest, AJumpFiresTheEventsUpToItInOrderAndARewindReplaysTheRest) {
+    walk(kTimeline);
+    demo->jumpBy(2.5f);
+    EXPECT_FLOAT_EQ(demo->time_, 2.5f);
+    EXPECT_STREQ(demo->settings.title, "two");
+    // Back before every event: nothing fires, and playing on fires them again in order.
+    demo->jumpBy(-2.0f);
+    EXPECT_FLOAT_EQ(demo->time_, 0.5f);
+    EXPECT_STREQ(demo->settings.title, "two");
+    demo->settings.title[0] = '\0';
+    for (int i = 0; i < 60 && std::string(demo->settings.title) != "one"; ++i) frame(20);
+    EXPECT_STREQ(demo->settings.title, "one");
+    EXPECT_LT(demo->time_, 1.1f);
+    demo->jumpBy(-50.0f);
+    EXPECT_EQ(demo->time_, 0.0f);
+}
+
+TEST_F(EditSessionTest, KeysSeekPauseHoldsTheClockAndTheTitleFollows) {
+    EditSession session;
+    demo->edit = &session;
+    walk(kTimeline);
+    session.runStarted(*demo);
+    EXPECT_TRUE(processSettings().vhs) << "edit mode seeks with the mouse";
+    EXPECT_EQ(windowTitle(*demo), "start | 0.0 s | bank 0");
+
+    pressKey(*demo, native::VK_RIGHT);
+    EXPECT_FLOAT_EQ(demo->time_, 1.0f);
+    EXPECT_STREQ(demo->settings.title, "one");
+    holdShift(true);
+    pressKey(*demo, native::VK_RIGHT);
+    holdShift(false);
+    EXPECT_FLOAT_EQ(demo->time_, 11.0f);
+    pressKey(*demo, native::VK_LEFT);
+    EXPECT_FLOAT_EQ(demo->time_, 10.0f);
+
+    pressKey(*demo, native::VK_PAUSE);
+    EXPECT_TRUE(session.paused());
+    for (int i = 0; i < 5; ++i) frame(100);
+    EXPECT_FLOAT_EQ(demo->time_, 10.0f);
+    EXPECT_EQ(windowTitle(*demo), "three | 10.0 s | bank 0 | paused");
+    pressKey(*demo, native::VK_PAUSE);
+    frame(100);
+    EXPECT_GT(demo->time_, 10.0f);
+
+    pressKey(*demo, native::VK_HOME);
+    EXPECT_EQ(demo->time_, 0.0f);
+    // The keys produce no character: nothing reached the key log.
+    EXPECT_FALSE(dir.exists("keylog.txt"));
+    demo.reset();
+}
+
+TEST(NumberText, ReadsOnlyWhatThePlayerReadsWhole) {
+    EXPECT_TRUE(isIntegerText(" -12 "));
+    EXPECT_FALSE(isIntegerText("12px"));
+    EXPECT_FALSE(isIntegerText(""));
+    EXPECT_FALSE(isIntegerText("1.5"));
+    EXPECT_TRUE(isNumberText("0.5"));
+    EXPECT_TRUE(isNumberText("-3e2"));
+    EXPECT_FALSE(isNumberText("0,5"));
+    EXPECT_FALSE(isNumberText("yes"));
+    EXPECT_TRUE(isNumberListText("1, 2 ,3", 3));
+    EXPECT_FALSE(isNumberListText("1,2", 3));
+    EXPECT_FALSE(isNumberListText("1,2,3,4", 3));
+    EXPECT_FALSE(isNumberListText("1;2;3", 3));
+}
