@@ -40,10 +40,13 @@ public:
     // Writes the sum of every playing music, each at its volume, into `stereo`. A music
     // that reaches its end stops playing. Returns false when nothing was playing.
     bool mix(float* stereo, uint32_t frames);
+    // While paused, mix() gives silence and every music holds its position.
+    void setPaused(bool paused) { paused_ = paused; }
 
 private:
     Music slots_[kSlots];
     uint32_t nextGeneration_ = 1;
     uint32_t rate_ = kDefaultRate;
+    bool paused_ = false;
     float scratch_[MusicDecoder::kBlockFrames * 2];
 };

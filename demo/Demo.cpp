@@ -4,6 +4,7 @@
 
 #include "camera/CameraElement.h"
 #include "demo/EffectParamLog.h"
+#include "demo/FrameDriver.h"
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
@@ -38,7 +39,7 @@ void copyName(char* field, const char* name) {
 
 } // namespace
 
-Demo::Demo() : registry(new ResourceRegistry) {}
+Demo::Demo() : registry(new ResourceRegistry), sync(*this) {}
 
 Demo::~Demo() {
     for (uint32_t i = 0; i < effectCount_; ++i) {
@@ -108,6 +109,7 @@ void Demo::applyAttribute(const ScriptAttribute& attribute) {
 }
 
 void Demo::createWindow() {
+    if (frameDriver) frameDriver->adjustWindow(settings);
     GLWindow::create(settings);
     ext::initExtensions();
     if (ext::wglSwapIntervalEXT) ext::wglSwapIntervalEXT(settings.vsync ? 1 : 0);
@@ -127,7 +129,8 @@ void Demo::dispatch(ScriptNode& child) {
         {"camera", &Demo::defineCamera}, {"surface", &Demo::defineSurface},
         {"event", &Demo::defineEvent},   {"loadplugin", &Demo::loadPlugin},
         {"load", &Demo::loadAll},        {"run", &Demo::run},
-        {"exit", &Demo::exit},
+        {"exit", &Demo::exit},           {"sync", &Demo::defineSync},
+        {"drive", &Demo::defineDrive},
     };
     for (const DispatchEntry& entry : kTable) {
         if (child.is(entry.keyword)) {

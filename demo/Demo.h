@@ -9,6 +9,7 @@
 #include "demo/DrawOrder.h"
 #include "demo/EffectPlugin.h"
 #include "demo/EventTable.h"
+#include "demo/SyncLink.h"
 #include "demo/cDemo.h"
 #include "platform/WindowSettings.h"
 #include <vornex/DemoHost.h>
@@ -16,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 
+class FrameDriver;
 class ResourceRegistry;
 struct ScriptAttribute;
 
@@ -54,6 +56,8 @@ public:
     Texture* createTexture(int textureWidth, int textureHeight, int bpp, bool surfaceKind,
                            const char* name) override;
     Image* loadImage(const char* fileName) override;
+    int32_t syncTrack(const char* name) override;
+    float syncValue(int32_t track) override;
 
     // First effect, in order of addition, of that instance name (any case); or null.
     Effect* findEffect(const char* name) const;
@@ -62,6 +66,10 @@ public:
     int adoptEffect(Effect* effect, const char* type, const char* name);
     // The frame step with `delta` in hundredths of a second, without presenting.
     void step(float delta);
+    // Moves the demo to `seconds` (0 at least) at once, through the seek path: musics
+    // follow, cameras move by the difference, and every event up to there fires again;
+    // the events after it fire again as the demo plays on.
+    void jumpTo(float seconds);
 
     WindowSettings settings;
     float frameStartTime = 0.0f; // demo time at the start of the current frame step
@@ -75,6 +83,9 @@ public:
     Effect* loader = nullptr; // loading-screen effect, one of `effects`
     EffectPlugin plugins[kMaxPlugins];
     uint32_t pluginCount_ = 0;
+    SyncLink sync;
+    // A renderer's clock and frame sink in place of the real-time ones; not owned.
+    FrameDriver* frameDriver = nullptr;
 
 private:
     void applyAttribute(const ScriptAttribute& attribute);
@@ -93,6 +104,8 @@ private:
     void loadAll(ScriptNode& element);
     void run(ScriptNode& element);
     void exit(ScriptNode& element);
+    void defineSync(ScriptNode& element);
+    void defineDrive(ScriptNode& element);
 
     void showLoadingScreen();
     // Translates pending messages to the window; true when the quit message was among them.

@@ -2,6 +2,7 @@
 // allocates; what fired events execute may.
 #include "demo/Demo.h"
 
+#include "demo/FrameDriver.h"
 #include "demo/KeyLog.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
@@ -14,11 +15,19 @@
 
 bool Demo::frame() {
     const float measured = clock->getDelta();
-    frameStartTime = time_;
     // A fixed step of 1/lockfps seconds, in hundredths.
     const int32_t lockfps = processSettings().lockfps;
-    step(lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured);
-    present();
+    float delta = lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured;
+    if (frameDriver) delta = frameDriver->frameStep();
+    // The editor may move the demo before the frame starts.
+    delta = sync.beforeStep(delta);
+    frameStartTime = time_;
+    step(delta);
+    sync.afterStep();
+    if (frameDriver)
+        frameDriver->frameDrawn(*this);
+    else
+        present();
     return false;
 }
 
@@ -38,6 +47,7 @@ void Demo::step(float delta) {
             if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(scaled);
         events.seekPass(time_, *this);
     }
+    sync.applyDrives();
     registry->cameras.updateCameras(scaled);
     // Indexed, not iterated: an effect may replace the draw order through its host.
     for (uint32_t i = 0; i < drawOrder.count(); ++i) {

@@ -7,6 +7,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -44,6 +45,10 @@ public:
         pollfd waiting = {listener_, POLLIN, 0};
         if (::poll(&waiting, 1, 0) <= 0) return false;
         connection_ = ::accept(listener_, nullptr, nullptr);
+        // Each command goes out at once, as the editor's do, not held back for the last
+        // one's acknowledgement.
+        const int on = 1;
+        ::setsockopt(connection_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
         return connection_ >= 0;
     }
     // Up to `size` bytes, waiting at most `milliseconds` for each; fewer when none come.
@@ -57,6 +62,16 @@ public:
             const ssize_t got = ::recv(connection_, buffer, want, 0);
             if (got <= 0) break;
             bytes.append(buffer, static_cast<size_t>(got));
+        }
+        return bytes;
+    }
+    // Everything the demo has sent so far.
+    std::string drain() {
+        std::string bytes;
+        while (!quiet(20)) {
+            const std::string more = read(1, 0);
+            if (more.empty()) break;
+            bytes += more;
         }
         return bytes;
     }
