@@ -2,6 +2,8 @@
 // of its element. The document outlives them all.
 #pragma once
 
+class FrameDriver;
 class ScriptDocument;
 
-void runDemos(ScriptDocument& document);
+// `driver`, when given, takes over every demo's clock and presentation (rendering).
+void runDemos(ScriptDocument& document, FrameDriver* driver = nullptr);
