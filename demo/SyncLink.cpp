@@ -19,10 +19,6 @@ void SyncLink::linkToEditor(bool wanted, uint16_t port) {
 
 SyncLink::SyncLink(Demo& demo) : demo_(demo) {}
 
-SyncLink::~SyncLink() {
-    if (paused_) audio::pause(false);
-}
-
 void SyncLink::defineSync(ScriptNode& element) {
     Log& log = Log::instance();
     // What the editor starts with, for whichever of the two is not given.

@@ -23,7 +23,6 @@ public:
     static void linkToEditor(bool wanted, uint16_t port = syncProtocol::kEditorPort);
 
     explicit SyncLink(Demo& demo);
-    ~SyncLink();
     SyncLink(const SyncLink&) = delete;
     SyncLink& operator=(const SyncLink&) = delete;
 
