@@ -20,7 +20,7 @@ TEST(Startup, HelpAndVersionPrintToStandardOutputAndTouchNoLog) {
     for (const char* option : {"--help", "-h"}) {
         const PlayerResult run = runPlayer(dir.path().string(), option);
         EXPECT_EQ(run.exitCode, 0);
-        EXPECT_EQ(run.output.rfind("Usage: vornex [script]\n", 0), 0u) << run.output;
+        EXPECT_EQ(run.output.rfind("Usage: vornex [--sync] [script]\n", 0), 0u) << run.output;
     }
     const PlayerResult version = runPlayer(dir.path().string(), "--version");
     EXPECT_EQ(version.exitCode, 0);
