@@ -2,10 +2,15 @@
 
 #include "demo/NumberText.h"
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
+
+constexpr int kMaxFps = 240;
+constexpr int kMaxSide = 8192;
 
 struct Option {
     const char* name;
@@ -24,6 +29,40 @@ bool setStart(CommandLine& line, const char* value) {
     return true;
 }
 
+bool setFps(CommandLine& line, const char* value) {
+    char* end = nullptr;
+    const long fps = std::strtol(value, &end, 10);
+    if (end == value || *end || fps < 1 || fps > kMaxFps) {
+        line.error =
+            std::string("--fps ") + value + ": a whole number from 1 to " + std::to_string(kMaxFps);
+        return false;
+    }
+    line.fps = static_cast<int>(fps);
+    return true;
+}
+
+bool setSize(CommandLine& line, const char* value) {
+    char extra = 0;
+    if (std::sscanf(value, "%dx%d%c", &line.width, &line.height, &extra) != 2 || line.width < 2 ||
+        line.width > kMaxSide || line.height < 2 || line.height > kMaxSide || line.width % 2 ||
+        line.height % 2) {
+        line.error = std::string("--size ") + value + ": WIDTHxHEIGHT, even numbers from 2 to " +
+                     std::to_string(kMaxSide);
+        return false;
+    }
+    return true;
+}
+
+bool setDuration(CommandLine& line, const char* value) {
+    char* end = nullptr;
+    line.duration = std::strtod(value, &end);
+    if (end == value || *end || !(line.duration > 0.0) || !std::isfinite(line.duration)) {
+        line.error = std::string("--duration ") + value + ": seconds above 0";
+        return false;
+    }
+    return true;
+}
+
 const Option kOptions[] = {
     {"--help", false, [](CommandLine& line, const char*) { return line.help = true; }},
     {"-h", false, [](CommandLine& line, const char*) { return line.help = true; }},
@@ -31,6 +70,15 @@ const Option kOptions[] = {
     {"--check", false, [](CommandLine& line, const char*) { return line.check = true; }},
     {"--edit", false, [](CommandLine& line, const char*) { return line.edit = true; }},
     {"--start", true, setStart},
+    {"--sync", false, [](CommandLine& line, const char*) { return line.sync = true; }},
+    {"--render", true,
+     [](CommandLine& line, const char* value) {
+         line.renderPath = value;
+         return true;
+     }},
+    {"--fps", true, setFps},
+    {"--size", true, setSize},
+    {"--duration", true, setDuration},
 };
 
 } // namespace
@@ -47,6 +95,11 @@ const char* usageText() {
            "  --edit             edit mode: Pause holds the demo, Left/Right seek 1 s (with\n"
            "                     Shift 10 s), Home goes to 0; changed shaders, textures and\n"
            "                     scripts are reloaded while it plays\n"
+           "  --sync             link to the sync editor at 127.0.0.1:1338\n"
+           "  --render <file>    write the demo with its music to a video file instead\n"
+           "  --fps <n>          frames a second of the video (30)\n"
+           "  --size <WxH>       picture size of the video (the demo's window size)\n"
+           "  --duration <s>     seconds to write (until the demo's exit)\n"
            "  --version          print the version\n"
            "  --help             print this text\n";
 }
@@ -77,6 +130,11 @@ bool parseCommandLine(int argc, char** argv, CommandLine& line) {
         if (named) continue;
         named = true;
         line.script = argument;
+    }
+    const bool renderOnly = line.fps != 30 || line.width || line.duration > 0.0;
+    if (renderOnly && line.renderPath.empty()) {
+        line.error = "--fps, --size and --duration go with --render";
+        return false;
     }
     return true;
 }

@@ -12,6 +12,12 @@ struct CommandLine {
     bool check = false;     // --check: diagnostics only, no window
     bool edit = false;      // --edit: pause and seek keys, live reload
     float startTime = 0.0f; // --start <seconds>
+    bool sync = false;      // --sync: link to the sync editor
+    std::string renderPath; // --render <file>: write a video instead of playing
+    int fps = 30;           // --fps
+    int width = 0;          // --size WxH; 0: the demo's own size
+    int height = 0;
+    double duration = 0.0; // --duration; 0: until the demo ends
     // Set when the command line cannot be used; what to tell the user.
     std::string error;
 };

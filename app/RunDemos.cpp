@@ -7,7 +7,7 @@
 
 #include <new>
 
-void runDemos(ScriptDocument& document, float startTime, EditSession* edit) {
+void runDemos(ScriptDocument& document, float startTime, EditSession* edit, FrameDriver* driver) {
     for (ScriptNode* element : document.children) {
         if (!element->is("demo")) continue;
         // The walk lets no exception out; making the demo's tables may still fail.
@@ -20,6 +20,7 @@ void runDemos(ScriptDocument& document, float startTime, EditSession* edit) {
         }
         demo->startTime = startTime;
         demo->edit = edit;
+        demo->frameDriver = driver;
         demo->walk(element);
         delete demo;
         if (edit && edit->restartWanted()) return;

@@ -3,8 +3,11 @@
 #pragma once
 
 class EditSession;
+class FrameDriver;
 class ScriptDocument;
 
 // Each demo's `run` begins at `startTime` seconds. With an edit session, the driver stops
-// after a demo that ended because its script changed.
-void runDemos(ScriptDocument& document, float startTime, EditSession* edit);
+// after a demo that ended because its script changed. `driver`, when given, takes over
+// every demo's clock and presentation (rendering).
+void runDemos(ScriptDocument& document, float startTime, EditSession* edit,
+              FrameDriver* driver = nullptr);

@@ -1,13 +1,15 @@
 // Program entry: the command line, banner, log set-up, script reading, then the script
-// driver (or check mode, or edit mode). Playing exits with 1 when the script cannot be
-// found, read or parsed (a batch run can tell that from a demo that played), 0 otherwise:
-// failures inside a demo never change it. Check mode's status tells what it found, and an
-// unusable command line exits with 2.
+// driver (or check mode, edit mode, or rendering to a video file). Playing exits with 1
+// when the script cannot be found, read or parsed (a batch run can tell that from a demo
+// that played), 0 otherwise: failures inside a demo never change it. Check mode's status
+// tells what it found, and an unusable command line exits with 2.
 #include "app/CheckMode.h"
 #include "app/CommandLine.h"
 #include "app/EditLoop.h"
 #include "app/RunDemos.h"
+#include "demo/SyncLink.h"
 #include "platform/Log.h"
+#include "render/RenderSession.h"
 #include "script/ScriptDocument.h"
 
 #include <cstdio>
@@ -65,6 +67,20 @@ int main(int argc, char** argv) {
         return kScriptUnreadable;
     }
     log.print("done.");
-    runDemos(document, line.startTime, nullptr);
+    SyncLink::linkToEditor(line.sync);
+    if (line.renderPath.empty()) {
+        runDemos(document, line.startTime, nullptr);
+        return 0;
+    }
+    RenderSession::Options render;
+    render.path = line.renderPath.c_str();
+    render.fps = line.fps;
+    render.width = line.width;
+    render.height = line.height;
+    render.duration = line.duration;
+    RenderSession session(render);
+    session.begin();
+    runDemos(document, line.startTime, nullptr, &session);
+    session.finish();
     return 0;
 }

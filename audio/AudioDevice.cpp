@@ -2,8 +2,11 @@
 
 #include "audio/Mixer.h"
 #include "audio/SystemAudioOutput.h"
+#include "audio/render/RenderAudioOutput.h"
 #include "audio/silent/SilentAudioOutput.h"
 #include "io/Stream.h"
+
+#include <cstring>
 
 namespace audio {
 namespace {
@@ -16,17 +19,24 @@ Mixer& sharedMixer() {
 }
 
 AudioOutput* output = nullptr;
+bool renderMode = false;
+RenderAudioOutput* renderOutput = nullptr; // `output` itself while rendering
 } // namespace
 
 int init(int device, uint32_t frequency, uint32_t, void*) {
     if (output || frequency < kMinFrequency || frequency > kMaxFrequency) return -1;
     AudioOutput* candidate = nullptr;
-    if (device == 0) candidate = new SilentAudioOutput;
-    if (device == 1) candidate = createSystemAudioOutput();
+    if (renderMode && (device == 0 || device == 1))
+        candidate = renderOutput = new RenderAudioOutput;
+    else if (device == 0)
+        candidate = new SilentAudioOutput;
+    else if (device == 1)
+        candidate = createSystemAudioOutput();
     if (!candidate) return -1;
     Mixer& mixer = sharedMixer();
     mixer.setRate(frequency);
     if (candidate->open(frequency, mixer) != 0) {
+        if (candidate == renderOutput) renderOutput = nullptr;
         delete candidate;
         mixer.setRate(Mixer::kDefaultRate);
         return -1;
@@ -44,13 +54,33 @@ void stop() {
 void free() {
     delete output;
     output = nullptr;
+    renderOutput = nullptr;
     Mixer& mixer = sharedMixer();
     mixer.setRate(Mixer::kDefaultRate);
+    mixer.setPaused(false);
     Mixer::Music music;
     while (mixer.takeAny(music)) {
         delete music.decoder;
         delete music.bytes;
     }
+}
+
+void pause(bool paused) {
+    MixerLock lock;
+    lock.mixer().setPaused(paused);
+}
+
+void setRenderMode(bool on) {
+    renderMode = on;
+}
+
+int renderMix(float* stereo, uint32_t frames) {
+    if (!renderOutput) {
+        std::memset(stereo, 0, sizeof(float) * 2 * frames);
+        return -1;
+    }
+    renderOutput->pull(stereo, frames);
+    return 0;
 }
 
 MixerLock::MixerLock() {

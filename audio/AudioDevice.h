@@ -16,8 +16,18 @@ namespace audio {
 int init(int device, uint32_t frequency, uint32_t flags, void* window);
 // Halts the output: musics keep their positions until the device is freed.
 void stop();
-// Closes the device and every open music; their handles become invalid.
+// Closes the device and every open music; their handles become invalid. Ends a pause.
 void free();
+// Holds every music where it is and outputs silence, until called with false.
+void pause(bool paused);
+
+// Render mode, for writing a demo to a file: from the next init() on, whatever device is
+// asked for, nothing is mixed in real time; renderMix() makes the mix on demand, so a
+// renderer takes exactly the sound of each frame however long the frame takes to draw.
+void setRenderMode(bool on);
+// The next `frames` stereo frames of the mix into `stereo` (silence when nothing plays).
+// -1, with silence, when no device in render mode is started.
+int renderMix(float* stereo, uint32_t frames);
 
 // Holds the mixer against the output's thread for the guard's lifetime, after bringing
 // a silent output up to the present.

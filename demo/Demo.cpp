@@ -3,6 +3,7 @@
 #include "camera/CameraElement.h"
 #include "demo/EditSession.h"
 #include "demo/EffectParamLog.h"
+#include "demo/FrameDriver.h"
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
@@ -58,7 +59,7 @@ template <typename Work> void guarded(const ScriptNode& element, Work work) {
 
 } // namespace
 
-Demo::Demo() : registry(new ResourceRegistry) {}
+Demo::Demo() : registry(new ResourceRegistry), sync(*this) {}
 
 Demo::~Demo() {
     if (edit) edit->demoEnded();
@@ -133,6 +134,7 @@ void Demo::applyAttribute(const ScriptAttribute& attribute) {
 
 void Demo::createWindow() {
     windowCreated = true;
+    if (frameDriver) frameDriver->adjustWindow(settings);
     GLWindow::create(settings);
     ext::initExtensions();
     if (ext::wglSwapIntervalEXT) ext::wglSwapIntervalEXT(settings.vsync ? 1 : 0);
@@ -153,7 +155,8 @@ void Demo::dispatch(ScriptNode& child) {
         {"camera", &Demo::defineCamera}, {"surface", &Demo::defineSurface},
         {"event", &Demo::defineEvent},   {"loadplugin", &Demo::loadPlugin},
         {"load", &Demo::loadAll},        {"run", &Demo::run},
-        {"exit", &Demo::exit},
+        {"exit", &Demo::exit},           {"sync", &Demo::defineSync},
+        {"drive", &Demo::defineDrive},
     };
     for (const DispatchEntry& entry : kTable) {
         if (child.is(entry.keyword)) {

@@ -9,6 +9,7 @@
 #include "demo/DrawOrder.h"
 #include "demo/EffectPlugin.h"
 #include "demo/EventTable.h"
+#include "demo/SyncLink.h"
 #include "demo/cDemo.h"
 #include "platform/WindowSettings.h"
 #include <vornex/DemoHost.h>
@@ -17,6 +18,7 @@
 #include <cstdint>
 
 class EditSession;
+class FrameDriver;
 class ResourceRegistry;
 struct ScriptAttribute;
 
@@ -55,6 +57,8 @@ public:
     Texture* createTexture(int textureWidth, int textureHeight, int bpp, bool surfaceKind,
                            const char* name) override;
     Image* loadImage(const char* fileName) override;
+    int32_t syncTrack(const char* name) override;
+    float syncValue(int32_t track) override;
 
     // First effect, in order of addition, of that instance name (any case); or null.
     Effect* findEffect(const char* name) const;
@@ -67,6 +71,10 @@ public:
     // effects and cameras follow, and the events up to the new time fire again in table
     // order, as while seeking with the mouse.
     void jumpBy(float seconds);
+    // Moves the demo to `seconds` (0 at least) at once, through the seek path: musics
+    // follow, cameras move by the difference, and every event up to there fires again;
+    // the events after it fire again as the demo plays on.
+    void jumpTo(float seconds);
 
     WindowSettings settings;
     float frameStartTime = 0.0f; // demo time at the start of the current frame step
@@ -82,6 +90,9 @@ public:
     uint32_t pluginCount_ = 0;
     float startTime = 0.0f;      // where `run` begins, in seconds
     EditSession* edit = nullptr; // edit mode's keys and reloads, when on
+    SyncLink sync;
+    // A renderer's clock and frame sink in place of the real-time ones; not owned.
+    FrameDriver* frameDriver = nullptr;
 
 private:
     void applyAttribute(const ScriptAttribute& attribute);
@@ -100,6 +111,8 @@ private:
     void loadAll(ScriptNode& element);
     void run(ScriptNode& element);
     void exit(ScriptNode& element);
+    void defineSync(ScriptNode& element);
+    void defineDrive(ScriptNode& element);
 
     void showLoadingScreen();
     // Translates pending messages to the window; true when the quit message was among them.

@@ -3,6 +3,7 @@
 #include "demo/Demo.h"
 
 #include "demo/EditSession.h"
+#include "demo/FrameDriver.h"
 #include "demo/KeyLog.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
@@ -16,12 +17,19 @@
 bool Demo::frame() {
     if (edit) edit->beforeFrame(*this);
     const float measured = clock->getDelta();
-    frameStartTime = time_;
     // A fixed step of 1/lockfps seconds, in hundredths; none while edit mode holds the demo.
     const int32_t lockfps = processSettings().lockfps;
-    const float delta = lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured;
+    float delta = lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured;
+    if (frameDriver) delta = frameDriver->frameStep();
+    // The editor may move the demo before the frame starts.
+    delta = sync.beforeStep(delta);
+    frameStartTime = time_;
     step(edit && edit->paused() ? 0.0f : delta);
-    present();
+    sync.afterStep();
+    if (frameDriver)
+        frameDriver->frameDrawn(*this);
+    else
+        present();
     return false;
 }
 
@@ -42,6 +50,7 @@ void Demo::step(float delta) {
             if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(scaled);
         events.seekPass(time_, *this);
     }
+    sync.applyDrives();
     registry->cameras.updateCameras(scaled);
     // Indexed, not iterated: an effect may replace the draw order through its host.
     for (uint32_t i = 0; i < drawOrder.count(); ++i) {

@@ -65,6 +65,17 @@ void EventTable::seekPass(float time, DemoHost& host) {
     }
 }
 
+void EventTable::jumpPass(float time, DemoHost& host) {
+    uint32_t after = 0;
+    for (uint32_t i = 0; i < count_; ++i) {
+        if (events[i].time >= 0.0f && events[i].time <= time) {
+            host.walk(events[i].element);
+            after = i + 1;
+        }
+    }
+    next = after;
+}
+
 void EventTable::fireKey(int32_t character, int32_t bank, DemoHost& host) {
     for (uint32_t i = 0; i < count_; ++i)
         if (events[i].trigger == character && (events[i].bank == bank || events[i].bank == -1))

@@ -28,6 +28,10 @@ public:
     // Fires again every event whose time lies in 0..time and moves the next index onto the
     // last of them, so it fires once more in the following forward pass.
     void seekPass(float time, DemoHost& host);
+    // Fires again every event whose time lies in 0..time and moves the next index past the
+    // last of them (to the start when there is none), so the events after `time` fire
+    // again as the demo plays on, also after a jump backwards.
+    void jumpPass(float time, DemoHost& host);
     // Fires every event bound to `character` in `bank` or in every bank.
     void fireKey(int32_t character, int32_t bank, DemoHost& host);
     // Back to the first event, before a jump to an earlier time: the seek pass then finds

@@ -136,10 +136,10 @@ int Window::create(const char* title, int32_t newX, int32_t newY, int32_t newWid
         return -1;
     }
 
-    bringToFront();
+    if (!(flags & WF_HIDDEN)) bringToFront();
     native::setWindowUserData(handle, this);
     if (flags & WF_TOPMOST) applyPosition(true);
-    native::showWindow(handle, native::SW_SHOW);
+    if (!(flags & WF_HIDDEN)) native::showWindow(handle, native::SW_SHOW);
     closed = false;
     active = true;
 

@@ -20,6 +20,7 @@ enum WindowFlags : uint32_t {
     WF_FULLSCREEN = 0x200, // implies WF_POPUP and WF_NO_RESIZE, position 0, 0
     WF_TOOLWINDOW = 0x400,
     WF_NO_QUIT = 0x800,
+    WF_HIDDEN = 0x1000, // never shown nor brought to the front: drawing for a renderer
 };
 
 class Window {

@@ -39,6 +39,15 @@ public:
     // A decoded image without a texture; the caller deletes it.
     virtual Image* loadImage(const char* fileName) = 0;
 
+    // ---- Sync tracks (appended after the operations above; keep this block together) ----
+    // The handle of the sync track of that name (names compare exactly), made and read
+    // from its track file on first use; ask once, at load, and keep it. -1 when the name
+    // is refused (the log says why).
+    virtual int32_t syncTrack(const char* name) = 0;
+    // The track's value at the current demo time; 0 for an invalid handle.
+    virtual float syncValue(int32_t track) = 0;
+    // ---- end of sync tracks ----
+
 protected:
     ~DemoHost() = default; // the demo owns itself; effects never delete their host
 };

@@ -31,6 +31,8 @@ public:
     Camera* getCamera(const char*) override { return nullptr; }
     Texture* createTexture(int, int, int, bool, const char*) override { return nullptr; }
     Image* loadImage(const char*) override { return nullptr; }
+    int32_t syncTrack(const char*) override { return -1; }
+    float syncValue(int32_t) override { return 0.0f; }
 
     std::string walked;
 };
@@ -116,6 +118,18 @@ TEST_F(EventTimeline, SeekBeforeTheFirstEventFiresNothingAndKeepsTheIndex) {
     table.seekPass(0.5f, host);
     EXPECT_EQ(host.walked, "a ");
     EXPECT_EQ(table.nextIndex(), 1u);
+}
+
+TEST_F(EventTimeline, JumpRefiresUpToTheTimeAndReplaysWhatFollowsEvenBackwards) {
+    define("<event id=\"a\" time=\"1\"/><event id=\"b\" time=\"2\"/><event id=\"c\" time=\"3\"/>");
+    table.jumpPass(2.5f, host);
+    EXPECT_EQ(host.walked, "a b ");
+    table.forwardPass(3.0f, host);
+    EXPECT_EQ(host.walked, "a b c ");
+    table.jumpPass(0.5f, host); // before every event: all of them lie ahead again
+    EXPECT_EQ(table.nextIndex(), 0u);
+    table.forwardPass(1.0f, host);
+    EXPECT_EQ(host.walked, "a b c a ");
 }
 
 TEST_F(EventTimeline, KeysFireInTheirBankOrInEveryBankAndCompareExactly) {

@@ -1,0 +1,104 @@
+#include "demo/SyncLink.h"
+
+#include "audio/AudioDevice.h"
+#include "demo/Demo.h"
+#include "platform/Log.h"
+#include <vornex/ScriptNode.h>
+
+#include <cmath>
+
+namespace {
+bool editorWanted = false;
+uint16_t editorPort = syncProtocol::kEditorPort;
+} // namespace
+
+void SyncLink::linkToEditor(bool wanted, uint16_t port) {
+    editorWanted = wanted;
+    editorPort = port;
+}
+
+SyncLink::SyncLink(Demo& demo) : demo_(demo) {}
+
+void SyncLink::defineSync(ScriptNode& element) {
+    Log& log = Log::instance();
+    // What the editor starts with, for whichever of the two is not given.
+    float bpm = 120.0f;
+    float rowsPerBeat = 8.0f;
+    if (element.findAttribute("bpm")) element.getFloat("bpm", bpm);
+    if (element.findAttribute("rowsperbeat")) element.getFloat("rowsperbeat", rowsPerBeat);
+    if (tracks_.setTiming(bpm, rowsPerBeat) != 0)
+        log.print("sync: bpm %g and rowsperbeat %g refused; both must be above 0",
+                  static_cast<double>(bpm), static_cast<double>(rowsPerBeat));
+    const char* base = nullptr;
+    element.getString("base", base);
+    if (base && tracks_.setBase(base) != 0)
+        log.print("sync: base name longer than %u characters refused",
+                  static_cast<unsigned>(SyncTrackSet::kBaseSize - 1));
+    log.print("sync: %.3f rows a second, track files [%s]", tracks_.rowsPerSecond(),
+              tracks_.base());
+}
+
+void SyncLink::defineDrive(ScriptNode& element) {
+    Log& log = Log::instance();
+    const char* effectName = nullptr;
+    const char* param = nullptr;
+    const char* trackList = nullptr;
+    element.getString("effect", effectName);
+    element.getString("param", param);
+    element.getString("tracks", trackList);
+    Effect* effect = effectName ? demo_.findEffect(effectName) : nullptr;
+    if (!effect) {
+        log.print("drive: no effect [%s]", effectName ? effectName : "");
+        return;
+    }
+    if (driveCount_ >= kMaxDrives) {
+        log.print("drive: [%s] of [%s] refused: at most %u drives", param ? param : "", effectName,
+                  kMaxDrives);
+        return;
+    }
+    if (drives_[driveCount_].define(*effect, param, trackList, tracks_) == 0) ++driveCount_;
+}
+
+float SyncLink::value(int32_t handle) const {
+    return tracks_.value(handle, static_cast<double>(demo_.time_));
+}
+
+float SyncLink::beforeStep(float delta) {
+    if (editorWanted && !client_) {
+        client_.reset(new SyncClient(tracks_));
+        client_->connect(editorPort);
+    }
+    if (client_) client_->poll(*this);
+    return paused_ ? 0.0f : delta;
+}
+
+void SyncLink::applyDrives() {
+    for (uint32_t i = 0; i < driveCount_; ++i)
+        drives_[i].apply(tracks_, static_cast<double>(demo_.time_));
+}
+
+void SyncLink::afterStep() {
+    if (client_ && !paused_)
+        client_->reportRow(
+            static_cast<int32_t>(std::floor(tracks_.rowAt(static_cast<double>(demo_.time_)))));
+}
+
+void SyncLink::editorSeek(int32_t row) {
+    demo_.jumpTo(static_cast<float>(tracks_.secondsAt(row)));
+}
+
+void SyncLink::editorPause(bool paused) {
+    if (paused == paused_) return;
+    paused_ = paused;
+    audio::pause(paused);
+}
+
+void SyncLink::editorSave() {
+    const int failed = tracks_.saveAll();
+    Log::instance().print("sync: %u tracks saved to [%s]%s", tracks_.count() - failed,
+                          tracks_.base(), failed ? ", some could not be written" : "");
+}
+
+void SyncLink::editorGone() {
+    editorPause(false);
+}

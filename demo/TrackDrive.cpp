@@ -1,0 +1,68 @@
+#include "demo/TrackDrive.h"
+
+#include "platform/Log.h"
+#include "sync/SyncTrack.h"
+#include "sync/SyncTrackSet.h"
+#include <vornex/Effect.h>
+#include <vornex/ScriptNode.h>
+
+#include <cstdio>
+#include <cstring>
+
+TrackDrive::TrackDrive() = default;
+TrackDrive::~TrackDrive() = default;
+
+int TrackDrive::define(Effect& effect, const char* param, const char* trackList,
+                       SyncTrackSet& tracks) {
+    Log& log = Log::instance();
+    if (!param || !param[0] || std::strlen(param) >= ScriptAttribute::kNameSize) {
+        log.print("drive: effect [%s] needs a param of at most %u characters", effect.name,
+                  static_cast<unsigned>(ScriptAttribute::kNameSize - 1));
+        return -1;
+    }
+    int32_t handles[kMaxTracks];
+    uint32_t count = 0;
+    const char* at = trackList ? trackList : "";
+    for (;;) {
+        const char* comma = std::strchr(at, ',');
+        const char* stop = comma ? comma : at + std::strlen(at);
+        while (at < stop && *at == ' ') ++at;
+        while (stop > at && stop[-1] == ' ') --stop;
+        const size_t length = static_cast<size_t>(stop - at);
+        char name[SyncTrack::kNameSize];
+        if (count >= kMaxTracks || length == 0 || length >= sizeof name) {
+            log.print("drive: [%s] of [%s] needs 1 to %u track names in tracks=\"%s\"", param,
+                      effect.name, kMaxTracks, trackList ? trackList : "");
+            return -1;
+        }
+        std::memcpy(name, at, length);
+        name[length] = '\0';
+        handles[count] = tracks.acquire(name);
+        if (handles[count] < 0) return -1; // the track set said why
+        ++count;
+        if (!comma) break;
+        at = comma + 1;
+    }
+    element_.reset(new ScriptNode);
+    std::snprintf(element_->name, ScriptNode::kNameSize, "%s", effect.name);
+    ScriptAttribute* attribute = new ScriptAttribute;
+    std::strcpy(attribute->name, param);
+    element_->attributes.push_back(attribute);
+    effect_ = &effect;
+    std::memcpy(tracks_, handles, sizeof handles);
+    count_ = count;
+    return 0;
+}
+
+void TrackDrive::apply(SyncTrackSet& tracks, double seconds) {
+    if (!effect_) return;
+    char* value = element_->attributes[0]->value;
+    size_t used = 0;
+    for (uint32_t i = 0; i < count_; ++i) {
+        const int written =
+            std::snprintf(value + used, ScriptAttribute::kValueSize - used, i ? ",%.9g" : "%.9g",
+                          static_cast<double>(tracks.value(tracks_[i], seconds)));
+        used += static_cast<size_t>(written);
+    }
+    effect_->configure(element_.get());
+}

@@ -1,0 +1,68 @@
+// Writes a video file through the FFmpeg libraries: one H.264 picture stream and one AAC
+// sound stream, in the container the file name's extension selects (MP4 for ".mp4").
+// Pictures come as OpenGL reads them (RGB, bottom row first) and are scaled to the file's
+// size when theirs differs; sound comes as interleaved float stereo and is cut into the
+// encoder's frames here. Buffers are made by open(); writing allocates nothing of ours.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct AVCodecContext;
+struct AVFormatContext;
+struct AVFrame;
+struct AVPacket;
+struct AVStream;
+struct SwsContext;
+
+class VideoEncoder {
+public:
+    struct Settings {
+        int width;  // even
+        int height; // even
+        int fps;
+        int sampleRate;
+    };
+
+    VideoEncoder() = default;
+    // Without finish() the file is left incomplete.
+    ~VideoEncoder();
+    VideoEncoder(const VideoEncoder&) = delete;
+    VideoEncoder& operator=(const VideoEncoder&) = delete;
+
+    // -1 with the reason in `message` when the file or an encoder cannot be had.
+    int open(const char* path, const Settings& settings, char* message, size_t messageSize);
+    // One picture, `width` x `height` RGB bytes without row padding, bottom row first.
+    int writePicture(const uint8_t* rgb, int width, int height);
+    // `frames` stereo frames, left and right interleaved.
+    int writeSound(const float* stereo, uint32_t frames);
+    // Flushes both encoders and completes the file.
+    int finish();
+
+    int64_t picturesWritten() const { return pictures_; }
+    int64_t soundFramesWritten() const { return soundFrames_; }
+
+private:
+    int openVideo(char* message, size_t messageSize);
+    int openSound(char* message, size_t messageSize);
+    // Sends a frame (null to flush) and writes every packet that comes out.
+    int encode(AVCodecContext* codec, AVStream* stream, AVFrame* frame);
+    int encodeSoundFrame(int samples);
+    void close();
+
+    Settings settings_ = {};
+    AVFormatContext* format_ = nullptr;
+    AVCodecContext* video_ = nullptr;
+    AVCodecContext* sound_ = nullptr;
+    AVStream* videoStream_ = nullptr;
+    AVStream* soundStream_ = nullptr;
+    AVFrame* picture_ = nullptr;
+    AVFrame* soundFrame_ = nullptr;
+    AVPacket* packet_ = nullptr;
+    SwsContext* scaler_ = nullptr;
+    int soundFill_ = 0; // samples waiting in soundFrame_
+    int64_t pictures_ = 0;
+    int64_t soundFrames_ = 0;
+    bool headerWritten_ = false;
+    bool fileOpen_ = false;
+};

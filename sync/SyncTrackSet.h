@@ -1,0 +1,50 @@
+// The tracks one demo uses, in the order they were first asked for (a track's handle is
+// its index, which is also the number the editor gives it), with the sync settings that
+// turn demo time into rows and name the track files. A fixed table: a track beyond it is
+// refused with a log line.
+#pragma once
+
+#include "sync/SyncTrack.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+class SyncTrackSet {
+public:
+    static constexpr uint32_t kMaxTracks = 128;
+    static constexpr size_t kBaseSize = 256;
+
+    SyncTrackSet();
+    SyncTrackSet(const SyncTrackSet&) = delete;
+    SyncTrackSet& operator=(const SyncTrackSet&) = delete;
+
+    // Rows per second = bpm / 60 * rows per beat; non-positive or non-finite values are
+    // refused (-1, settings unchanged). A base name, once set, reloads every track from
+    // its file; -1 when it is too long.
+    int setTiming(float bpm, float rowsPerBeat);
+    int setBase(const char* base);
+    double rowsPerSecond() const { return rowsPerSecond_; }
+    double rowAt(double seconds) const { return seconds * rowsPerSecond_; }
+    double secondsAt(double row) const { return row / rowsPerSecond_; }
+    const char* base() const { return base_; }
+
+    // The handle of the track of that name (exact comparison), made and read from its file
+    // on first use. -1 with a log line when the name is unusable or the table full.
+    int32_t acquire(const char* name);
+    // Null for a handle that names no track.
+    SyncTrack* track(int32_t handle);
+    uint32_t count() const { return count_; }
+
+    // The track's value at a demo time; 0 for an invalid handle.
+    float value(int32_t handle, double seconds) const;
+    // Writes every track's file; the number that failed (all of them without a base name).
+    int saveAll() const;
+
+private:
+    // Made on first use: each holds a full key table.
+    std::unique_ptr<SyncTrack> tracks_[kMaxTracks];
+    uint32_t count_ = 0;
+    double rowsPerSecond_;
+    char base_[kBaseSize] = {};
+};

@@ -1,0 +1,13 @@
+// Where a track lives in the data tree: "<base>_<track name>.track", with every character
+// of the track name other than letters, digits, '.', '_' and '/' written as '-' and two
+// upper-case hexadecimal digits, so any name makes a portable file name.
+#pragma once
+
+#include <cstddef>
+
+// False for a name that could leave the folder of its base: empty, starting with '/', or
+// with an empty, "." or ".." part between slashes.
+bool trackNameUsable(const char* trackName);
+// Writes "<base>_<escaped name>.track" into `out`; false, with `out` empty, when it does
+// not fit or the name is not usable.
+bool trackFileName(const char* base, const char* trackName, char* out, size_t size);

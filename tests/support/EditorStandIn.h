@@ -1,0 +1,123 @@
+// A stand-in for the sync editor on the loopback address: listens on a port the system
+// picks, accepts the demo, and reads and writes the protocol's bytes with short timeouts,
+// so a test that goes wrong fails instead of hanging.
+#pragma once
+
+#include "sync/SyncProtocol.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+class EditorStandIn {
+public:
+    EditorStandIn() {
+        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        const int on = 1;
+        ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        ::listen(listener_, 1);
+        socklen_t length = sizeof address;
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+    }
+    ~EditorStandIn() {
+        hangUp();
+        ::close(listener_);
+    }
+    EditorStandIn(const EditorStandIn&) = delete;
+    EditorStandIn& operator=(const EditorStandIn&) = delete;
+
+    uint16_t port() const { return port_; }
+
+    // Takes the demo's connection once it is waiting; false when none is.
+    bool accept() {
+        pollfd waiting = {listener_, POLLIN, 0};
+        if (::poll(&waiting, 1, 0) <= 0) return false;
+        connection_ = ::accept(listener_, nullptr, nullptr);
+        // Each command goes out at once, as the editor's do, not held back for the last
+        // one's acknowledgement.
+        const int on = 1;
+        ::setsockopt(connection_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        return connection_ >= 0;
+    }
+    // Up to `size` bytes, waiting at most `milliseconds` for each; fewer when none come.
+    std::string read(size_t size, int milliseconds = 2000) {
+        std::string bytes;
+        while (bytes.size() < size) {
+            pollfd waiting = {connection_, POLLIN, 0};
+            if (::poll(&waiting, 1, milliseconds) <= 0) break;
+            char buffer[256];
+            const size_t want = std::min(sizeof buffer, size - bytes.size());
+            const ssize_t got = ::recv(connection_, buffer, want, 0);
+            if (got <= 0) break;
+            bytes.append(buffer, static_cast<size_t>(got));
+        }
+        return bytes;
+    }
+    // Everything the demo has sent so far.
+    std::string drain() {
+        std::string bytes;
+        while (!quiet(20)) {
+            const std::string more = read(1, 0);
+            if (more.empty()) break;
+            bytes += more;
+        }
+        return bytes;
+    }
+    // True when nothing is waiting to be read.
+    bool quiet(int milliseconds = 50) {
+        pollfd waiting = {connection_, POLLIN, 0};
+        return ::poll(&waiting, 1, milliseconds) == 0;
+    }
+    void write(const std::string& bytes) {
+        ::send(connection_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+    }
+    void hangUp() {
+        if (connection_ >= 0) ::close(connection_);
+        connection_ = -1;
+    }
+
+    // Protocol bytes.
+    static std::string integer(uint32_t value) {
+        uint8_t bytes[4];
+        syncProtocol::writeBigEndian(bytes, value);
+        return std::string(reinterpret_cast<char*>(bytes), 4);
+    }
+    static std::string setKey(uint32_t track, int32_t row, float value, uint8_t interpolation) {
+        uint32_t bits = 0;
+        std::memcpy(&bits, &value, 4);
+        return std::string(1, char(syncProtocol::kSetKey)) + integer(track) +
+               integer(uint32_t(row)) + integer(bits) + std::string(1, char(interpolation));
+    }
+    static std::string deleteKey(uint32_t track, int32_t row) {
+        return std::string(1, char(syncProtocol::kDeleteKey)) + integer(track) +
+               integer(uint32_t(row));
+    }
+    static std::string setRow(int32_t row) {
+        return std::string(1, char(syncProtocol::kSetRow)) + integer(uint32_t(row));
+    }
+    static std::string pause(bool paused) {
+        return std::string(1, char(syncProtocol::kPause)) + std::string(1, char(paused ? 1 : 0));
+    }
+    static std::string save() { return std::string(1, char(syncProtocol::kSaveTracks)); }
+    static std::string getTrack(const std::string& name) {
+        return std::string(1, char(syncProtocol::kGetTrack)) + integer(uint32_t(name.size())) +
+               name;
+    }
+
+private:
+    int listener_ = -1;
+    int connection_ = -1;
+    uint16_t port_ = 0;
+};
