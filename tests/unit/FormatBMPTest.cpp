@@ -128,9 +128,10 @@ TEST(FormatBMP, RunLengthPicturesOfEightAndFourBits) {
     rle8.bits = 8;
     rle8.compression = 1;
     rle8.palette = kPalette;
-    rle8.pixels = {2, 1, 0, 2, 2, 3, 0, 0, // row 0: run of two 1s, literal 2 3, end of line
-                   1, 3, 0, 2, 2, 1,       // row 1: one 3, then two right and one up
-                   1, 2, 0, 1};            // row 2, x 3: one 2; end of picture
+    rle8.pixels = {1, 1, 0, 3, 1, 2,
+                   3, 0, 0, 0,       // row 0: one 1, literal 1 2 3, padding, end of line
+                   1, 3, 0, 2, 2, 1, // row 1: one 3, then two right and one up
+                   1, 2, 0, 1};      // row 2, x 3: one 2; end of picture
     Loaded loaded = load(build(rle8));
     ASSERT_EQ(loaded.status, 0);
     EXPECT_EQ(loaded.bitsPerPixel, 24u);
