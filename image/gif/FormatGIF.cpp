@@ -102,8 +102,7 @@ bool cFormatGIF::readFrame(Stream* stream) {
         frame->indices = static_cast<uint8_t*>(std::calloc(pixelCount, 1));
         if (!frame->indices) return false;
     }
-    uint32_t written = 0;
-    decoder_.decode(stream, frame->indices, pixelCount, written);
+    decoder_.decode(stream, frame->indices, pixelCount, frame->decodedCount);
     return true;
 }
 

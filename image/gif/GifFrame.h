@@ -21,6 +21,8 @@ struct GifFrame {
     uint8_t localPalette[kPaletteBytes] = {};
     // width x height bytes; indices past the end of the coded data stay 0.
     uint8_t* indices = nullptr;
+    // How many indices the coded data gave, in stored order.
+    uint32_t decodedCount = 0;
     int32_t transparentIndex = -1;
     bool interlaced = false;
 };

@@ -3,6 +3,8 @@
 #include "image/ImageRefusal.h"
 #include "image/gif/FormatGIF.h"
 
+#include <algorithm>
+
 namespace {
 // The stored row of picture row `row` in a frame of `height` rows: interlaced frames store
 // every 8th row from 0, then every 8th from 4, every 4th from 2, every 2nd from 1.
@@ -45,11 +47,16 @@ int GifScreenImage::compose(const cFormatGIF& gif) {
     const GifFrame& frame = gif.frame(0);
     if (!frame.indices || frame.left >= width || frame.top >= height) return 0;
     const uint8_t* palette = frame.hasLocalPalette ? frame.localPalette : gif.globalPalette();
+    const int32_t columns = std::min(frame.width, width - frame.left);
     for (int32_t row = 0; row < frame.height && frame.top + row < height; ++row) {
-        const uint8_t* indices =
-            frame.indices + size_t(storedRow(row, frame.height, frame.interlaced)) * frame.width;
+        // Pixels the coded data did not reach stay transparent.
+        const uint64_t start =
+            uint64_t(storedRow(row, frame.height, frame.interlaced)) * frame.width;
+        if (start >= frame.decodedCount) continue;
+        const int32_t decoded = int32_t(std::min<uint64_t>(columns, frame.decodedCount - start));
+        const uint8_t* indices = frame.indices + start;
         uint8_t* out = pixels_ + (size_t(height - 1 - (frame.top + row)) * width + frame.left) * 4;
-        for (int32_t x = 0; x < frame.width && frame.left + x < width; ++x, out += 4) {
+        for (int32_t x = 0; x < decoded; ++x, out += 4) {
             const int32_t index = indices[x];
             if (index == frame.transparentIndex) continue;
             out[0] = palette[index * 3 + 2];

@@ -1,7 +1,7 @@
 // The picture a GIF shows as a texture: its first frame drawn on the logical screen, 32-bit
-// BGRA, bottom row first. Screen pixels the frame does not cover and pixels of the frame's
-// transparent index are transparent black; interlaced rows are put in picture order. Later
-// frames are not drawn: a texture holds one still picture.
+// BGRA, bottom row first. Screen pixels the frame does not cover, pixels its coded data did
+// not reach and pixels of its transparent index are transparent black; interlaced rows are
+// put in picture order. Later frames are not drawn: a texture holds one still picture.
 #pragma once
 
 #include <vornex/Image.h>

@@ -137,4 +137,13 @@ TEST(ReadImage, AGifIsItsFramesForPluginsAndItsFirstFrameForTextures) {
     EXPECT_EQ(Bytes(picture->pixels(0), picture->pixels(0) + 8), (Bytes{0, 0, 0, 0, 6, 5, 4, 255}));
     EXPECT_EQ(empty, nullptr);
     EXPECT_NE(out.find("Error: image empty.gif: GIF without an image\n"), std::string::npos) << out;
+
+    // A frame as wide as the screen whose data ends after one pixel: the rest is transparent.
+    Bytes cut = gif;
+    cut[20] = 0; // left
+    cut[24] = 2; // width
+    MemoryStream cutStream(cut.data(), uint32_t(cut.size()));
+    std::unique_ptr<cFormat> partial(readTextureImage(&cutStream));
+    ASSERT_TRUE(partial);
+    EXPECT_EQ(Bytes(partial->pixels(0), partial->pixels(0) + 8), (Bytes{6, 5, 4, 255, 0, 0, 0, 0}));
 }
