@@ -1,6 +1,7 @@
-// Feeds arbitrary bytes to the GIF probe and reader, then touches the end of every frame.
-#include "FormatFuzzer.h"
+// Feeds arbitrary bytes to the GIF probe and reader, touches the end of every frame, then
+// draws the first frame on the screen as a texture would and touches its last pixel.
 #include "image/gif/FormatGIF.h"
+#include "image/gif/GifScreenImage.h"
 #include "io/MemoryStream.h"
 
 #include <cstddef>
@@ -16,6 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const GifFrame& frame = image.frame(i);
         if (frame.indices) sink = frame.indices[frame.width * frame.height - 1];
     }
+    GifScreenImage screen;
+    if (screen.compose(image) == 0)
+        sink = screen.pixels(0)[4 * screen.width() * screen.height() - 1];
     (void)sink;
     return 0;
 }

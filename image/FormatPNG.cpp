@@ -1,5 +1,6 @@
 #include "image/FormatPNG.h"
 
+#include "image/ImageRefusal.h"
 #include "image/ProbeBytes.h"
 #include "io/Stream.h"
 
@@ -9,8 +10,11 @@
 namespace {
 constexpr uint32_t kMinimumSize = 9;
 constexpr uint32_t kSignatureSize = 8;
-// Far above any texture size; keeps a forged header from asking for gigabytes.
-constexpr uint32_t kMaxSide = 16384;
+// Far above any texture size; keeps a forged header from asking for gigabytes, while a
+// long thin picture (65,535 x 1) is as welcome as a square one.
+constexpr uint64_t kMaxPixels = 16384 * 16384;
+// The largest side the format allows; the pixel count is the real bound.
+constexpr uint32_t kMaxSide = 0x7FFFFFFF;
 
 void readFromStream(png_structp png, png_bytep destination, size_t length) {
     Stream* stream = static_cast<Stream*>(png_get_io_ptr(png));
@@ -19,6 +23,12 @@ void readFromStream(png_structp png, png_bytep destination, size_t length) {
 }
 
 void dropWarning(png_structp, png_const_charp) {}
+
+// libpng's message becomes the reason for the refusal, instead of a line on standard error.
+[[noreturn]] void refuseWithReason(png_structp png, png_const_charp message) {
+    refuseImage("damaged PNG (%s)", message);
+    png_longjmp(png, 1);
+}
 
 // libpng reports errors by jumping back to the point set in load(); the structures are set
 // before that point and never changed after it, so they are intact after a jump.
@@ -40,7 +50,8 @@ int cFormatPNG::load(Stream* stream) {
     reset();
     if (probe(stream) != 1) return -1;
     Decoder decoder;
-    decoder.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, dropWarning);
+    decoder.png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, refuseWithReason, dropWarning);
     if (!decoder.png) return -1;
     decoder.info = png_create_info_struct(decoder.png);
     if (!decoder.info) return -1;
@@ -55,14 +66,22 @@ int cFormatPNG::load(Stream* stream) {
                  nullptr, nullptr);
     width_ = int32_t(width);
     height_ = int32_t(height);
-    if (!(colourType & PNG_COLOR_MASK_COLOR)) return -1;
+    if (uint64_t(width) * height > kMaxPixels)
+        return refuseImage("PNG of %u x %u pixels is over the limit of %llu pixels", width, height,
+                           static_cast<unsigned long long>(kMaxPixels));
 
     png_set_strip_16(decoder.png);
     png_set_packing(decoder.png);
+    const bool transparentColour = png_get_valid(decoder.png, decoder.info, PNG_INFO_tRNS) != 0;
     if (colourType == PNG_COLOR_TYPE_PALETTE) {
         png_set_palette_to_rgb(decoder.png);
-        if (png_get_valid(decoder.png, decoder.info, PNG_INFO_tRNS))
-            png_set_tRNS_to_alpha(decoder.png);
+        if (transparentColour) png_set_tRNS_to_alpha(decoder.png);
+    } else if (!(colourType & PNG_COLOR_MASK_COLOR)) {
+        // Grey samples of 1, 2 or 4 bits are scaled to the full 8-bit range, then copied to
+        // all three channels; a transparent grey value becomes alpha, as it does for palettes.
+        png_set_expand_gray_1_2_4_to_8(decoder.png);
+        png_set_gray_to_rgb(decoder.png);
+        if (transparentColour) png_set_tRNS_to_alpha(decoder.png);
     }
     png_set_bgr(decoder.png);
     const int passes = png_set_interlace_handling(decoder.png);
@@ -73,9 +92,9 @@ int cFormatPNG::load(Stream* stream) {
     const size_t rowBytes = size_t(bitsPerPixel_ / 8) * width;
     // Any transformation this reader did not foresee would write past the rows.
     if (png_get_rowbytes(decoder.png, decoder.info) != rowBytes || (channels != 3 && channels != 4))
-        return -1;
+        return refuseImage("PNG of colour type %d and %d bits not supported", colourType, bitDepth);
     // `size_` stays 0 for PNG images.
-    if (!allocatePixels(uint64_t(rowBytes) * height)) return -1;
+    if (!allocatePixels(uint64_t(rowBytes) * height)) return refuseImage("out of memory");
     size_ = 0;
 
     // Row i from the top lands in row height - 1 - i: bottom row first. Every pass of an

@@ -1,5 +1,6 @@
 #include "image/FormatTGA.h"
 
+#include "image/ImageRefusal.h"
 #include "image/LittleEndian.h"
 #include "image/ProbeBytes.h"
 #include "io/Stream.h"
@@ -81,7 +82,8 @@ int cFormatTGA::readColourMap(Stream* stream, const uint8_t* header) {
     const uint32_t entryBytes = header[7] / 8;
     hasColourMap_ = true;
     if (length == 0) return 0;
-    if (entryBytes < 2 || entryBytes > 4) return -1;
+    if (entryBytes < 2 || entryBytes > 4)
+        return refuseImage("TGA colour map entries of %u bits not supported", header[7]);
     for (uint32_t i = 0; i < length; ++i) {
         uint8_t bytes[4] = {};
         if (stream->read(bytes, entryBytes) != 0) break;

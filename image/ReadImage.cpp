@@ -3,7 +3,9 @@
 #include "image/FormatBMP.h"
 #include "image/FormatPNG.h"
 #include "image/FormatTGA.h"
+#include "image/ImageRefusal.h"
 #include "image/gif/FormatGIF.h"
+#include "image/gif/GifScreenImage.h"
 #include "image/jpeg/FormatJPEG.h"
 #include "io/DataFile.h"
 
@@ -27,9 +29,17 @@ const FormatEntry kFormats[] = {
     {cFormatBMP::probe, make<cFormatBMP>}, {cFormatPNG::probe, make<cFormatPNG>},
     {cFormatGIF::probe, make<cFormatGIF>},
 };
+
+void reportRefusal(const char* fileName) {
+    if (imageRefusal()[0] != '\0')
+        std::printf("Error: image %s: %s\n", fileName, imageRefusal());
+    else
+        std::printf("Error: no reader accepts image %s\n", fileName);
+}
 } // namespace
 
 cFormat* readImage(Stream* stream) {
+    clearImageRefusal();
     for (const FormatEntry& format : kFormats) {
         if (format.probe(stream) != 1) continue;
         cFormat* reader = format.make();
@@ -41,11 +51,34 @@ cFormat* readImage(Stream* stream) {
     return nullptr;
 }
 
-cFormat* loadImage(const char* fileName) {
+cFormat* readTextureImage(Stream* stream) {
+    cFormat* image = readImage(stream);
+    cFormatGIF* gif = dynamic_cast<cFormatGIF*>(image);
+    if (!gif) return image;
+    GifScreenImage* screen = new (std::nothrow) GifScreenImage;
+    clearImageRefusal();
+    if (screen && screen->compose(*gif) != 0) {
+        delete screen;
+        screen = nullptr;
+    }
+    delete gif;
+    return screen;
+}
+
+namespace {
+cFormat* openAndRead(const char* fileName, cFormat* (*read)(Stream*)) {
     DataFile file(fileName);
-    cFormat* image = readImage(&file);
-    // A missing file has had its message from the file layer; one that is there but that no
-    // reader takes (a refused size or depth, a damaged or unknown format) says so here.
-    if (!image && file.size() > 0) std::printf("Error: no reader accepts image %s\n", fileName);
+    cFormat* image = read(&file);
+    // A missing file has had its message from the file layer.
+    if (!image && file.size() > 0) reportRefusal(fileName);
     return image;
+}
+} // namespace
+
+cFormat* loadImage(const char* fileName) {
+    return openAndRead(fileName, readImage);
+}
+
+cFormat* loadTextureImage(const char* fileName) {
+    return openAndRead(fileName, readTextureImage);
 }

@@ -30,7 +30,7 @@ Texture* TextureList::findTexture(const char* name) const {
 
 Texture* TextureList::loadTexture(const char* fileName) {
     if (Texture* existing = findTexture(fileName)) return existing;
-    cFormat* image = loadImage(fileName);
+    cFormat* image = loadTextureImage(fileName);
     if (!image) return createTexture(8, 8, 24, false, fileName);
 
     Texture* entry = new (std::nothrow) Texture;

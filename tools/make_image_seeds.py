@@ -3,12 +3,14 @@
 
 Every format and variant the readers handle, kept tiny (16 x 16 or less) so the fuzzers
 mutate headers and code streams rather than pixel bulk. Needs Debian's python3-pil, hence
-the system interpreter.
+the system interpreter, and ImageMagick's convert for the BMP kinds PIL does not write.
 """
 import io
 import os
 import struct
+import subprocess
 import sys
+import tempfile
 import zlib
 
 from PIL import Image
@@ -59,6 +61,32 @@ def png_rgb16_by_hand(width=4, height=4):
             + chunk(b"IEND", b""))
 
 
+def magick(image, *options):
+    # ImageMagick writes the palette, RLE8, OS/2 and bit-field BMPs and deep grey PNGs.
+    with tempfile.TemporaryDirectory() as folder:
+        source = os.path.join(folder, "source.png")
+        image.save(source)
+        # Without the time chunks a second run writes the same bytes.
+        return subprocess.run(["convert", source, "-define", "png:exclude-chunk=date,time",
+                               *options[:-1], options[-1] + ":-"],
+                              check=True, stdout=subprocess.PIPE).stdout
+
+
+def bmp_by_hand(width, height, bits, compression, palette, pixels, info_size=40):
+    # Kinds no tool here writes: RLE4, top-down rows, the 64-byte OS/2 2.x header.
+    offset = 14 + info_size + len(palette)
+    info = struct.pack("<IiiHHII", info_size, width, height, 1, bits, compression, len(pixels))
+    info = info.ljust(info_size, b"\0")
+    return (b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset) + info + palette
+            + pixels)
+
+
+def gif_without_clear_code():
+    # 4 x 1; the codes 2, 1, 6 (= "2 1") and the end code, with no clear code first.
+    return (b"GIF89a\x04\x00\x01\x00\x80\x00\x00" + bytes(range(12)) +
+            b"\x2c\x00\x00\x00\x00\x04\x00\x01\x00\x00\x02\x02\x8a\x0b\x00\x3b")
+
+
 def seeds():
     rgb, rgba = picture(), picture(mode="RGBA")
     yield "TgaFuzzer", "raw24.tga", encode(rgb, "TGA")
@@ -70,17 +98,47 @@ def seeds():
     yield "BmpFuzzer", "rgb24.bmp", encode(rgb, "BMP")
     yield "BmpFuzzer", "odd24.bmp", encode(picture((5, 3)), "BMP")
     yield "BmpFuzzer", "rgba32.bmp", encode(rgba, "BMP")
+    small = picture((7, 5))
+    yield "BmpFuzzer", "p1.bmp", magick(small, "-colors", "2", "-type", "palette", "BMP3")
+    yield "BmpFuzzer", "p4.bmp", magick(small, "-colors", "12", "BMP3")
+    yield "BmpFuzzer", "p8.bmp", magick(picture((16, 16)), "-colors", "40", "-type", "palette",
+                                        "-compress", "None", "BMP3")
+    yield "BmpFuzzer", "rle8.bmp", magick(picture((16, 16)), "-colors", "40", "-type", "palette",
+                                          "-compress", "RLE", "BMP3")
+    yield "BmpFuzzer", "os2.bmp", magick(small, "BMP2")
+    yield "BmpFuzzer", "os2_palette.bmp", magick(small, "-colors", "12", "BMP2")
+    yield "BmpFuzzer", "rgb555.bmp", magick(small, "-define", "bmp:subtype=RGB555", "BMP")
+    yield "BmpFuzzer", "rgb565.bmp", magick(small, "-define", "bmp:subtype=RGB565", "BMP")
+    yield "BmpFuzzer", "argb4444.bmp", magick(picture((7, 5), "RGBA"), "-define",
+                                              "bmp:subtype=ARGB4444", "BMP")
+    yield "BmpFuzzer", "bgra32_v5.bmp", magick(picture((7, 5), "RGBA"), "BMP")
+    palette16 = bytes(b for i in range(16) for b in (i * 16, 255 - i * 9, 40, 0))
+    yield "BmpFuzzer", "rle4.bmp", bmp_by_hand(5, 3, 4, 2, palette16, bytes(
+        [0, 5, 0x12, 0x34, 0x50, 0, 0, 0, 5, 0x23, 0, 2, 1, 1, 3, 0x45, 0, 1]))
+    yield "BmpFuzzer", "topdown8.bmp", bmp_by_hand(3, -2, 8, 0, palette16, bytes(
+        [1, 2, 3, 0, 4, 5, 6, 0]))
+    yield "BmpFuzzer", "os2v2_4.bmp", bmp_by_hand(3, 2, 4, 0, palette16, bytes(
+        [0x12, 0x30, 0, 0, 0x45, 0x60, 0, 0]), info_size=64)
     yield "PngFuzzer", "rgb.png", encode(rgb, "PNG")
     yield "PngFuzzer", "rgba_interlaced.png", encode(rgba, "PNG", interlace=1)
     yield "PngFuzzer", "palette_trns.png", encode(picture(mode="P"), "PNG", transparency=0)
     yield "PngFuzzer", "rgb16.png", png_rgb16_by_hand()
     yield "PngFuzzer", "grey.png", encode(picture(mode="L"), "PNG")
+    for depth in (1, 2, 4, 16):
+        yield "PngFuzzer", f"grey{depth}.png", magick(
+            rgb, "-colorspace", "gray", "-depth", str(depth), "-define", "png:color-type=0", "PNG")
+    for depth in (8, 16):
+        yield "PngFuzzer", f"grey_alpha{depth}.png", magick(
+            rgba, "-colorspace", "gray", "-depth", str(depth), "-define", "png:color-type=4",
+            "PNG")
+    yield "PngFuzzer", "grey_trns.png", encode(picture(mode="L"), "PNG", transparency=0)
     yield "GifFuzzer", "still.gif", encode(picture((16, 16), "P"), "GIF")
     frames = [picture((8, 8), "P"), picture((8, 8), "P").rotate(90)]
     yield "GifFuzzer", "animated.gif", encode(frames[0], "GIF", save_all=True,
                                               append_images=frames[1:], transparency=3,
                                               comment=b"seed\x00comment", duration=40)
     yield "GifFuzzer", "interlaced.gif", encode(picture((16, 16), "P"), "GIF", interlace=1)
+    yield "GifFuzzer", "no_clear_code.gif", gif_without_clear_code()
 
 
 def main():

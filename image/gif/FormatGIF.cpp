@@ -93,6 +93,7 @@ bool cFormatGIF::readFrame(Stream* stream) {
     frame->top = readU16(descriptor + 2);
     frame->width = readU16(descriptor + 4);
     frame->height = readU16(descriptor + 6);
+    frame->interlaced = (descriptor[8] & 0x40) != 0;
     if (descriptor[8] & 0x80) {
         readPalette(stream, descriptor[8], frame->localPalette);
         frame->hasLocalPalette = 1;
@@ -101,8 +102,7 @@ bool cFormatGIF::readFrame(Stream* stream) {
         frame->indices = static_cast<uint8_t*>(std::calloc(pixelCount, 1));
         if (!frame->indices) return false;
     }
-    uint32_t written = 0;
-    decoder_.decode(stream, frame->indices, pixelCount, written);
+    decoder_.decode(stream, frame->indices, pixelCount, frame->decodedCount);
     return true;
 }
 

@@ -1,7 +1,7 @@
 // GIF87a/GIF89a reader: parses the file block by block and decodes every image into a
 // GifFrame (position, size, local palette, transparent index, palette indices). It does not
 // compose frames or apply palettes: as an image it reports the logical screen size, 8 bits
-// per pixel and no pixels, so the texture code refuses it by its depth.
+// per pixel and no pixels. GifScreenImage makes a picture of the first frame for textures.
 //
 // Input that ends early, a frame of more than kMaxFramePixels, frames of more than
 // kMaxTotalPixels together, or a 257th image ends the reading; what was decoded so far is
@@ -29,6 +29,9 @@ public:
     int frameCount() const { return frameCount_; }
     const GifFrame& frame(int index) const { return *frames_[index]; }
     const uint8_t* globalPalette() const { return globalPalette_; }
+    // The logical screen; width() and height() give the same, but are not const.
+    int screenWidth() const { return width_; }
+    int screenHeight() const { return height_; }
 
 private:
     void clear();

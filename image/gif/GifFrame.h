@@ -1,6 +1,6 @@
 // One image of a GIF file as decoded: its place on the logical screen, its own palette if
 // it has one, its transparent index, and one palette index per pixel in the stored row
-// order (interlaced rows are not reordered). Nothing composes frames into a picture.
+// order (interlaced rows are not reordered; `interlaced` says they need it).
 #pragma once
 
 #include <cstdint>
@@ -21,5 +21,8 @@ struct GifFrame {
     uint8_t localPalette[kPaletteBytes] = {};
     // width x height bytes; indices past the end of the coded data stay 0.
     uint8_t* indices = nullptr;
+    // How many indices the coded data gave, in stored order.
+    uint32_t decodedCount = 0;
     int32_t transparentIndex = -1;
+    bool interlaced = false;
 };

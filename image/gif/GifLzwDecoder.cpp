@@ -31,7 +31,6 @@ int GifLzwDecoder::run(GifSubBlocks& data, uint32_t minimumCodeSize, uint8_t* ou
     uint32_t bits = 0, bitCount = 0;
     uint32_t previous = 0;
     uint8_t first = 0;
-    bool firstCode = true;
     for (;;) {
         while (bitCount < width) {
             const int byte = data.next();
@@ -43,9 +42,9 @@ int GifLzwDecoder::run(GifSubBlocks& data, uint32_t minimumCodeSize, uint8_t* ou
         bits >>= width;
         bitCount -= width;
 
-        // Whatever the first code is, decoding starts from a clear table.
-        if (firstCode || code == clear) {
-            firstCode = false;
+        // Every image starts from a clear table, so a first code that is a pixel is output
+        // like the first one after a clear code.
+        if (code == clear) {
             restart();
             continue;
         }

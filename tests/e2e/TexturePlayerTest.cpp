@@ -1,4 +1,4 @@
-// The real player drawing textures loaded from PNG, TGA and BMP files through a test
+// The real player drawing textures loaded from PNG, TGA, BMP and GIF files through a test
 // effect, read back from the frame: the top of each picture must show at the top.
 #include "ImageBytes.h"
 #include "PlayerRun.h"
@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 // 8 x 8, the top half red and the bottom half blue, as the given bottom-up BGR rows.
@@ -67,4 +68,64 @@ TEST(TexturePlayer, LoadedTexturesDrawUprightInTheirColours) {
     EXPECT_NE(run.output.find("Error: bad texture dimensions (h48), not power of 2\n"),
               std::string::npos)
         << run.output;
+}
+
+TEST(TexturePlayer, GifGreyPngAndTopDownPaletteBmpDrawUpright) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    // 8 x 8 GIF, palette red and blue, rows top first: each pair of pixels after a clear
+    // code, so every code stays 3 bits wide.
+    Bytes gif{'G', 'I', 'F', '8', '9', 'a', 8, 0, 8, 0, 0x80, 0, 0, 255, 0, 0, 0, 0, 255};
+    append(gif, {0x2C, 0, 0, 0, 0, 8, 0, 8, 0, 0, 2});
+    Bytes packed;
+    uint32_t bits = 0, count = 0;
+    for (int pair = 0; pair <= 32; ++pair)
+        for (const uint32_t code :
+             pair == 32 ? std::vector<uint32_t>{5}
+                        : std::vector<uint32_t>{4, pair < 16 ? 0u : 1u, pair < 16 ? 0u : 1u}) {
+            bits |= code << count;
+            for (count += 3; count >= 8; count -= 8, bits >>= 8) packed.push_back(uint8_t(bits));
+        }
+    packed.push_back(uint8_t(bits));
+    gif.push_back(uint8_t(packed.size()));
+    append(gif, packed);
+    append(gif, {0, 0x3B});
+    dir.write("data/textures/split.gif", asString(gif));
+
+    PngPicture grey;
+    grey.colourType = PNG_COLOR_TYPE_GRAY;
+    for (int y = 0; y < 8; ++y) append(grey.samples, Bytes(8, y < 4 ? 255 : 0));
+    dir.write("data/textures/grey.png", asString(encodePng(grey)));
+
+    // 4-bit palette, entry 0 red and entry 1 blue, top row stored first.
+    Bytes bmp = bmpHeader(8, -8, 4);
+    append(bmp, {0, 0, 255, 0, 255, 0, 0, 0});
+    putU32(bmp, 10, uint32_t(bmp.size()));
+    for (int y = 0; y < 8; ++y) append(bmp, Bytes(4, y < 4 ? 0x00 : 0x11));
+    dir.write("data/textures/split.bmp", asString(bmp));
+
+    dir.write("data/script.txt", R"(<demo name="textures" width="240" height="80">
+  <loadplugin file="texturefx.dll"/><loadplugin file="fillfx.dll"/>
+  <add type="texture" name="gif"/><add type="texture" name="png"/>
+  <add type="texture" name="bmp"/><add type="probe" name="probe"/>
+  <gif file="split.gif" viewport="0,0,0.3333,1"/>
+  <png file="grey.png" viewport="0.3333,0,0.3334,1"/>
+  <bmp file="split.bmp" viewport="0.6667,0,0.3333,1"/>
+  <probe points="0.16,0.2;0.16,0.8;0.5,0.2;0.5,0.8;0.84,0.2;0.84,0.8"/>
+  <draworder effect="gif" effect="png" effect="bmp" effect="probe"/>
+  <event time="0.3"><exit/></event>
+  <load/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(dir.read("pixels.txt"), "0.16 0.20 0 0 255\n"
+                                      "0.16 0.80 255 0 0\n"
+                                      "0.50 0.20 0 0 0\n"
+                                      "0.50 0.80 255 255 255\n"
+                                      "0.84 0.20 0 0 255\n"
+                                      "0.84 0.80 255 0 0\n")
+        << run.output << dir.read("log.txt");
+    EXPECT_EQ(run.output.find("Error"), std::string::npos) << run.output;
 }

@@ -26,7 +26,10 @@ protected:
         context_ = SDL_GL_CreateContext(window_);
         ASSERT_NE(context_, nullptr) << SDL_GetError();
         dir_.write("data/textures/split.png", asString(encodePng(splitPicture())));
-        Bytes gif{'G', 'I', 'F', '8', '9', 'a', 8, 0, 8, 0, 0, 0, 0, 0x3B};
+        // An 8 x 8 screen with one 1 x 1 image at its top left corner.
+        const Bytes gif{'G', 'I', 'F', '8', '9', 'a', 8, 0,    8,    0, 0x80, 0,
+                        0,   0,   0,   0,   9,   8,   7, 0x2C, 0,    0, 0,    0,
+                        1,   0,   1,   0,   0,   2,   2, 0x4C, 0x01, 0, 0x3B};
         dir_.write("data/textures/anim.gif", asString(gif));
     }
     void TearDown() override {
@@ -101,8 +104,7 @@ TEST_F(TextureTest, LoadFindsOnceAndFallsBackToAPlaceholder) {
               "load[data/textures/split.png]\n"
               "load[data/textures/missing.tga]\n"
               "Error: file not found data/textures/missing.tga\n"
-              "load[data/textures/anim.gif]\n"
-              "Error: bad texture depth (8)\n");
+              "load[data/textures/anim.gif]\n");
     EXPECT_EQ(textures_->count(), 3u);
     EXPECT_STREQ(loaded->name, "split.png");
     EXPECT_EQ(loaded->texture.bytesPerPixel, 3u);
@@ -110,7 +112,10 @@ TEST_F(TextureTest, LoadFindsOnceAndFallsBackToAPlaceholder) {
     EXPECT_NE(missing->texture.glName, 0u);
     EXPECT_EQ(missing->texture.width, 8u);
     EXPECT_EQ(missing->texture.bytesPerPixel, 3u);
-    EXPECT_EQ(gif->texture.glName, 0u);
+    // A GIF becomes the 32-bit picture of its screen.
+    EXPECT_NE(gif->texture.glName, 0u);
+    EXPECT_EQ(gif->texture.width, 8u);
+    EXPECT_EQ(gif->texture.bytesPerPixel, 4u);
 }
 
 TEST_F(TextureTest, UploadedPixelsDrawBottomRowFirstWithMipmaps) {

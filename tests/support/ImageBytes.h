@@ -59,6 +59,8 @@ struct PngPicture {
     Bytes samples;
     std::vector<png_color> palette;
     Bytes paletteAlpha;
+    // The transparent value of a grey picture, or -1.
+    int transparentGrey = -1;
 };
 
 inline Bytes encodePng(const PngPicture& picture) {
@@ -84,7 +86,15 @@ inline Bytes encodePng(const PngPicture& picture) {
     if (!picture.paletteAlpha.empty())
         png_set_tRNS(png, info, picture.paletteAlpha.data(), int(picture.paletteAlpha.size()),
                      nullptr);
+    png_color_16 grey = {};
+    grey.gray = png_uint_16(picture.transparentGrey);
+    if (picture.transparentGrey >= 0) png_set_tRNS(png, info, nullptr, 0, &grey);
     png_write_info(png, info);
+    // A header alone: the samples are left out.
+    if (picture.samples.empty()) {
+        png_destroy_write_struct(&png, &info);
+        return out;
+    }
     const size_t rowBytes = picture.samples.size() / size_t(picture.height);
     std::vector<png_bytep> rows(picture.height);
     for (int y = 0; y < picture.height; ++y)

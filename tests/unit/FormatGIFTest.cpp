@@ -92,11 +92,11 @@ TEST(FormatGIF, FramesTransparencyAndSkippedExtensions) {
 }
 
 TEST(FormatGIF, LzwDefinesTheNextCodeFromItsOwnFirstCharacter) {
-    // Whatever the first code is, it clears. After "1", code 6 is not yet defined and
-    // stands for "1 1"; defining code 7 widens the codes to 4 bits.
+    // After "1", code 6 is not yet defined and stands for "1 1"; defining code 7 widens the
+    // codes to 4 bits.
     Bytes file = gifStart(5, 1);
     append(file, imageDescriptor(5, 1));
-    append(file, codeBlocks(2, {{3, 3}, {1, 3}, {6, 3}, {2, 3}, {6, 4}, {5, 4}}));
+    append(file, codeBlocks(2, {{4, 3}, {1, 3}, {6, 3}, {2, 3}, {6, 4}, {5, 4}}));
     file.push_back(0x3B);
     MemoryStream stream(file.data(), uint32_t(file.size()));
     cFormatGIF image;
@@ -104,6 +104,23 @@ TEST(FormatGIF, LzwDefinesTheNextCodeFromItsOwnFirstCharacter) {
     ASSERT_EQ(image.frameCount(), 1);
     // The output stops at the frame's 5 indices although code 6 asks for two more.
     EXPECT_EQ(indicesOf(image.frame(0)), (Bytes{1, 1, 1, 2, 1}));
+}
+
+TEST(FormatGIF, ImageDataMayStartWithAPixelInsteadOfAClearCode) {
+    // The table starts clear without a clear code: 2 and 1 are pixels, and code 6, defined
+    // by them, is "2 1". A second frame reuses the decoder and again starts clear.
+    Bytes file = gifStart(4, 1);
+    for (int frame = 0; frame < 2; ++frame) {
+        append(file, imageDescriptor(4, 1));
+        append(file, codeBlocks(2, {{2, 3}, {1, 3}, {6, 3}, {5, 4}}));
+    }
+    file.push_back(0x3B);
+    MemoryStream stream(file.data(), uint32_t(file.size()));
+    cFormatGIF image;
+    ASSERT_EQ(image.load(&stream), 0);
+    ASSERT_EQ(image.frameCount(), 2);
+    EXPECT_EQ(indicesOf(image.frame(0)), (Bytes{2, 1, 2, 1}));
+    EXPECT_EQ(indicesOf(image.frame(1)), (Bytes{2, 1, 2, 1}));
 }
 
 TEST(FormatGIF, FullTableKeepsTwelveBitCodesUntilAClear) {

@@ -1,8 +1,12 @@
 #include "image/FormatPNG.h"
 #include "ImageBytes.h"
+#include "image/ImageRefusal.h"
 #include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
 
 namespace {
 // Top row red, the rest a gradient, so orientation and channel order both show.
@@ -93,16 +97,97 @@ TEST(FormatPNG, SixteenBitInterlacedAndPaletteFilesDecodeToTheSamePixels) {
               (Bytes{30, 20, 10, 0, 60, 50, 40, 255}));
 }
 
-TEST(FormatPNG, GreyTruncatedAndCorruptFilesAreRefused) {
-    PngPicture grey;
-    grey.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
-    grey.samples = Bytes(8 * 8 * 2, 0x40);
-    EXPECT_EQ(decode(encodePng(grey)).status, -1);
+// One row of grey samples packed at `bitDepth` bits, or two bytes each for 16 bits.
+PngPicture greyRow(int width, int bitDepth, const Bytes& packed, bool alpha = false) {
+    PngPicture picture;
+    picture.width = width;
+    picture.height = 1;
+    picture.colourType = alpha ? PNG_COLOR_TYPE_GRAY_ALPHA : PNG_COLOR_TYPE_GRAY;
+    picture.bitDepth = bitDepth;
+    picture.samples = packed;
+    return picture;
+}
 
+// Each grey value repeated as blue, green and red, with `alpha` after them when given.
+Bytes greyPixels(const Bytes& values, const Bytes& alpha = {}) {
+    Bytes pixels;
+    for (size_t i = 0; i < values.size(); ++i) {
+        pixels.insert(pixels.end(), 3, values[i]);
+        if (!alpha.empty()) pixels.push_back(alpha[i]);
+    }
+    return pixels;
+}
+
+TEST(FormatPNG, GreyOfEveryDepthBecomesBgrScaledToTheFullRange) {
+    const std::pair<PngPicture, Bytes> cases[] = {
+        {greyRow(8, 1, {0xB0}), greyPixels({255, 0, 255, 255, 0, 0, 0, 0})},
+        {greyRow(4, 2, {0x1B}), greyPixels({0, 85, 170, 255})},
+        {greyRow(3, 4, {0x0F, 0x70}), greyPixels({0, 255, 119})},
+        {greyRow(2, 8, {0x00, 0x9A}), greyPixels({0x00, 0x9A})},
+        // 16-bit samples keep their high byte, as colour ones do.
+        {greyRow(2, 16, {0x12, 0x34, 0xFF, 0x01}), greyPixels({0x12, 0xFF})},
+    };
+    for (const auto& [picture, expected] : cases) {
+        const Decoded grey = decode(encodePng(picture));
+        ASSERT_EQ(grey.status, 0) << picture.bitDepth;
+        EXPECT_EQ(grey.bitsPerPixel, 24u) << picture.bitDepth;
+        EXPECT_EQ(grey.pixels, expected) << picture.bitDepth;
+    }
+}
+
+TEST(FormatPNG, GreyWithAlphaOrATransparentValueBecomesBgra) {
+    const Decoded alpha = decode(encodePng(greyRow(2, 8, {0x10, 0x80, 0xF0, 0xFF}, true)));
+    ASSERT_EQ(alpha.status, 0);
+    EXPECT_EQ(alpha.bitsPerPixel, 32u);
+    EXPECT_EQ(alpha.pixels, greyPixels({0x10, 0xF0}, {0x80, 0xFF}));
+    const Decoded deep = decode(encodePng(greyRow(1, 16, {0xAB, 0xCD, 0x40, 0x00}, true)));
+    ASSERT_EQ(deep.status, 0);
+    EXPECT_EQ(deep.pixels, greyPixels({0xAB}, {0x40}));
+
+    PngPicture keyed = greyRow(3, 8, {0x40, 0x41, 0x40});
+    keyed.transparentGrey = 0x40;
+    const Decoded transparent = decode(encodePng(keyed));
+    ASSERT_EQ(transparent.status, 0);
+    EXPECT_EQ(transparent.bitsPerPixel, 32u);
+    EXPECT_EQ(transparent.pixels, greyPixels({0x40, 0x41, 0x40}, {0, 255, 0}));
+
+    // Interlaced grey rows land where the plain ones do, bottom row first.
+    PngPicture square = greyRow(9, 8, {});
+    square.height = 9;
+    for (int i = 0; i < 81; ++i) square.samples.push_back(uint8_t(i * 3));
+    const Decoded plain = decode(encodePng(square));
+    square.interlaced = true;
+    const Decoded interlaced = decode(encodePng(square));
+    ASSERT_EQ(plain.status, 0);
+    EXPECT_EQ(Bytes(plain.pixels.begin(), plain.pixels.begin() + 3), greyPixels({72 * 3}));
+    EXPECT_EQ(interlaced.pixels, plain.pixels);
+}
+
+TEST(FormatPNG, TheSizeLimitCountsPixels) {
+    // 65,535 x 1 is a small picture, whatever its width.
+    const Decoded thin = decode(encodePng(greyRow(65535, 8, Bytes(65535, 7))));
+    ASSERT_EQ(thin.status, 0);
+    EXPECT_EQ(thin.width, 65535);
+    EXPECT_EQ(thin.pixels[65534 * 3], 7);
+
+    // 16,385 x 16,385 is refused by its header, before any row is read or memory taken.
+    PngPicture huge = greyRow(16385, 8, {});
+    huge.height = 16385;
+    Bytes header = encodePng(huge);
+    append(header, {0, 0, 0, 0, 'I', 'D', 'A', 'T'}); // where the rows would start
+    const Decoded refused = decode(header);
+    EXPECT_EQ(refused.status, -1);
+    EXPECT_STREQ(imageRefusal(),
+                 "PNG of 16385 x 16385 pixels is over the limit of 268435456 pixels");
+}
+
+TEST(FormatPNG, TruncatedAndCorruptFilesAreRefusedWithLibpngsReason) {
     const Bytes whole = encodePng(rgbPicture(32, 32, false));
     EXPECT_EQ(decode(Bytes(whole.begin(), whole.begin() + whole.size() / 2)).status, -1);
     EXPECT_EQ(decode(Bytes(whole.begin(), whole.begin() + 9)).status, -1);
+    EXPECT_STREQ(imageRefusal(), "damaged PNG (unexpected end of data)");
     Bytes corrupt = whole;
     corrupt[40] ^= 0xFF;
     EXPECT_EQ(decode(corrupt).status, -1);
+    EXPECT_EQ(std::string(imageRefusal()).rfind("damaged PNG (", 0), 0u) << imageRefusal();
 }

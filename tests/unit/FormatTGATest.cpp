@@ -1,5 +1,6 @@
 #include "image/FormatTGA.h"
 #include "ImageBytes.h"
+#include "image/ImageRefusal.h"
 #include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
@@ -103,4 +104,5 @@ TEST(FormatTGA, ColourMapEntriesAreStoredUnscaledAndNotApplied) {
     append(wrongEntry, {0, 0, 0});
     MemoryStream wrongStream(wrongEntry.data(), uint32_t(wrongEntry.size()));
     EXPECT_EQ(image.load(&wrongStream), -1);
+    EXPECT_STREQ(imageRefusal(), "TGA colour map entries of 8 bits not supported");
 }

@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 TEST(ReadImage, ProbesInOrderAndRewindsAfterAFailedLoad) {
     // A TGA header whose first bytes also spell "BM" is read as TGA.
@@ -22,11 +23,12 @@ TEST(ReadImage, ProbesInOrderAndRewindsAfterAFailedLoad) {
     EXPECT_EQ(tga->width(), 8);
     EXPECT_EQ(tga->bitsPerPixel(), 24u);
 
-    // A grey PNG is probed and refused by the PNG reader; nothing else takes it.
+    // A truncated PNG is probed and refused by the PNG reader; nothing else takes it.
     PngPicture grey;
     grey.colourType = PNG_COLOR_TYPE_GRAY;
     grey.samples = Bytes(64, 0x80);
     Bytes greyFile = encodePng(grey);
+    greyFile.resize(greyFile.size() - 20);
     MemoryStream greyStream(greyFile.data(), uint32_t(greyFile.size()));
     EXPECT_EQ(readImage(&greyStream), nullptr);
 
@@ -50,12 +52,53 @@ TEST(ReadImage, LoadImageOpensThroughTheDataLocator) {
     std::unique_ptr<cFormat> missing(loadImage("missing.png"));
     dir.write("data/textures/wide.bmp", asString(bmpHeader(2049, 1, 24)) + std::string(6147, 0));
     std::unique_ptr<cFormat> refused(loadImage("wide.bmp"));
+    dir.write("data/textures/noise.png", std::string(64, 'x'));
+    std::unique_ptr<cFormat> unknown(loadImage("noise.png"));
     const std::string out = testing::internal::GetCapturedStdout();
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels(0)[63], 5);
     EXPECT_EQ(missing, nullptr);
     EXPECT_EQ(refused, nullptr);
+    EXPECT_EQ(unknown, nullptr);
     EXPECT_NE(out.find("load[data/textures/missing.png]"), std::string::npos);
-    EXPECT_EQ(out.find("no reader accepts image missing.png"), std::string::npos);
-    EXPECT_NE(out.find("Error: no reader accepts image wide.bmp\n"), std::string::npos);
+    EXPECT_EQ(out.find("image missing.png"), std::string::npos);
+    // One line each: the reason when a reader knew the format, otherwise that none did.
+    EXPECT_NE(out.find("load[data/textures/wide.bmp]\n"
+                       "Error: image wide.bmp: BMP of 2049 x 1 pixels is larger than 2048 a side\n"
+                       "load[data/textures/noise.png]\n"
+                       "Error: no reader accepts image noise.png\n"),
+              std::string::npos)
+        << out;
+}
+
+TEST(ReadImage, AGifIsItsFramesForPluginsAndItsFirstFrameForTextures) {
+    TempDir dir;
+    // A 2 x 1 screen; its one image covers the right pixel with palette entry 1.
+    const Bytes gif{'G', 'I',  'F', '8', '9', 'a', 2, 0, 1, 0, 0x80, 0, 0, 1,    2,    3, 4,   5,
+                    6,   0x2C, 1,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 0x4C, 0x01, 0, 0x3B};
+    dir.write("data/textures/dot.gif", asString(gif));
+    dir.write("data/textures/empty.gif", asString(Bytes(gif.begin(), gif.begin() + 19)) + ";");
+    WorkingDirectory cwd(dir.path());
+    testing::internal::CaptureStdout();
+    std::unique_ptr<cFormat> frames(loadImage("dot.gif"));
+    std::unique_ptr<cFormat> picture(loadTextureImage("dot.gif"));
+    std::unique_ptr<cFormat> empty(loadTextureImage("empty.gif"));
+    const std::string out = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(frames);
+    EXPECT_EQ(frames->bitsPerPixel(), 8u);
+    EXPECT_EQ(frames->pixels(0), nullptr);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->bitsPerPixel(), 32u);
+    EXPECT_EQ(Bytes(picture->pixels(0), picture->pixels(0) + 8), (Bytes{0, 0, 0, 0, 6, 5, 4, 255}));
+    EXPECT_EQ(empty, nullptr);
+    EXPECT_NE(out.find("Error: image empty.gif: GIF without an image\n"), std::string::npos) << out;
+
+    // A frame as wide as the screen whose data ends after one pixel: the rest is transparent.
+    Bytes cut = gif;
+    cut[20] = 0; // left
+    cut[24] = 2; // width
+    MemoryStream cutStream(cut.data(), uint32_t(cut.size()));
+    std::unique_ptr<cFormat> partial(readTextureImage(&cutStream));
+    ASSERT_TRUE(partial);
+    EXPECT_EQ(Bytes(partial->pixels(0), partial->pixels(0) + 8), (Bytes{6, 5, 4, 255, 0, 0, 0, 0}));
 }
