@@ -64,7 +64,7 @@ int cFormatJPEG::load(Stream* stream) {
     int rows = 0;
     const uint8_t* row = nullptr;
     int rowBytes = 0;
-    const JpegStoreBgrFunction storeBgr = jpegStoreBgr();
+    const JpegStoreBgrFunction storeBgr = jpegKernels(jpegSimdLevel()).storeBgr;
     while (rows < height && decoder->decodeLine(row, rowBytes) == 0) {
         storeBgr(row, pixels_ + size_t(height - 1 - rows) * width * 3, width);
         ++rows;

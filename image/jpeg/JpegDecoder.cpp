@@ -32,12 +32,10 @@ inline int16_t wrap16(int32_t value) {
 }
 } // namespace
 
-JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd)
-    : source_(source), idct_(jpegIdct), convertRow_(jpegConvertRow) {
-    if (useSimd) {
-        idct_ = jpegSimdIdct();
-        convertRow_ = jpegSimdConvertRow();
-    }
+JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source) {
+    const JpegKernels& kernels = jpegKernels(useSimd ? jpegSimdLevel() : JpegSimdLevel::kInteger);
+    idct_ = kernels.idct;
+    convertRow_ = kernels.convertRow;
     if (!source_) {
         errorCode_ = kJpegReadError;
         return;

@@ -25,8 +25,8 @@ public:
     static constexpr int kInputSize = 4096;
 
     // Reads the headers up to and including the frame header; a failure is only recorded.
-    // `useSimd` selects the SIMD versions of the inner loops where the processor has them;
-    // they give the same bytes.
+    // `useSimd` selects the inner loops of jpegSimdLevel(), else the integer ones; they give
+    // the same bytes.
     JpegDecoder(JpegSource* source, bool useSimd);
     ~JpegDecoder();
     JpegDecoder(const JpegDecoder&) = delete;
