@@ -192,8 +192,9 @@ void JpegDecoder::readHuffmanTables() {
     int remaining = read16();
     if (remaining < 2) fail(kJpegHuffmanSegmentShort);
     remaining -= 2;
+    // The class byte and the counts are checked before the length, so that a short segment
+    // with a bad slot or too many codes reports those.
     while (remaining > 0) {
-        if (remaining < 17) fail(kJpegHuffmanSegmentShort);
         const int classAndId = readByte();
         const int slot = (classAndId & 15) + 4 * ((classAndId >> 4) & 1);
         if (slot >= 8) fail(kJpegHuffmanSlotInvalid);
@@ -683,7 +684,9 @@ void JpegDecoder::decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTab
                 endOfBandRun_ = (1 << run) - 1 + getBits(bits, run);
                 return;
             }
+            // Sixteen zeros, which must end by coefficient 63 as in sequential blocks.
             k += 15;
+            if (k > 63) fail(kJpegCorruptData);
             continue;
         }
         k += run;
@@ -720,10 +723,9 @@ void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffm
                     --run;
                 }
             }
-            if (value != 0) {
-                if (k > spectralEnd_) fail(kJpegCorruptData);
-                block[kZigzag[k]] = static_cast<int16_t>(value);
-            }
+            // A run that ends past the band (but not past 63) places nothing: the position
+            // belongs to another scan's band.
+            if (value != 0 && k <= spectralEnd_) block[kZigzag[k]] = static_cast<int16_t>(value);
         }
     }
     if (endOfBandRun_ > 0) {

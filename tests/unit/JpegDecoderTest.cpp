@@ -202,7 +202,13 @@ TEST(JpegDecoder, RefusesBrokenHeadersWithTheirCodes) {
     const std::vector<Case> cases = {
         {"counts over 255", Stream8().segment(0xC4, manySymbols), kJpegHuffmanCountsTooLarge},
         {"table slot 8", Stream8().huffman(0x08), kJpegHuffmanSlotInvalid},
-        {"DHT too short", Stream8().segment(0xC4, {0x00, 5}), kJpegHuffmanSegmentShort},
+        {"DHT without its symbol",
+         Stream8().segment(0xC4, {0x00, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
+         kJpegHuffmanSegmentShort},
+        // A short segment still reports a bad slot or too many codes first.
+        {"short DHT, slot 8", Stream8().segment(0xC4, {0x08, 1}), kJpegHuffmanSlotInvalid},
+        {"short DHT, counts over 255", Stream8().segment(0xC4, {0x00, 200, 100}),
+         kJpegHuffmanCountsTooLarge},
         {"DHT length 1", Stream8().raw({0xFF, 0xC4, 0, 1}), kJpegHuffmanSegmentShort},
         {"DQT length 1", Stream8().raw({0xFF, 0xDB, 0, 1}), kJpegQuantSegmentShort},
         {"DQT table 4", Stream8().quant(4), kJpegQuantTableInvalid},
@@ -277,4 +283,31 @@ TEST(JpegDecoder, CorruptEntropyDataFailsTheRowAndEveryLaterCall) {
     EXPECT_EQ(decoder.errorCode(), kJpegCorruptData);
     EXPECT_EQ(decoder.decodeLine(row, rowBytes), -1);
     EXPECT_EQ(decoder.begin(), -1);
+}
+
+// Progressive AC scans follow the sequential rules: zero runs may not pass coefficient 63,
+// and a refinement run may end past the band (placing nothing) without failing.
+TEST(JpegDecoder, ProgressiveRunsAreCheckedAgainstCoefficient63) {
+    auto withAcCode = [](int symbol) {
+        JpegBytes ac(18, 0);
+        ac[0] = 0x10;
+        ac[1] = 1;
+        ac[17] = uint8_t(symbol);
+        Stream8 s;
+        s.quant().huffman(0x00).segment(0xC4, ac).frame(0xC2, 8, 8, {0x11});
+        return s;
+    };
+    // Every code is sixteen zeros: from coefficient 2 the fourth passes 63.
+    Stream8 zeroRuns = withAcCode(0xF0);
+    zeroRuns.scan({1}, 2, 63).raw({0x00, 0x00, 0xFF, 0xD9});
+    EXPECT_EQ(finalError(zeroRuns.bytes), kJpegCorruptData);
+
+    // Five zeros then a new coefficient, in a band of five: it would land on coefficient 6.
+    Stream8 refinement = withAcCode(0x51);
+    refinement.scan({1}, 0, 0).raw({0x00});
+    refinement.scan({1}, 1, 5, 0x10).raw({0x00, 0x00, 0xFF, 0xD9});
+    const DecodedJpeg decoded = decodeJpeg(refinement.bytes);
+    EXPECT_EQ(decoded.errorCode, 0);
+    EXPECT_EQ(decoded.rows, 8);
+    EXPECT_EQ(decoded.pixels, JpegBytes(64, 128));
 }
