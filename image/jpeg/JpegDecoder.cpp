@@ -20,10 +20,13 @@ constexpr int kMarkerSof0 = 0xC0, kMarkerSof1 = 0xC1, kMarkerSof2 = 0xC2, kMarke
 constexpr int kMarkerDht = 0xC4, kMarkerJpg = 0xC8, kMarkerDac = 0xCC;
 constexpr int kMarkerRst0 = 0xD0, kMarkerRst7 = 0xD7;
 constexpr int kMarkerSoi = 0xD8, kMarkerEoi = 0xD9, kMarkerSos = 0xDA, kMarkerDqt = 0xDB;
-constexpr int kMarkerDri = 0xDD, kMarkerTem = 0x01;
+constexpr int kMarkerDri = 0xDD, kMarkerApp14 = 0xEE, kMarkerTem = 0x01;
 constexpr int kSoiSearchBytes = 511;
 constexpr int kRestartSearchBytes = 1536;
 constexpr int kLargestCategory = 15;
+// The Adobe segment: identifier, version, two flag words, then the colour transform.
+constexpr uint8_t kAdobeIdentifier[5] = {'A', 'd', 'o', 'b', 'e'};
+constexpr int kAdobeSegmentBytes = 12;
 
 // Garbage may overflow 16 bits anywhere (values, predictors, dequantised coefficients);
 // such values wrap.
@@ -164,6 +167,9 @@ int JpegDecoder::nextMarker() {
         case kMarkerDri:
             readRestartInterval();
             continue;
+        case kMarkerApp14:
+            readAdobeSegment();
+            continue;
         case kMarkerDac:
             fail(kJpegArithmeticCoding);
         case kMarkerTem:
@@ -186,6 +192,26 @@ void JpegDecoder::skipSegment() {
     const int length = read16();
     if (length < 2) fail(kJpegSegmentLengthInvalid);
     skipBytes(length - 2);
+}
+
+// Adobe's APP14 segment tells how the colour components are coded: 0 unconverted (RGB or
+// CMYK), 1 YCbCr, 2 YCCK. Any other APP14 segment is skipped.
+void JpegDecoder::readAdobeSegment() {
+    const int length = read16();
+    if (length < 2) fail(kJpegSegmentLengthInvalid);
+    int remaining = length - 2;
+    if (remaining >= kAdobeSegmentBytes) {
+        bool adobe = true;
+        for (uint8_t expected : kAdobeIdentifier) adobe = readByte() == expected && adobe;
+        skipBytes(6);
+        const int transform = readByte();
+        remaining -= kAdobeSegmentBytes;
+        if (adobe) {
+            adobeSegment_ = true;
+            adobeTransform_ = transform;
+        }
+    }
+    skipBytes(remaining);
 }
 
 void JpegDecoder::readHuffmanTables() {
@@ -411,27 +437,38 @@ inline void JpegDecoder::countRestart(Bits& bits) {
 
 // ---- Frame set-up ----
 
-// Grey (one 8 x 8 block per MCU whatever its sampling factors), or YCbCr with luma sampled
-// 1x1, 2x1, 1x2 or 2x2 and chroma 1x1.
+// Grey (one 8 x 8 block per MCU whatever its sampling factors), or three or four
+// components with sampling factors 1..4 whose ratios to the largest are whole numbers (the
+// samples are replicated to full resolution), at most ten blocks per MCU.
 void JpegDecoder::setupFrame() {
-    int blocksPerMcu = 1;
-    if (componentCount_ == 1) {
-        components_[0].hSamples = components_[0].vSamples = 1;
-    } else if (componentCount_ == 3) {
-        for (int i = 1; i < 3; ++i) {
-            if (components_[i].horizontal != 1 || components_[i].vertical != 1)
-                fail(kJpegSamplingUnsupported);
-            components_[i].hSamples = components_[i].vSamples = 1;
-        }
-        const int h = components_[0].horizontal, v = components_[0].vertical;
-        if (h < 1 || h > 2 || v < 1 || v > 2) fail(kJpegSamplingUnsupported);
-        components_[0].hSamples = h;
-        components_[0].vSamples = v;
-        blocksPerMcu = h * v + 2;
-    } else {
+    if (componentCount_ != 1 && componentCount_ != 3 && componentCount_ != 4)
         fail(kJpegComponentCountUnsupported);
+    if (componentCount_ == 1) {
+        colour_ = kColourGrey;
+        components_[0].hSamples = components_[0].vSamples = 1;
+    } else {
+        for (int i = 0; i < componentCount_; ++i) {
+            Component& c = components_[i];
+            if (c.horizontal < 1 || c.horizontal > 4 || c.vertical < 1 || c.vertical > 4)
+                fail(kJpegSamplingUnsupported);
+            c.hSamples = c.horizontal;
+            c.vSamples = c.vertical;
+        }
+        chooseColourTransform();
     }
-    const int maxH = components_[0].hSamples, maxV = components_[0].vSamples;
+    int maxH = 1, maxV = 1, blocksPerMcu = 0;
+    for (int i = 0; i < componentCount_; ++i) {
+        maxH = components_[i].hSamples > maxH ? components_[i].hSamples : maxH;
+        maxV = components_[i].vSamples > maxV ? components_[i].vSamples : maxV;
+        blocksPerMcu += components_[i].hSamples * components_[i].vSamples;
+    }
+    if (blocksPerMcu > kMaxMcuBlocks) fail(kJpegSamplingUnsupported);
+    for (int i = 0; i < componentCount_; ++i) {
+        Component& c = components_[i];
+        if (maxH % c.hSamples != 0 || maxV % c.vSamples != 0) fail(kJpegSamplingUnsupported);
+        c.hRatio = maxH / c.hSamples;
+        c.vRatio = maxV / c.vSamples;
+    }
     mcuWidth_ = 8 * maxH;
     mcuHeight_ = 8 * maxV;
     mcusPerRow_ = (width_ + mcuWidth_ - 1) / mcuWidth_;
@@ -452,10 +489,35 @@ void JpegDecoder::setupFrame() {
         c.planeStride = c.blocksPerLine * 8;
         c.plane = static_cast<uint8_t*>(allocate(c.planeStride * c.vSamples * 8));
     }
-    if (componentCount_ == 3) {
-        const int paddedWidth = (width_ + 15) & ~15;
+    if (componentCount_ > 1) {
+        // The vector code works in groups of up to 16 pixels past the width.
+        const int paddedWidth = ((width_ + 15) & ~15) + 16;
         rowBuffer_ = static_cast<uint8_t*>(allocate(paddedWidth * 4));
+        if (!fastColourPath()) {
+            for (int i = 0; i < componentCount_; ++i)
+                fullRows_[i] = static_cast<uint8_t*>(allocate(paddedWidth));
+        }
     }
+}
+
+// Three components are YCbCr unless an Adobe segment says they are unconverted RGB; four
+// are CMYK, or YCCK when the Adobe segment says so. Adobe stores CMYK inverted.
+void JpegDecoder::chooseColourTransform() {
+    if (componentCount_ == 3)
+        colour_ = adobeSegment_ && adobeTransform_ == 0 ? kColourRgb : kColourYCbCr;
+    else if (adobeSegment_ && adobeTransform_ == 2)
+        colour_ = kColourYcck;
+    else
+        colour_ = adobeSegment_ ? kColourInvertedCmyk : kColourCmyk;
+}
+
+// Today's common layouts: YCbCr with full-resolution luma and both chroma components
+// sampled alike, at most halved across. They go straight to the colour kernel.
+bool JpegDecoder::fastColourPath() const {
+    if (colour_ != kColourYCbCr) return false;
+    const Component &y = components_[0], &cb = components_[1], &cr = components_[2];
+    return y.hRatio == 1 && y.vRatio == 1 && cb.hRatio == cr.hRatio && cb.vRatio == cr.vRatio &&
+           cb.hRatio <= 2;
 }
 
 // The blocks of one MCU of the current scan: each component's blocks left to right, top
@@ -762,19 +824,72 @@ void JpegDecoder::transformProgressiveMcuRow() {
 
 // ---- Rows ----
 
+// The current row of component `index` at full resolution: its own plane row, or that row
+// with each sample repeated across.
+const uint8_t* JpegDecoder::componentRow(int index) {
+    const Component& c = components_[index];
+    const uint8_t* samples = c.plane + (rowInMcuRow_ / c.vRatio) * c.planeStride;
+    if (c.hRatio == 1) return samples;
+    uint8_t* full = fullRows_[index];
+    for (int x = 0, source = 0; x < width_; x += c.hRatio, ++source)
+        std::memset(full + x, samples[source], c.hRatio);
+    return full;
+}
+
 void JpegDecoder::outputRow(const uint8_t*& row, int& rowBytes) {
-    const Component& luma = components_[0];
-    const uint8_t* y = luma.plane + rowInMcuRow_ * luma.planeStride;
     rowBytes = rowBytes_;
-    if (componentCount_ == 1) {
-        row = y;
+    if (colour_ == kColourGrey) {
+        row = components_[0].plane + rowInMcuRow_ * components_[0].planeStride;
         return;
     }
-    const int chromaRow = rowInMcuRow_ >> (luma.vSamples - 1);
-    const uint8_t* cb = components_[1].plane + chromaRow * components_[1].planeStride;
-    const uint8_t* cr = components_[2].plane + chromaRow * components_[2].planeStride;
-    convertRow_(y, cb, cr, rowBuffer_, width_, luma.hSamples - 1);
     row = rowBuffer_;
+    if (fastColourPath()) {
+        const Component& cb = components_[1];
+        const int chromaRow = rowInMcuRow_ / cb.vRatio;
+        convertRow_(components_[0].plane + rowInMcuRow_ * components_[0].planeStride,
+                    cb.plane + chromaRow * cb.planeStride,
+                    components_[2].plane + chromaRow * components_[2].planeStride, rowBuffer_,
+                    width_, cb.hRatio - 1);
+        return;
+    }
+    const uint8_t* first = componentRow(0);
+    const uint8_t* second = componentRow(1);
+    const uint8_t* third = componentRow(2);
+    if (colour_ == kColourRgb) {
+        for (int x = 0; x < width_; ++x) {
+            rowBuffer_[4 * x] = first[x];
+            rowBuffer_[4 * x + 1] = second[x];
+            rowBuffer_[4 * x + 2] = third[x];
+            rowBuffer_[4 * x + 3] = 0;
+        }
+        return;
+    }
+    if (colour_ != kColourCmyk && colour_ != kColourInvertedCmyk) {
+        convertRow_(first, second, third, rowBuffer_, width_, 0);
+        if (colour_ == kColourYCbCr) return;
+    }
+    const uint8_t* black = componentRow(3);
+    uint8_t* out = rowBuffer_;
+    for (int x = 0; x < width_; ++x, out += 4) {
+        // Ink amounts as Adobe stores them (255 = no ink), whatever the coding.
+        int ink[3], white;
+        if (colour_ == kColourYcck) {
+            for (int i = 0; i < 3; ++i) ink[i] = 255 - out[i];
+            white = black[x];
+        } else if (colour_ == kColourInvertedCmyk) {
+            ink[0] = first[x];
+            ink[1] = second[x];
+            ink[2] = third[x];
+            white = black[x];
+        } else {
+            ink[0] = 255 - first[x];
+            ink[1] = 255 - second[x];
+            ink[2] = 255 - third[x];
+            white = 255 - black[x];
+        }
+        for (int i = 0; i < 3; ++i) out[i] = static_cast<uint8_t>((ink[i] * white + 127) / 255);
+        out[3] = 0;
+    }
 }
 
 void JpegDecoder::readLine(const uint8_t*& row, int& rowBytes) {

@@ -1,14 +1,16 @@
 // The player's own JPEG decoder (ITU-T T.81): Huffman-coded 8-bit baseline, extended
-// sequential and progressive images with restart intervals, grey or YCbCr sampled 1x1, 2x1,
-// 1x2 or 2x2. It pulls bytes from a JpegSource and hands out one finished row at a time,
-// top to bottom: one byte per pixel for grey, R, G, B, 0 for colour. Arithmetic coding,
-// lossless and hierarchical frames, 12-bit samples and 2 or 4 components are refused.
+// sequential and progressive images with restart intervals; grey, YCbCr or RGB (Adobe
+// segment), CMYK or YCCK, with any whole-ratio sampling factors 1..4. It pulls bytes from a
+// JpegSource and hands out one finished row at a time, top to bottom: one byte per pixel for
+// grey, R, G, B, 0 for colour. Arithmetic coding, lossless and hierarchical frames, 12-bit
+// samples, 2 components and fractional sampling ratios are refused.
 //
 // Every failure records a JpegError code and unwinds to the operation that was called; once
 // set the code stays and every later call fails. Reads and writes stay inside the decoder's
 // own buffers on any input.
 #pragma once
 
+#include "image/jpeg/JpegError.h"
 #include "image/jpeg/JpegHuffmanTable.h"
 #include "image/jpeg/JpegSimd.h"
 
@@ -33,6 +35,8 @@ public:
     JpegDecoder& operator=(const JpegDecoder&) = delete;
 
     int errorCode() const { return errorCode_; }
+    // Why the decoder refused or failed, in a few words; empty while there is no error.
+    const char* reason() const { return jpegErrorReason(errorCode_); }
     int width() const { return width_; }
     int height() const { return height_; }
     int componentCount() const { return componentCount_; }
@@ -47,11 +51,21 @@ public:
     int decodeLine(const uint8_t*& row, int& rowBytes);
 
 private:
-    static constexpr int kMaxMcuBlocks = 10;
+    static constexpr int kMaxMcuBlocks = 10; // T.81 B.2.3
+
+    enum Colour {
+        kColourGrey,
+        kColourYCbCr,
+        kColourRgb,
+        kColourCmyk,
+        kColourInvertedCmyk,
+        kColourYcck
+    };
 
     struct Component {
         int id, horizontal, vertical, quantTable;
         int hSamples, vSamples;             // blocks per MCU across and down in this frame's layout
+        int hRatio, vRatio;                 // full-resolution samples per sample
         int blocksPerLine, blocksPerColumn; // whole MCUs
         int widthInBlocks, heightInBlocks;  // what a scan of this component alone covers
         int dcPredictor;
@@ -78,6 +92,7 @@ private:
     void readHuffmanTables();
     void readQuantTables();
     void readRestartInterval();
+    void readAdobeSegment();
     void readFrame();
     void readScan();
     void readHeaders();
@@ -99,6 +114,8 @@ private:
 
     // Frame and scans.
     void setupFrame();
+    void chooseColourTransform();
+    bool fastColourPath() const;
     void setupMcu();
     void beginSequential();
     void decodeProgressive();
@@ -112,6 +129,7 @@ private:
     void decodeSequentialMcuRow();
     void transformProgressiveMcuRow();
     int readMarker();
+    const uint8_t* componentRow(int index);
     void outputRow(const uint8_t*& row, int& rowBytes);
     void readLine(const uint8_t*& row, int& rowBytes);
 
@@ -122,6 +140,9 @@ private:
     int width_ = 0, height_ = 0, componentCount_ = 0;
     Component components_[4] = {};
     bool progressive_ = false;
+    bool adobeSegment_ = false;
+    int adobeTransform_ = 0;
+    Colour colour_ = kColourGrey;
     bool begun_ = false;
 
     uint16_t quantTables_[4][64] = {}; // zig-zag order
@@ -143,6 +164,7 @@ private:
 
     int bytesPerPixel_ = 0, rowBytes_ = 0;
     uint8_t* rowBuffer_ = nullptr;
+    uint8_t* fullRows_[4] = {}; // components repeated to full resolution, when needed
     int16_t* mcuRowCoefficients_ = nullptr;
     uint8_t* blockEnds_ = nullptr;
     uint16_t naturalQuant_[4][64] = {}; // per component, for the progressive output

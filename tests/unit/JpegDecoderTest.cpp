@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
+#include <string>
 
 namespace {
 // Hand-built marker streams: each helper appends one segment.
@@ -246,9 +248,13 @@ TEST(JpegDecoder, RefusesBrokenHeadersWithTheirCodes) {
          kJpegQuantTableMissing},
         {"2 components", grey().frame(0xC0, 8, 8, {0x11, 0x11}).scan({1, 2}),
          kJpegComponentCountUnsupported},
-        {"chroma 2x2", grey().frame(0xC0, 8, 8, {0x22, 0x22, 0x11}).scan({1, 2, 3}),
+        {"chroma 2x1 under luma 3x1", grey().frame(0xC0, 8, 8, {0x31, 0x21, 0x11}).scan({1, 2, 3}),
          kJpegSamplingUnsupported},
-        {"luma 3x1", grey().frame(0xC0, 8, 8, {0x31, 0x11, 0x11}).scan({1, 2, 3}),
+        {"18 blocks per MCU", grey().frame(0xC0, 8, 8, {0x44, 0x11, 0x11}).scan({1, 2, 3}),
+         kJpegSamplingUnsupported},
+        {"sampling factor 0", grey().frame(0xC0, 8, 8, {0x10, 0x11, 0x11}).scan({1, 2, 3}),
+         kJpegSamplingUnsupported},
+        {"sampling factor 5", grey().frame(0xC0, 8, 8, {0x51, 0x11, 0x11}).scan({1, 2, 3}),
          kJpegSamplingUnsupported},
         {"AC scan of 3", grey().frame(0xC2, 8, 8, {0x11, 0x11, 0x11}).scan({1, 2, 3}, 1, 5),
          kJpegSpectralSelectionInvalid},
@@ -310,4 +316,65 @@ TEST(JpegDecoder, ProgressiveRunsAreCheckedAgainstCoefficient63) {
     EXPECT_EQ(decoded.errorCode, 0);
     EXPECT_EQ(decoded.rows, 8);
     EXPECT_EQ(decoded.pixels, JpegBytes(64, 128));
+}
+
+TEST(JpegDecoder, MatchesTheOracleInUnusualSamplingAndRgb) {
+    if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
+    const std::string picture = photoPnm(203, 141);
+    for (const char* options :
+         {"-sample 4x1", "-sample 4x2", "-sample 1x4", "-sample 3x1", "-sample 1x1,2x2,2x2",
+          "-sample 2x1,1x2,1x1", "-rgb", "-rgb -sample 2x2,1x1,1x2", "-progressive -sample 4x2"}) {
+        SCOPED_TRACE(options);
+        const JpegBytes file = cjpeg(picture, std::string("-quality 90 ") + options);
+        ASSERT_FALSE(file.empty());
+        const DecodedJpeg decoded = decodeJpeg(file);
+        ASSERT_EQ(decoded.lastResult, 1) << decoded.errorCode;
+        EXPECT_EQ(decoded.rows, 141);
+        EXPECT_LE(largestDifference(rgbOf(decoded), oracleDecode(file)), 3);
+        EXPECT_EQ(decodeJpeg(file, false).pixels, decoded.pixels);
+    }
+}
+
+// Four-component files written by libjpeg with an Adobe segment, as Adobe's programs write
+// them (inverted CMYK, or YCCK), compared with ImageMagick's conversion to RGB and with
+// libjpeg's ink values.
+TEST(JpegDecoder, ConvertsAdobeCmykAndYcckToRgb) {
+    if (!std::filesystem::exists("/usr/bin/convert")) GTEST_SKIP() << "ImageMagick not installed";
+    const int width = 45, height = 37;
+    JpegBytes cmyk(size_t(width) * height * 4);
+    for (size_t i = 0; i < cmyk.size(); ++i) cmyk[i] = uint8_t((i * 37 + (i / 180) * 11) % 256);
+    for (J_COLOR_SPACE space : {JCS_CMYK, JCS_YCCK}) {
+        SCOPED_TRACE(space);
+        for (const char* sampling : {"1x1", "2x2"}) {
+            const JpegBytes file = encodeCmyk(cmyk, width, height, space, sampling[0] == '2');
+            const DecodedJpeg decoded = decodeJpeg(file);
+            ASSERT_EQ(decoded.lastResult, 1) << decoded.errorCode;
+            EXPECT_EQ(decoded.components, 4);
+            EXPECT_EQ(decoded.rowBytes, width * 4);
+            // ImageMagick upsamples smoothly; libjpeg can replicate as we do.
+            if (sampling[0] == '1') {
+                EXPECT_LE(largestDifference(rgbOf(decoded), magickRgb(file)), 3);
+            }
+            EXPECT_LE(largestDifference(rgbOf(decoded), oracleDecode(file, true)), 3);
+        }
+    }
+}
+
+TEST(JpegDecoder, EveryFailureHasItsOwnReason) {
+    std::set<std::string> reasons;
+    int codes = 0;
+    for (int code = kJpegOutOfMemory; code <= kJpegHuffmanCountsTooLarge; ++code) {
+        if (code == -214 || code == -220 || code == -224) continue;
+        reasons.insert(jpegErrorReason(code));
+        ++codes;
+    }
+    EXPECT_EQ(int(reasons.size()), codes);
+    EXPECT_EQ(reasons.count(""), 0u);
+    EXPECT_STREQ(jpegErrorReason(kJpegOk), "");
+
+    Stream8 twelveBit;
+    twelveBit.quant().frame(0xC0, 8, 8, {0x11}, 12);
+    MemoryJpegSource source(twelveBit.bytes.data(), uint32_t(twelveBit.bytes.size()));
+    JpegDecoder decoder(&source, true);
+    EXPECT_STREQ(decoder.reason(), "12-bit JPEG not supported");
 }
