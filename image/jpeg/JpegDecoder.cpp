@@ -342,25 +342,34 @@ uint32_t JpegDecoder::entropyByte() {
     return 0;
 }
 
-// Tops the bit buffer up to at least 25 bits.
+// Tops the bit buffer up to at least 57 bits. Where the next eight bytes hold no 0xFF (no
+// stuffing, no marker) they are taken whole: the bits of a partly taken byte land below
+// the count, where the same byte will be put again when it is taken.
 inline void JpegDecoder::fillBits(Bits& bits) {
-    do {
-        uint32_t byte;
-        const uint32_t position = inputPosition_;
-        if (position < inputCount_ && input_[position] != 0xFF) {
-            byte = input_[position];
-            inputPosition_ = position + 1;
-        } else {
-            byte = entropyByte();
+    const uint32_t position = inputPosition_;
+    if (position + 8 <= inputCount_) {
+        uint64_t word;
+        std::memcpy(&word, input_ + position, 8);
+        word = __builtin_bswap64(word);
+        const uint64_t inverted = ~word; // 0xFF bytes become zero bytes
+        constexpr uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+        if (((inverted - kOnes) & ~inverted & kHighs) == 0) {
+            const int bytes = (63 - bits.count) >> 3;
+            bits.buffer |= word >> bits.count;
+            bits.count += bytes * 8;
+            inputPosition_ = position + bytes;
+            return;
         }
-        bits.buffer |= byte << (24 - bits.count);
+    }
+    do {
+        bits.buffer |= uint64_t(entropyByte()) << (56 - bits.count);
         bits.count += 8;
-    } while (bits.count <= 24);
+    } while (bits.count <= 56);
 }
 
 inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) {
     if (bits.count < 16) fillBits(bits);
-    const int32_t entry = table.lookup[bits.buffer >> 24];
+    const int32_t entry = table.lookup[bits.buffer >> 56];
     if (entry > 0) {
         const int length = entry >> 8;
         bits.buffer <<= length;
@@ -370,7 +379,7 @@ inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) 
     if (entry == 0) fail(kJpegCorruptData);
     int node = -entry;
     for (int length = 9; length <= 16; ++length) {
-        const int child = table.tree[node * 2 + ((bits.buffer >> (32 - length)) & 1)];
+        const int child = table.tree[node * 2 + ((bits.buffer >> (64 - length)) & 1)];
         if (child < 0) {
             bits.buffer <<= length;
             bits.count -= length;
@@ -385,7 +394,7 @@ inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) 
 inline int JpegDecoder::getBits(Bits& bits, int length) {
     if (length == 0) return 0;
     if (bits.count < length) fillBits(bits);
-    const int value = static_cast<int>(bits.buffer >> (32 - length));
+    const int value = static_cast<int>(bits.buffer >> (64 - length));
     bits.buffer <<= length;
     bits.count -= length;
     return value;
@@ -395,8 +404,8 @@ inline int JpegDecoder::getBits(Bits& bits, int length) {
 inline int JpegDecoder::receiveExtend(Bits& bits, int length) {
     if (length == 0) return 0;
     if (bits.count < length) fillBits(bits);
-    const int negative = static_cast<int32_t>(~bits.buffer) >> 31;
-    const int value = static_cast<int>(bits.buffer >> (32 - length));
+    const int negative = static_cast<int>(static_cast<int64_t>(~bits.buffer) >> 63);
+    const int value = static_cast<int>(bits.buffer >> (64 - length));
     bits.buffer <<= length;
     bits.count -= length;
     return value + (negative & (1 - (1 << length)));
@@ -588,14 +597,17 @@ inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8
     const JpegHuffmanTable& table = huffman_[component.acTable];
     int last = 1;
     for (int k = 1; k < 64;) {
-        if (bits.count < 16) fillBits(bits);
-        const int fast = table.fastAc[bits.buffer >> 24];
+        // Enough for the longest code and value, so the slow path below never refills.
+        if (bits.count < 32) fillBits(bits);
+        const int32_t fast = table.fastAc[bits.buffer >> (64 - JpegHuffmanTable::kFastBits)];
         if (fast != 0) {
-            bits.buffer <<= fast & 15;
-            bits.count -= fast & 15;
-            k += (fast >> 4) & 15;
+            const int length = fast & JpegHuffmanTable::kFastLengthMask;
+            bits.buffer <<= length;
+            bits.count -= length;
+            if (fast & JpegHuffmanTable::kFastEndOfBlock) break;
+            k += (fast >> JpegHuffmanTable::kFastRunShift) & 15;
             if (k > 63) fail(kJpegCorruptData);
-            block[kZigzag[k]] = wrap16((fast >> 8) * quant[k]);
+            block[kZigzag[k]] = wrap16((fast >> JpegHuffmanTable::kFastValueShift) * quant[k]);
             last = ++k;
             continue;
         }

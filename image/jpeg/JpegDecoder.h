@@ -100,7 +100,7 @@ private:
     // Entropy-coded data. The hot loops keep the bit buffer in a local Bits (so that it
     // stays in registers) and store it back into `bits_` when they return.
     struct Bits {
-        uint32_t buffer; // next bit at the top
+        uint64_t buffer; // next bit at the top
         int count;
     };
     uint32_t entropyByte();
