@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the JPEG decoder with the integer inner loops and with every SIMD
-// level the processor has, and traps when their rows or results differ; then runs the JPEG
+// level the processor has, row by row and as one-pass BGR rows, and traps when their rows or
+// results differ; then runs the JPEG
 // probe and reader over the same bytes. Pictures above a megapixel stop after the headers so
 // that each input stays fast.
 #include "image/jpeg/FormatJPEG.h"
@@ -17,10 +18,10 @@ constexpr int kMaxPixels = 1 << 20;
 
 struct Decoded {
     int begun = 0, last = 0, errorCode = 0;
-    std::vector<uint8_t> rows;
+    std::vector<uint8_t> rows, bgrRows;
     bool operator!=(const Decoded& other) const {
         return begun != other.begun || last != other.last || errorCode != other.errorCode ||
-               rows != other.rows;
+               rows != other.rows || bgrRows != other.bgrRows;
     }
 };
 
@@ -37,6 +38,16 @@ bool decode(const uint8_t* data, size_t size, bool useSimd, Decoded& out) {
             out.rows.insert(out.rows.end(), row, row + rowBytes);
     }
     out.errorCode = decoder.errorCode();
+
+    // The one-pass BGR rows the reader takes, which must hold the same rows.
+    MemoryJpegSource bgrSource(data, static_cast<uint32_t>(size));
+    JpegDecoder bgrDecoder(&bgrSource, useSimd);
+    if (bgrDecoder.begin() == 0) {
+        std::vector<uint8_t> row(size_t(bgrDecoder.width()) * 3);
+        while (bgrDecoder.decodeLineBgr(row.data()) == 0)
+            out.bgrRows.insert(out.bgrRows.end(), row.begin(), row.end());
+    }
+    if (bgrDecoder.errorCode() != out.errorCode) __builtin_trap();
     return true;
 }
 } // namespace

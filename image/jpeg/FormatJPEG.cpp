@@ -2,7 +2,6 @@
 
 #include "image/ProbeBytes.h"
 #include "image/jpeg/JpegDecoder.h"
-#include "image/jpeg/JpegSimd.h"
 #include "image/jpeg/MemoryJpegSource.h"
 #include "io/Stream.h"
 
@@ -14,11 +13,6 @@
 namespace {
 constexpr uint32_t kMinimumSize = 17;
 constexpr uint32_t kProbeBytes = 4;
-
-// Grey rows (one byte per pixel) as B, G, R.
-void storeGreyAsBgr(const uint8_t* grey, uint8_t* bgr, int width) {
-    for (int x = 0; x < width; ++x, bgr += 3) bgr[0] = bgr[1] = bgr[2] = grey[x];
-}
 
 struct FreeDeleter {
     void operator()(void* bytes) const { std::free(bytes); }
@@ -57,14 +51,9 @@ int cFormatJPEG::load(Stream* stream) {
     bitsPerPixel_ = 24;
 
     int rows = 0;
-    const uint8_t* row = nullptr;
-    int rowBytes = 0;
-    const JpegStoreBgrFunction storeBgr =
-        decoder->componentCount() == 1 ? storeGreyAsBgr : jpegKernels(jpegSimdLevel()).storeBgr;
-    while (rows < height && decoder->decodeLine(row, rowBytes) == 0) {
-        storeBgr(row, pixels_ + size_t(height - 1 - rows) * width * 3, width);
+    while (rows < height &&
+           decoder->decodeLineBgr(pixels_ + size_t(height - 1 - rows) * width * 3) == 0)
         ++rows;
-    }
     if (rows != height)
         std::printf("error: decoded %i lines (%i %i) %i\n", rows, width, height,
                     decoder->errorCode());

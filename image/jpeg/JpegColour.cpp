@@ -43,3 +43,7 @@ void jpegStoreBgr(const uint8_t* rgbx, uint8_t* bgr, int width) {
         bgr[2] = rgbx[0];
     }
 }
+
+void jpegStoreGreyBgr(const uint8_t* grey, uint8_t* bgr, int width) {
+    for (int x = 0; x < width; ++x, bgr += 3) bgr[0] = bgr[1] = bgr[2] = grey[x];
+}

@@ -39,6 +39,8 @@ JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source) {
     const JpegKernels& kernels = jpegKernels(useSimd ? jpegSimdLevel() : JpegSimdLevel::kInteger);
     idct_ = kernels.idct;
     convertRow_ = kernels.convertRow;
+    convertRowBgr_ = kernels.convertRowBgr;
+    storeBgr_ = kernels.storeBgr;
     if (!source_) {
         errorCode_ = kJpegReadError;
         return;
@@ -904,26 +906,56 @@ void JpegDecoder::outputRow(const uint8_t*& row, int& rowBytes) {
     }
 }
 
-void JpegDecoder::readLine(const uint8_t*& row, int& rowBytes) {
-    if (rowInMcuRow_ == mcuHeight_) {
-        if (progressive_) {
-            transformProgressiveMcuRow();
-        } else {
-            decodeSequentialMcuRow();
-            if (rowsLeft_ <= mcuHeight_) readMarker();
-        }
-        ++mcuRow_;
-        rowInMcuRow_ = 0;
+// Decodes the next MCU row when the current one is used up.
+void JpegDecoder::prepareRow() {
+    if (rowInMcuRow_ != mcuHeight_) return;
+    if (progressive_) {
+        transformProgressiveMcuRow();
+    } else {
+        decodeSequentialMcuRow();
+        if (rowsLeft_ <= mcuHeight_) readMarker();
     }
-    outputRow(row, rowBytes);
-    ++rowInMcuRow_;
-    --rowsLeft_;
+    ++mcuRow_;
+    rowInMcuRow_ = 0;
+}
+
+void JpegDecoder::outputBgrRow(uint8_t* bgr) {
+    if (colour_ == kColourGrey) {
+        jpegStoreGreyBgr(components_[0].plane + rowInMcuRow_ * components_[0].planeStride, bgr,
+                         width_);
+    } else if (fastColourPath()) {
+        const Component& cb = components_[1];
+        const int chromaRow = rowInMcuRow_ / cb.vRatio;
+        convertRowBgr_(components_[0].plane + rowInMcuRow_ * components_[0].planeStride,
+                       cb.plane + chromaRow * cb.planeStride,
+                       components_[2].plane + chromaRow * components_[2].planeStride, bgr, width_,
+                       cb.hRatio - 1);
+    } else {
+        const uint8_t* row = nullptr;
+        int rowBytes = 0;
+        outputRow(row, rowBytes);
+        storeBgr_(row, bgr, width_);
+    }
 }
 
 int JpegDecoder::decodeLine(const uint8_t*& row, int& rowBytes) {
     if (errorCode_ != 0 || !begun_) return -1;
     if (rowsLeft_ == 0) return 1;
     if (setjmp(failure_)) return kJpegCorruptData;
-    readLine(row, rowBytes);
+    prepareRow();
+    outputRow(row, rowBytes);
+    ++rowInMcuRow_;
+    --rowsLeft_;
+    return 0;
+}
+
+int JpegDecoder::decodeLineBgr(uint8_t* bgr) {
+    if (errorCode_ != 0 || !begun_) return -1;
+    if (rowsLeft_ == 0) return 1;
+    if (setjmp(failure_)) return kJpegCorruptData;
+    prepareRow();
+    outputBgrRow(bgr);
+    ++rowInMcuRow_;
+    --rowsLeft_;
     return 0;
 }

@@ -49,6 +49,9 @@ public:
     // the last row, -1 after an earlier failure or without `begin`, -227 when a failure
     // interrupts this row (the cause is in errorCode()).
     int decodeLine(const uint8_t*& row, int& rowBytes);
+    // The same, but the row is written to `bgr` as `width` pixels of B, G, R (grey repeated),
+    // exactly 3 x width bytes, in one pass where the layout allows.
+    int decodeLineBgr(uint8_t* bgr);
 
 private:
     static constexpr int kMaxMcuBlocks = 10; // T.81 B.2.3
@@ -130,12 +133,15 @@ private:
     void transformProgressiveMcuRow();
     int readMarker();
     const uint8_t* componentRow(int index);
+    void prepareRow();
     void outputRow(const uint8_t*& row, int& rowBytes);
-    void readLine(const uint8_t*& row, int& rowBytes);
+    void outputBgrRow(uint8_t* bgr);
 
     JpegSource* source_;
     JpegIdctFunction idct_;
     JpegConvertRowFunction convertRow_;
+    JpegConvertRowFunction convertRowBgr_;
+    JpegStoreBgrFunction storeBgr_;
 
     int width_ = 0, height_ = 0, componentCount_ = 0;
     Component components_[4] = {};

@@ -10,11 +10,28 @@ namespace {
 // -1: nothing forced.
 std::atomic<int> forcedLevel{-1};
 
-constexpr JpegKernels kInteger = {jpegIdct, jpegConvertRow, jpegStoreBgr};
+// Converts a row in pieces through a small buffer with the level's own two kernels.
+template <JpegConvertRowFunction kConvert, JpegStoreBgrFunction kStore>
+void convertRowBgrInPieces(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* bgr,
+                           int width, int chromaShift) {
+    constexpr int kPiece = 64; // even, so a piece starts on a chroma sample
+    uint8_t rgbx[(kPiece + 16) * 4];
+    for (int x = 0; x < width; x += kPiece) {
+        const int count = width - x < kPiece ? width - x : kPiece;
+        const int chroma = x >> chromaShift;
+        kConvert(y + x, cb + chroma, cr + chroma, rgbx, count, chromaShift);
+        kStore(rgbx, bgr + 3 * x, count);
+    }
+}
+
+constexpr JpegKernels kInteger = {jpegIdct, jpegConvertRow, jpegStoreBgr,
+                                  convertRowBgrInPieces<jpegConvertRow, jpegStoreBgr>};
 #if defined(__x86_64__)
 // SSE2 has no byte shuffle; its BGR store is the integer one.
-constexpr JpegKernels kSse2 = {jpegIdctSse2, jpegConvertRowSse2, jpegStoreBgr};
-constexpr JpegKernels kAvx2 = {jpegIdctAvx2, jpegConvertRowAvx2, jpegStoreBgrAvx2};
+constexpr JpegKernels kSse2 = {jpegIdctSse2, jpegConvertRowSse2, jpegStoreBgr,
+                               convertRowBgrInPieces<jpegConvertRowSse2, jpegStoreBgr>};
+constexpr JpegKernels kAvx2 = {jpegIdctAvx2, jpegConvertRowAvx2, jpegStoreBgrAvx2,
+                               jpegConvertRowBgrAvx2};
 #endif
 } // namespace
 

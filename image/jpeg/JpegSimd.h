@@ -18,6 +18,9 @@ struct JpegKernels {
     JpegIdctFunction idct;
     JpegConvertRowFunction convertRow;
     JpegStoreBgrFunction storeBgr;
+    // convertRow and storeBgr in one pass: `width` pixels of B, G, R, exactly 3 x `width`
+    // bytes written.
+    JpegConvertRowFunction convertRowBgr;
 };
 
 // The highest level the processor has, or the forced one.

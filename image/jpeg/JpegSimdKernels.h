@@ -12,5 +12,7 @@ void jpegConvertRowSse2(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, 
 void jpegIdctAvx2(const int16_t* coefficients, uint8_t* out, int stride);
 void jpegConvertRowAvx2(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out,
                         int width, int chromaShift);
+void jpegConvertRowBgrAvx2(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* bgr,
+                           int width, int chromaShift);
 void jpegStoreBgrAvx2(const uint8_t* rgbx, uint8_t* bgr, int width);
 #endif

@@ -99,6 +99,31 @@ TEST(JpegSimd, ColourConversionGivesTheTableBytes) {
     }
 }
 
+TEST(JpegSimd, OnePassBgrConversionGivesTheTwoPassBytes) {
+    std::mt19937 random(11);
+    for (int width = 1; width <= 150; width += (width < 40 ? 1 : 37)) {
+        for (int shift = 0; shift < 2; ++shift) {
+            std::vector<uint8_t> y(160), cb(160), cr(160);
+            for (size_t i = 0; i < y.size(); ++i) {
+                y[i] = uint8_t(random());
+                cb[i] = uint8_t(random());
+                cr[i] = uint8_t(random());
+            }
+            std::vector<uint8_t> rgbx(176 * 4), expected(3 * width + 8, 0xEE);
+            jpegConvertRow(y.data(), cb.data(), cr.data(), rgbx.data(), width, shift);
+            jpegStoreBgr(rgbx.data(), expected.data(), width);
+            for (JpegSimdLevel level :
+                 {JpegSimdLevel::kInteger, JpegSimdLevel::kSse2, JpegSimdLevel::kAvx2}) {
+                if (int(level) > int(jpegSupportedSimdLevel())) continue;
+                std::vector<uint8_t> bgr(3 * width + 8, 0xEE);
+                jpegKernels(level).convertRowBgr(y.data(), cb.data(), cr.data(), bgr.data(), width,
+                                                 shift);
+                ASSERT_EQ(bgr, expected) << width << " " << shift << " " << int(level);
+            }
+        }
+    }
+}
+
 TEST(JpegSimd, BgrStoreWritesExactlyTheRow) {
     std::vector<uint8_t> rgbx(20 * 4);
     for (size_t i = 0; i < rgbx.size(); ++i) rgbx[i] = uint8_t(i * 7 + 1);
