@@ -9,6 +9,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 // Natural (row-major) position of each zig-zag index.
 constexpr uint8_t kZigzag[64] = {0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,
@@ -27,6 +31,16 @@ constexpr int kLargestCategory = 15;
 // The Adobe segment: identifier, version, two flag words, then the colour transform.
 constexpr uint8_t kAdobeIdentifier[5] = {'A', 'd', 'o', 'b', 'e'};
 constexpr int kAdobeSegmentBytes = 12;
+
+// Eight inline stores rather than a library call per block.
+inline void clearBlock(int16_t* block) {
+#if defined(__x86_64__)
+    const __m128i zero = _mm_setzero_si128();
+    for (int i = 0; i < 64; i += 8) _mm_storeu_si128(reinterpret_cast<__m128i*>(block + i), zero);
+#else
+    std::memset(block, 0, 64 * sizeof(int16_t));
+#endif
+}
 
 // Garbage may overflow 16 bits anywhere (values, predictors, dequantised coefficients);
 // such values wrap.
@@ -590,7 +604,7 @@ void JpegDecoder::beginSequential() {
 // clearing, any other is cleared whole (one short run of vector stores).
 inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end,
                                                Component& component) {
-    if (end > 1) std::memset(block, 0, 64 * sizeof(int16_t));
+    if (end > 1) clearBlock(block);
     const uint16_t* quant = quantTables_[component.quantTable];
     const int category = decodeSymbol(bits, huffman_[component.dcTable]);
     if (category > kLargestCategory) fail(kJpegCorruptData);
