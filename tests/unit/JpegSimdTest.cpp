@@ -124,6 +124,23 @@ TEST(JpegSimd, OnePassBgrConversionGivesTheTwoPassBytes) {
     }
 }
 
+TEST(JpegSimd, OnePassBgrConversionCoversEveryChromaPair) {
+    std::vector<uint8_t> y(272), cb(272), cr(272), rgbx(272 * 4);
+    for (int red = 0; red < 256; ++red) {
+        for (int x = 0; x < 256; ++x) {
+            y[x] = uint8_t((x * 7 + red) % 3 == 0 ? 0 : (x * 7 + red) % 3 == 1 ? 255 : x ^ red);
+            cb[x] = uint8_t(x);
+            cr[x] = uint8_t(red);
+        }
+        std::vector<uint8_t> expected(256 * 3), bgr(256 * 3);
+        jpegConvertRow(y.data(), cb.data(), cr.data(), rgbx.data(), 256, 0);
+        jpegStoreBgr(rgbx.data(), expected.data(), 256);
+        jpegKernels(jpegSupportedSimdLevel())
+            .convertRowBgr(y.data(), cb.data(), cr.data(), bgr.data(), 256, 0);
+        ASSERT_EQ(bgr, expected) << red;
+    }
+}
+
 TEST(JpegSimd, BgrStoreWritesExactlyTheRow) {
     std::vector<uint8_t> rgbx(20 * 4);
     for (size_t i = 0; i < rgbx.size(); ++i) rgbx[i] = uint8_t(i * 7 + 1);
