@@ -667,18 +667,23 @@ void JpegDecoder::decodeSequentialMcuRow() {
 
 // ---- Progressive ----
 
-int16_t* JpegDecoder::coefficientBlock(Component& component, int column, int row) {
+size_t JpegDecoder::blockIndex(const Component& component, int column, int row) {
     if (column < 0 || row < 0 || column >= component.blocksPerLine ||
         row >= component.blocksPerColumn)
         fail(kJpegTooManyBlocks);
-    return component.coefficients + (size_t(row) * component.blocksPerLine + column) * 64;
+    return size_t(row) * component.blocksPerLine + column;
+}
+
+int16_t* JpegDecoder::coefficientBlock(Component& component, int column, int row) {
+    return component.coefficients + blockIndex(component, column, row) * 64;
 }
 
 void JpegDecoder::decodeProgressive() {
     for (int i = 0; i < componentCount_; ++i) {
         Component& c = components_[i];
-        c.coefficients = static_cast<int16_t*>(
-            allocate(uint32_t(c.blocksPerLine) * c.blocksPerColumn * 64 * sizeof(int16_t)));
+        const uint32_t blocks = uint32_t(c.blocksPerLine) * c.blocksPerColumn;
+        c.coefficients = static_cast<int16_t*>(allocate(blocks * 64 * sizeof(int16_t)));
+        c.nonZero = static_cast<uint64_t*>(allocate(blocks * sizeof(uint64_t)));
     }
     int scans = 0;
     for (;;) {
@@ -720,7 +725,8 @@ void JpegDecoder::decodeProgressiveScan() {
         for (int row = 0; row < c.heightInBlocks; ++row) {
             for (int column = 0; column < c.widthInBlocks; ++column) {
                 countRestart(bits);
-                decodeProgressiveBlock(bits, coefficientBlock(c, column, row), c);
+                const size_t index = blockIndex(c, column, row);
+                decodeProgressiveBlock(bits, c.coefficients + index * 64, c.nonZero[index], c);
             }
         }
         return;
@@ -731,9 +737,9 @@ void JpegDecoder::decodeProgressiveScan() {
             countRestart(bits);
             for (int b = 0; b < blocksPerMcu_; ++b) {
                 Component& c = components_[mcuBlockComponent_[b]];
-                int16_t* block = coefficientBlock(c, mcuX * c.hSamples + mcuBlockColumn_[b],
-                                                  mcuY * c.vSamples + mcuBlockRow_[b]);
-                decodeProgressiveBlock(bits, block, c);
+                const size_t index = blockIndex(c, mcuX * c.hSamples + mcuBlockColumn_[b],
+                                                mcuY * c.vSamples + mcuBlockRow_[b]);
+                decodeProgressiveBlock(bits, c.coefficients + index * 64, c.nonZero[index], c);
             }
         }
     }
@@ -741,13 +747,14 @@ void JpegDecoder::decodeProgressiveScan() {
 
 // Annex G: DC first, DC refinement, AC first or AC refinement by the scan's parameters.
 // Coefficients are kept undequantised in natural order.
-void JpegDecoder::decodeProgressiveBlock(Bits& bits, int16_t* block, Component& component) {
+void JpegDecoder::decodeProgressiveBlock(Bits& bits, int16_t* block, uint64_t& nonZero,
+                                         Component& component) {
     if (spectralStart_ != 0) {
         const JpegHuffmanTable& table = huffman_[component.acTable];
         if (approximationHigh_ == 0)
-            decodeAcFirst(bits, block, table);
+            decodeAcFirst(bits, block, nonZero, table);
         else
-            decodeAcRefinement(bits, block, table);
+            decodeAcRefinement(bits, block, nonZero, table);
         return;
     }
     if (approximationHigh_ != 0) {
@@ -760,7 +767,8 @@ void JpegDecoder::decodeProgressiveBlock(Bits& bits, int16_t* block, Component& 
     block[0] = wrap16(component.dcPredictor * (1 << approximationLow_));
 }
 
-void JpegDecoder::decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTable& table) {
+void JpegDecoder::decodeAcFirst(Bits& bits, int16_t* block, uint64_t& nonZero,
+                                const JpegHuffmanTable& table) {
     if (endOfBandRun_ > 0) {
         --endOfBandRun_;
         return;
@@ -781,13 +789,27 @@ void JpegDecoder::decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTab
         }
         k += run;
         if (k > 63) fail(kJpegCorruptData);
-        block[kZigzag[k]] = wrap16(receiveExtend(bits, size) * scale);
+        const int16_t value = wrap16(receiveExtend(bits, size) * scale);
+        block[kZigzag[k]] = value;
+        // A value that wraps to 0 is a zero for the refinement scans.
+        if (value != 0)
+            nonZero |= uint64_t(1) << k;
+        else
+            nonZero &= ~(uint64_t(1) << k);
     }
 }
 
-// G.1.2.3: new coefficients of magnitude 1 and correction bits for those already set.
-void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffmanTable& table) {
+// G.1.2.3: new coefficients of magnitude 1 and correction bits for those already set. The
+// block's bit set of non-zero positions (zig-zag order) lets the end-of-band runs, most of
+// the blocks, visit only those. A refined coefficient never becomes 0.
+void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, uint64_t& nonZero,
+                                     const JpegHuffmanTable& table) {
     const int plus = 1 << approximationLow_, minus = -plus;
+    auto refine = [&](int k) {
+        int16_t& coefficient = block[kZigzag[k]];
+        if (getBits(bits, 1) && (coefficient & plus) == 0)
+            coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
+    };
     int k = spectralStart_;
     if (endOfBandRun_ == 0) {
         for (; k <= spectralEnd_; ++k) {
@@ -804,10 +826,8 @@ void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffm
             }
             // Skip `run` zero coefficients, refining the non-zero ones passed on the way.
             for (; k <= spectralEnd_; ++k) {
-                int16_t& coefficient = block[kZigzag[k]];
-                if (coefficient != 0) {
-                    if (getBits(bits, 1) && (coefficient & plus) == 0)
-                        coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
+                if ((nonZero >> k) & 1) {
+                    refine(k);
                 } else {
                     if (run == 0) break;
                     --run;
@@ -815,14 +835,17 @@ void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffm
             }
             // A run that ends past the band (but not past 63) places nothing: the position
             // belongs to another scan's band.
-            if (value != 0 && k <= spectralEnd_) block[kZigzag[k]] = static_cast<int16_t>(value);
+            if (value != 0 && k <= spectralEnd_) {
+                block[kZigzag[k]] = static_cast<int16_t>(value);
+                nonZero |= uint64_t(1) << k;
+            }
         }
     }
     if (endOfBandRun_ > 0) {
-        for (; k <= spectralEnd_; ++k) {
-            int16_t& coefficient = block[kZigzag[k]];
-            if (coefficient != 0 && getBits(bits, 1) && (coefficient & plus) == 0)
-                coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
+        if (k <= spectralEnd_) {
+            const uint64_t band = (~uint64_t(0) << k) & (~uint64_t(0) >> (63 - spectralEnd_));
+            for (uint64_t pending = nonZero & band; pending != 0; pending &= pending - 1)
+                refine(__builtin_ctzll(pending));
         }
         --endOfBandRun_;
     }

@@ -15,6 +15,7 @@
 #include "image/jpeg/JpegSimd.h"
 
 #include <csetjmp>
+#include <cstddef>
 #include <cstdint>
 
 class JpegSource;
@@ -76,6 +77,7 @@ private:
         uint8_t* plane; // one MCU row of samples
         int planeStride;
         int16_t* coefficients; // progressive: every block of the image
+        uint64_t* nonZero;     // progressive: per block, bit k set where zig-zag k is not 0
     };
 
     [[noreturn]] void fail(int code);
@@ -124,10 +126,14 @@ private:
     void decodeProgressive();
     void checkProgressiveScan();
     void decodeProgressiveScan();
+    size_t blockIndex(const Component& component, int column, int row);
     int16_t* coefficientBlock(Component& component, int column, int row);
-    void decodeProgressiveBlock(Bits& bits, int16_t* block, Component& component);
-    void decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTable& table);
-    void decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffmanTable& table);
+    void decodeProgressiveBlock(Bits& bits, int16_t* block, uint64_t& nonZero,
+                                Component& component);
+    void decodeAcFirst(Bits& bits, int16_t* block, uint64_t& nonZero,
+                       const JpegHuffmanTable& table);
+    void decodeAcRefinement(Bits& bits, int16_t* block, uint64_t& nonZero,
+                            const JpegHuffmanTable& table);
     void decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end, Component& component);
     void decodeSequentialMcuRow();
     void transformProgressiveMcuRow();
