@@ -1,48 +1,69 @@
-// Feeds arbitrary bytes to the JPEG decoder twice, with and without the SIMD inner loops,
-// and traps when the rows differ; then runs the JPEG probe and reader over the same bytes.
-// Pictures above a megapixel stop after the headers so that each input stays fast.
-#include "FormatFuzzer.h"
+// Feeds arbitrary bytes to the JPEG decoder with the integer inner loops and with every SIMD
+// level the processor has, row by row and as one-pass BGR rows, and traps when their rows or
+// results differ; then runs the JPEG
+// probe and reader over the same bytes. Pictures above a megapixel stop after the headers so
+// that each input stays fast.
 #include "image/jpeg/FormatJPEG.h"
 #include "image/jpeg/JpegDecoder.h"
+#include "image/jpeg/JpegSimd.h"
 #include "image/jpeg/MemoryJpegSource.h"
 #include "io/MemoryStream.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace {
 constexpr int kMaxPixels = 1 << 20;
 
-bool small(const JpegDecoder& decoder) {
-    return decoder.width() * decoder.height() <= kMaxPixels;
+struct Decoded {
+    int begun = 0, last = 0, errorCode = 0;
+    std::vector<uint8_t> rows, bgrRows;
+    bool operator!=(const Decoded& other) const {
+        return begun != other.begun || last != other.last || errorCode != other.errorCode ||
+               rows != other.rows || bgrRows != other.bgrRows;
+    }
+};
+
+// False for pictures too large to decode here.
+bool decode(const uint8_t* data, size_t size, bool useSimd, Decoded& out) {
+    MemoryJpegSource source(data, static_cast<uint32_t>(size));
+    JpegDecoder decoder(&source, useSimd);
+    if (decoder.width() * decoder.height() > kMaxPixels) return false;
+    out.begun = decoder.begin();
+    if (out.begun == 0) {
+        const uint8_t* row = nullptr;
+        int rowBytes = 0;
+        while ((out.last = decoder.decodeLine(row, rowBytes)) == 0)
+            out.rows.insert(out.rows.end(), row, row + rowBytes);
+    }
+    out.errorCode = decoder.errorCode();
+
+    // The one-pass BGR rows the reader takes, which must hold the same rows.
+    MemoryJpegSource bgrSource(data, static_cast<uint32_t>(size));
+    JpegDecoder bgrDecoder(&bgrSource, useSimd);
+    if (bgrDecoder.begin() == 0) {
+        std::vector<uint8_t> row(size_t(bgrDecoder.width()) * 3);
+        while (bgrDecoder.decodeLineBgr(row.data()) == 0)
+            out.bgrRows.insert(out.bgrRows.end(), row.begin(), row.end());
+    }
+    if (bgrDecoder.errorCode() != out.errorCode) __builtin_trap();
+    return true;
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    MemoryJpegSource simdSource(data, static_cast<uint32_t>(size));
-    MemoryJpegSource scalarSource(data, static_cast<uint32_t>(size));
-    JpegDecoder simd(&simdSource, true);
-    JpegDecoder scalar(&scalarSource, false);
-    if (!small(simd)) return 0;
-    const int begun = simd.begin();
-    if (scalar.begin() != begun) __builtin_trap();
-    if (begun == 0) {
-        std::vector<uint8_t> simdRow;
-        for (;;) {
-            const uint8_t* row = nullptr;
-            int rowBytes = 0;
-            const int result = simd.decodeLine(row, rowBytes);
-            if (result == 0) simdRow.assign(row, row + rowBytes);
-            if (scalar.decodeLine(row, rowBytes) != result) __builtin_trap();
-            if (result != 0) break;
-            if (size_t(rowBytes) != simdRow.size() ||
-                std::memcmp(row, simdRow.data(), simdRow.size()) != 0)
-                __builtin_trap();
-        }
+    Decoded integer;
+    if (!decode(data, size, false, integer)) return 0;
+    const JpegSimdLevel supported = jpegSupportedSimdLevel();
+    for (JpegSimdLevel level : {JpegSimdLevel::kSse2, JpegSimdLevel::kAvx2}) {
+        if (int(level) > int(supported)) continue;
+        jpegForceSimdLevel(level);
+        Decoded simd;
+        decode(data, size, true, simd);
+        if (simd != integer) __builtin_trap();
     }
-    if (simd.errorCode() != scalar.errorCode()) __builtin_trap();
+    jpegForceSimdLevel(supported);
 
     MemoryStream stream(data, static_cast<uint32_t>(size));
     cFormatJPEG::probe(&stream);

@@ -1,7 +1,7 @@
-// JPEG (JFIF) reader: reads the whole file, decodes it with JpegDecoder and stores the rows
-// bottom row first, blue first, 24 bits per pixel. Only files whose first segment is the
-// JFIF APP0 segment are taken; grey and four-component files are refused with a warning on
-// standard output.
+// JPEG reader: reads the whole file, decodes it with JpegDecoder and stores the rows bottom
+// row first, blue first, 24 bits per pixel, whatever the file's colours (grey, YCbCr, RGB,
+// CMYK, YCCK). Any file that starts with SOI and a marker is taken; a file the decoder
+// refuses gives a warning on standard output and a reason().
 #pragma once
 
 #include <vornex/Image.h>
@@ -14,4 +14,10 @@ public:
     // A failure partway through the rows prints how far decoding got and still succeeds;
     // the rows not reached stay black.
     int load(Stream* stream) override;
+    // Why the last load failed in the decoder ("12-bit JPEG not supported"); empty after a
+    // success or a failure before decoding.
+    const char* reason() const { return reason_; }
+
+private:
+    const char* reason_ = "";
 };

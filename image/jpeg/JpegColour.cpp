@@ -36,3 +36,14 @@ void jpegConvertRow(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint
         out[3] = 0;
     }
 }
+void jpegStoreBgr(const uint8_t* rgbx, uint8_t* bgr, int width) {
+    for (int x = 0; x < width; ++x, rgbx += 4, bgr += 3) {
+        bgr[0] = rgbx[2];
+        bgr[1] = rgbx[1];
+        bgr[2] = rgbx[0];
+    }
+}
+
+void jpegStoreGreyBgr(const uint8_t* grey, uint8_t* bgr, int width) {
+    for (int x = 0; x < width; ++x, bgr += 3) bgr[0] = bgr[1] = bgr[2] = grey[x];
+}

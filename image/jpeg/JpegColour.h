@@ -17,3 +17,10 @@ struct JpegColourTables {
 
 void jpegConvertRow(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out, int width,
                     int chromaShift);
+
+// Turns a decoded colour row (R, G, B, 0) into `width` pixels of B, G, R; writes exactly
+// 3 x `width` bytes.
+void jpegStoreBgr(const uint8_t* rgbx, uint8_t* bgr, int width);
+
+// Grey samples as `width` pixels of B, G, R.
+void jpegStoreGreyBgr(const uint8_t* grey, uint8_t* bgr, int width);

@@ -9,6 +9,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 // Natural (row-major) position of each zig-zag index.
 constexpr uint8_t kZigzag[64] = {0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,
@@ -20,10 +24,23 @@ constexpr int kMarkerSof0 = 0xC0, kMarkerSof1 = 0xC1, kMarkerSof2 = 0xC2, kMarke
 constexpr int kMarkerDht = 0xC4, kMarkerJpg = 0xC8, kMarkerDac = 0xCC;
 constexpr int kMarkerRst0 = 0xD0, kMarkerRst7 = 0xD7;
 constexpr int kMarkerSoi = 0xD8, kMarkerEoi = 0xD9, kMarkerSos = 0xDA, kMarkerDqt = 0xDB;
-constexpr int kMarkerDri = 0xDD, kMarkerTem = 0x01;
+constexpr int kMarkerDri = 0xDD, kMarkerApp14 = 0xEE, kMarkerTem = 0x01;
 constexpr int kSoiSearchBytes = 511;
 constexpr int kRestartSearchBytes = 1536;
 constexpr int kLargestCategory = 15;
+// The Adobe segment: identifier, version, two flag words, then the colour transform.
+constexpr uint8_t kAdobeIdentifier[5] = {'A', 'd', 'o', 'b', 'e'};
+constexpr int kAdobeSegmentBytes = 12;
+
+// Eight inline stores rather than a library call per block.
+inline void clearBlock(int16_t* block) {
+#if defined(__x86_64__)
+    const __m128i zero = _mm_setzero_si128();
+    for (int i = 0; i < 64; i += 8) _mm_storeu_si128(reinterpret_cast<__m128i*>(block + i), zero);
+#else
+    std::memset(block, 0, 64 * sizeof(int16_t));
+#endif
+}
 
 // Garbage may overflow 16 bits anywhere (values, predictors, dequantised coefficients);
 // such values wrap.
@@ -32,12 +49,12 @@ inline int16_t wrap16(int32_t value) {
 }
 } // namespace
 
-JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd)
-    : source_(source), idct_(jpegIdct), convertRow_(jpegConvertRow) {
-    if (useSimd) {
-        idct_ = jpegSimdIdct();
-        convertRow_ = jpegSimdConvertRow();
-    }
+JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source) {
+    const JpegKernels& kernels = jpegKernels(useSimd ? jpegSimdLevel() : JpegSimdLevel::kInteger);
+    idct_ = kernels.idct;
+    convertRow_ = kernels.convertRow;
+    convertRowBgr_ = kernels.convertRowBgr;
+    storeBgr_ = kernels.storeBgr;
     if (!source_) {
         errorCode_ = kJpegReadError;
         return;
@@ -166,6 +183,9 @@ int JpegDecoder::nextMarker() {
         case kMarkerDri:
             readRestartInterval();
             continue;
+        case kMarkerApp14:
+            readAdobeSegment();
+            continue;
         case kMarkerDac:
             fail(kJpegArithmeticCoding);
         case kMarkerTem:
@@ -190,12 +210,33 @@ void JpegDecoder::skipSegment() {
     skipBytes(length - 2);
 }
 
+// Adobe's APP14 segment tells how the colour components are coded: 0 unconverted (RGB or
+// CMYK), 1 YCbCr, 2 YCCK. Any other APP14 segment is skipped.
+void JpegDecoder::readAdobeSegment() {
+    const int length = read16();
+    if (length < 2) fail(kJpegSegmentLengthInvalid);
+    int remaining = length - 2;
+    if (remaining >= kAdobeSegmentBytes) {
+        bool adobe = true;
+        for (uint8_t expected : kAdobeIdentifier) adobe = readByte() == expected && adobe;
+        skipBytes(6);
+        const int transform = readByte();
+        remaining -= kAdobeSegmentBytes;
+        if (adobe) {
+            adobeSegment_ = true;
+            adobeTransform_ = transform;
+        }
+    }
+    skipBytes(remaining);
+}
+
 void JpegDecoder::readHuffmanTables() {
     int remaining = read16();
     if (remaining < 2) fail(kJpegHuffmanSegmentShort);
     remaining -= 2;
+    // The class byte and the counts are checked before the length, so that a short segment
+    // with a bad slot or too many codes reports those.
     while (remaining > 0) {
-        if (remaining < 17) fail(kJpegHuffmanSegmentShort);
         const int classAndId = readByte();
         const int slot = (classAndId & 15) + 4 * ((classAndId >> 4) & 1);
         if (slot >= 8) fail(kJpegHuffmanSlotInvalid);
@@ -317,25 +358,34 @@ uint32_t JpegDecoder::entropyByte() {
     return 0;
 }
 
-// Tops the bit buffer up to at least 25 bits.
+// Tops the bit buffer up to at least 57 bits. Where the next eight bytes hold no 0xFF (no
+// stuffing, no marker) they are taken whole: the bits of a partly taken byte land below
+// the count, where the same byte will be put again when it is taken.
 inline void JpegDecoder::fillBits(Bits& bits) {
-    do {
-        uint32_t byte;
-        const uint32_t position = inputPosition_;
-        if (position < inputCount_ && input_[position] != 0xFF) {
-            byte = input_[position];
-            inputPosition_ = position + 1;
-        } else {
-            byte = entropyByte();
+    const uint32_t position = inputPosition_;
+    if (position + 8 <= inputCount_) {
+        uint64_t word;
+        std::memcpy(&word, input_ + position, 8);
+        word = __builtin_bswap64(word);
+        const uint64_t inverted = ~word; // 0xFF bytes become zero bytes
+        constexpr uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+        if (((inverted - kOnes) & ~inverted & kHighs) == 0) {
+            const int bytes = (63 - bits.count) >> 3;
+            bits.buffer |= word >> bits.count;
+            bits.count += bytes * 8;
+            inputPosition_ = position + bytes;
+            return;
         }
-        bits.buffer |= byte << (24 - bits.count);
+    }
+    do {
+        bits.buffer |= uint64_t(entropyByte()) << (56 - bits.count);
         bits.count += 8;
-    } while (bits.count <= 24);
+    } while (bits.count <= 56);
 }
 
 inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) {
     if (bits.count < 16) fillBits(bits);
-    const int32_t entry = table.lookup[bits.buffer >> 24];
+    const int32_t entry = table.lookup[bits.buffer >> 56];
     if (entry > 0) {
         const int length = entry >> 8;
         bits.buffer <<= length;
@@ -345,7 +395,7 @@ inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) 
     if (entry == 0) fail(kJpegCorruptData);
     int node = -entry;
     for (int length = 9; length <= 16; ++length) {
-        const int child = table.tree[node * 2 + ((bits.buffer >> (32 - length)) & 1)];
+        const int child = table.tree[node * 2 + ((bits.buffer >> (64 - length)) & 1)];
         if (child < 0) {
             bits.buffer <<= length;
             bits.count -= length;
@@ -360,7 +410,7 @@ inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) 
 inline int JpegDecoder::getBits(Bits& bits, int length) {
     if (length == 0) return 0;
     if (bits.count < length) fillBits(bits);
-    const int value = static_cast<int>(bits.buffer >> (32 - length));
+    const int value = static_cast<int>(bits.buffer >> (64 - length));
     bits.buffer <<= length;
     bits.count -= length;
     return value;
@@ -370,8 +420,8 @@ inline int JpegDecoder::getBits(Bits& bits, int length) {
 inline int JpegDecoder::receiveExtend(Bits& bits, int length) {
     if (length == 0) return 0;
     if (bits.count < length) fillBits(bits);
-    const int negative = static_cast<int32_t>(~bits.buffer) >> 31;
-    const int value = static_cast<int>(bits.buffer >> (32 - length));
+    const int negative = static_cast<int>(static_cast<int64_t>(~bits.buffer) >> 63);
+    const int value = static_cast<int>(bits.buffer >> (64 - length));
     bits.buffer <<= length;
     bits.count -= length;
     return value + (negative & (1 - (1 << length)));
@@ -412,27 +462,38 @@ inline void JpegDecoder::countRestart(Bits& bits) {
 
 // ---- Frame set-up ----
 
-// Grey (one 8 x 8 block per MCU whatever its sampling factors), or YCbCr with luma sampled
-// 1x1, 2x1, 1x2 or 2x2 and chroma 1x1.
+// Grey (one 8 x 8 block per MCU whatever its sampling factors), or three or four
+// components with sampling factors 1..4 whose ratios to the largest are whole numbers (the
+// samples are replicated to full resolution), at most ten blocks per MCU.
 void JpegDecoder::setupFrame() {
-    int blocksPerMcu = 1;
-    if (componentCount_ == 1) {
-        components_[0].hSamples = components_[0].vSamples = 1;
-    } else if (componentCount_ == 3) {
-        for (int i = 1; i < 3; ++i) {
-            if (components_[i].horizontal != 1 || components_[i].vertical != 1)
-                fail(kJpegSamplingUnsupported);
-            components_[i].hSamples = components_[i].vSamples = 1;
-        }
-        const int h = components_[0].horizontal, v = components_[0].vertical;
-        if (h < 1 || h > 2 || v < 1 || v > 2) fail(kJpegSamplingUnsupported);
-        components_[0].hSamples = h;
-        components_[0].vSamples = v;
-        blocksPerMcu = h * v + 2;
-    } else {
+    if (componentCount_ != 1 && componentCount_ != 3 && componentCount_ != 4)
         fail(kJpegComponentCountUnsupported);
+    if (componentCount_ == 1) {
+        colour_ = kColourGrey;
+        components_[0].hSamples = components_[0].vSamples = 1;
+    } else {
+        for (int i = 0; i < componentCount_; ++i) {
+            Component& c = components_[i];
+            if (c.horizontal < 1 || c.horizontal > 4 || c.vertical < 1 || c.vertical > 4)
+                fail(kJpegSamplingUnsupported);
+            c.hSamples = c.horizontal;
+            c.vSamples = c.vertical;
+        }
+        chooseColourTransform();
     }
-    const int maxH = components_[0].hSamples, maxV = components_[0].vSamples;
+    int maxH = 1, maxV = 1, blocksPerMcu = 0;
+    for (int i = 0; i < componentCount_; ++i) {
+        maxH = components_[i].hSamples > maxH ? components_[i].hSamples : maxH;
+        maxV = components_[i].vSamples > maxV ? components_[i].vSamples : maxV;
+        blocksPerMcu += components_[i].hSamples * components_[i].vSamples;
+    }
+    if (blocksPerMcu > kMaxMcuBlocks) fail(kJpegSamplingUnsupported);
+    for (int i = 0; i < componentCount_; ++i) {
+        Component& c = components_[i];
+        if (maxH % c.hSamples != 0 || maxV % c.vSamples != 0) fail(kJpegSamplingUnsupported);
+        c.hRatio = maxH / c.hSamples;
+        c.vRatio = maxV / c.vSamples;
+    }
     mcuWidth_ = 8 * maxH;
     mcuHeight_ = 8 * maxV;
     mcusPerRow_ = (width_ + mcuWidth_ - 1) / mcuWidth_;
@@ -453,10 +514,35 @@ void JpegDecoder::setupFrame() {
         c.planeStride = c.blocksPerLine * 8;
         c.plane = static_cast<uint8_t*>(allocate(c.planeStride * c.vSamples * 8));
     }
-    if (componentCount_ == 3) {
-        const int paddedWidth = (width_ + 15) & ~15;
+    if (componentCount_ > 1) {
+        // The vector code works in groups of up to 16 pixels past the width.
+        const int paddedWidth = ((width_ + 15) & ~15) + 16;
         rowBuffer_ = static_cast<uint8_t*>(allocate(paddedWidth * 4));
+        if (!fastColourPath()) {
+            for (int i = 0; i < componentCount_; ++i)
+                fullRows_[i] = static_cast<uint8_t*>(allocate(paddedWidth));
+        }
     }
+}
+
+// Three components are YCbCr unless an Adobe segment says they are unconverted RGB; four
+// are CMYK, or YCCK when the Adobe segment says so. Adobe stores CMYK inverted.
+void JpegDecoder::chooseColourTransform() {
+    if (componentCount_ == 3)
+        colour_ = adobeSegment_ && adobeTransform_ == 0 ? kColourRgb : kColourYCbCr;
+    else if (adobeSegment_ && adobeTransform_ == 2)
+        colour_ = kColourYcck;
+    else
+        colour_ = adobeSegment_ ? kColourInvertedCmyk : kColourCmyk;
+}
+
+// Today's common layouts: YCbCr with full-resolution luma and both chroma components
+// sampled alike, at most halved across. They go straight to the colour kernel.
+bool JpegDecoder::fastColourPath() const {
+    if (colour_ != kColourYCbCr) return false;
+    const Component &y = components_[0], &cb = components_[1], &cr = components_[2];
+    return y.hRatio == 1 && y.vRatio == 1 && cb.hRatio == cr.hRatio && cb.vRatio == cr.vRatio &&
+           cb.hRatio <= 2;
 }
 
 // The blocks of one MCU of the current scan: each component's blocks left to right, top
@@ -518,7 +604,7 @@ void JpegDecoder::beginSequential() {
 // clearing, any other is cleared whole (one short run of vector stores).
 inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end,
                                                Component& component) {
-    if (end > 1) std::memset(block, 0, 64 * sizeof(int16_t));
+    if (end > 1) clearBlock(block);
     const uint16_t* quant = quantTables_[component.quantTable];
     const int category = decodeSymbol(bits, huffman_[component.dcTable]);
     if (category > kLargestCategory) fail(kJpegCorruptData);
@@ -527,14 +613,17 @@ inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8
     const JpegHuffmanTable& table = huffman_[component.acTable];
     int last = 1;
     for (int k = 1; k < 64;) {
-        if (bits.count < 16) fillBits(bits);
-        const int fast = table.fastAc[bits.buffer >> 24];
+        // Enough for the longest code and value, so the slow path below never refills.
+        if (bits.count < 32) fillBits(bits);
+        const int32_t fast = table.fastAc[bits.buffer >> (64 - JpegHuffmanTable::kFastBits)];
         if (fast != 0) {
-            bits.buffer <<= fast & 15;
-            bits.count -= fast & 15;
-            k += (fast >> 4) & 15;
+            const int length = fast & JpegHuffmanTable::kFastLengthMask;
+            bits.buffer <<= length;
+            bits.count -= length;
+            if (fast & JpegHuffmanTable::kFastEndOfBlock) break;
+            k += (fast >> JpegHuffmanTable::kFastRunShift) & 15;
             if (k > 63) fail(kJpegCorruptData);
-            block[kZigzag[k]] = wrap16((fast >> 8) * quant[k]);
+            block[kZigzag[k]] = wrap16((fast >> JpegHuffmanTable::kFastValueShift) * quant[k]);
             last = ++k;
             continue;
         }
@@ -578,18 +667,23 @@ void JpegDecoder::decodeSequentialMcuRow() {
 
 // ---- Progressive ----
 
-int16_t* JpegDecoder::coefficientBlock(Component& component, int column, int row) {
+size_t JpegDecoder::blockIndex(const Component& component, int column, int row) {
     if (column < 0 || row < 0 || column >= component.blocksPerLine ||
         row >= component.blocksPerColumn)
         fail(kJpegTooManyBlocks);
-    return component.coefficients + (size_t(row) * component.blocksPerLine + column) * 64;
+    return size_t(row) * component.blocksPerLine + column;
+}
+
+int16_t* JpegDecoder::coefficientBlock(Component& component, int column, int row) {
+    return component.coefficients + blockIndex(component, column, row) * 64;
 }
 
 void JpegDecoder::decodeProgressive() {
     for (int i = 0; i < componentCount_; ++i) {
         Component& c = components_[i];
-        c.coefficients = static_cast<int16_t*>(
-            allocate(uint32_t(c.blocksPerLine) * c.blocksPerColumn * 64 * sizeof(int16_t)));
+        const uint32_t blocks = uint32_t(c.blocksPerLine) * c.blocksPerColumn;
+        c.coefficients = static_cast<int16_t*>(allocate(blocks * 64 * sizeof(int16_t)));
+        c.nonZero = static_cast<uint64_t*>(allocate(blocks * sizeof(uint64_t)));
     }
     int scans = 0;
     for (;;) {
@@ -631,7 +725,8 @@ void JpegDecoder::decodeProgressiveScan() {
         for (int row = 0; row < c.heightInBlocks; ++row) {
             for (int column = 0; column < c.widthInBlocks; ++column) {
                 countRestart(bits);
-                decodeProgressiveBlock(bits, coefficientBlock(c, column, row), c);
+                const size_t index = blockIndex(c, column, row);
+                decodeProgressiveBlock(bits, c.coefficients + index * 64, c.nonZero[index], c);
             }
         }
         return;
@@ -642,9 +737,9 @@ void JpegDecoder::decodeProgressiveScan() {
             countRestart(bits);
             for (int b = 0; b < blocksPerMcu_; ++b) {
                 Component& c = components_[mcuBlockComponent_[b]];
-                int16_t* block = coefficientBlock(c, mcuX * c.hSamples + mcuBlockColumn_[b],
-                                                  mcuY * c.vSamples + mcuBlockRow_[b]);
-                decodeProgressiveBlock(bits, block, c);
+                const size_t index = blockIndex(c, mcuX * c.hSamples + mcuBlockColumn_[b],
+                                                mcuY * c.vSamples + mcuBlockRow_[b]);
+                decodeProgressiveBlock(bits, c.coefficients + index * 64, c.nonZero[index], c);
             }
         }
     }
@@ -652,13 +747,14 @@ void JpegDecoder::decodeProgressiveScan() {
 
 // Annex G: DC first, DC refinement, AC first or AC refinement by the scan's parameters.
 // Coefficients are kept undequantised in natural order.
-void JpegDecoder::decodeProgressiveBlock(Bits& bits, int16_t* block, Component& component) {
+void JpegDecoder::decodeProgressiveBlock(Bits& bits, int16_t* block, uint64_t& nonZero,
+                                         Component& component) {
     if (spectralStart_ != 0) {
         const JpegHuffmanTable& table = huffman_[component.acTable];
         if (approximationHigh_ == 0)
-            decodeAcFirst(bits, block, table);
+            decodeAcFirst(bits, block, nonZero, table);
         else
-            decodeAcRefinement(bits, block, table);
+            decodeAcRefinement(bits, block, nonZero, table);
         return;
     }
     if (approximationHigh_ != 0) {
@@ -671,7 +767,8 @@ void JpegDecoder::decodeProgressiveBlock(Bits& bits, int16_t* block, Component& 
     block[0] = wrap16(component.dcPredictor * (1 << approximationLow_));
 }
 
-void JpegDecoder::decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTable& table) {
+void JpegDecoder::decodeAcFirst(Bits& bits, int16_t* block, uint64_t& nonZero,
+                                const JpegHuffmanTable& table) {
     if (endOfBandRun_ > 0) {
         --endOfBandRun_;
         return;
@@ -685,18 +782,34 @@ void JpegDecoder::decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTab
                 endOfBandRun_ = (1 << run) - 1 + getBits(bits, run);
                 return;
             }
+            // Sixteen zeros, which must end by coefficient 63 as in sequential blocks.
             k += 15;
+            if (k > 63) fail(kJpegCorruptData);
             continue;
         }
         k += run;
         if (k > 63) fail(kJpegCorruptData);
-        block[kZigzag[k]] = wrap16(receiveExtend(bits, size) * scale);
+        const int16_t value = wrap16(receiveExtend(bits, size) * scale);
+        block[kZigzag[k]] = value;
+        // A value that wraps to 0 is a zero for the refinement scans.
+        if (value != 0)
+            nonZero |= uint64_t(1) << k;
+        else
+            nonZero &= ~(uint64_t(1) << k);
     }
 }
 
-// G.1.2.3: new coefficients of magnitude 1 and correction bits for those already set.
-void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffmanTable& table) {
+// G.1.2.3: new coefficients of magnitude 1 and correction bits for those already set. The
+// block's bit set of non-zero positions (zig-zag order) lets the end-of-band runs, most of
+// the blocks, visit only those. A refined coefficient never becomes 0.
+void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, uint64_t& nonZero,
+                                     const JpegHuffmanTable& table) {
     const int plus = 1 << approximationLow_, minus = -plus;
+    auto refine = [&](int k) {
+        int16_t& coefficient = block[kZigzag[k]];
+        if (getBits(bits, 1) && (coefficient & plus) == 0)
+            coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
+    };
     int k = spectralStart_;
     if (endOfBandRun_ == 0) {
         for (; k <= spectralEnd_; ++k) {
@@ -713,26 +826,26 @@ void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffm
             }
             // Skip `run` zero coefficients, refining the non-zero ones passed on the way.
             for (; k <= spectralEnd_; ++k) {
-                int16_t& coefficient = block[kZigzag[k]];
-                if (coefficient != 0) {
-                    if (getBits(bits, 1) && (coefficient & plus) == 0)
-                        coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
+                if ((nonZero >> k) & 1) {
+                    refine(k);
                 } else {
                     if (run == 0) break;
                     --run;
                 }
             }
-            if (value != 0) {
-                if (k > spectralEnd_) fail(kJpegCorruptData);
+            // A run that ends past the band (but not past 63) places nothing: the position
+            // belongs to another scan's band.
+            if (value != 0 && k <= spectralEnd_) {
                 block[kZigzag[k]] = static_cast<int16_t>(value);
+                nonZero |= uint64_t(1) << k;
             }
         }
     }
     if (endOfBandRun_ > 0) {
-        for (; k <= spectralEnd_; ++k) {
-            int16_t& coefficient = block[kZigzag[k]];
-            if (coefficient != 0 && getBits(bits, 1) && (coefficient & plus) == 0)
-                coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
+        if (k <= spectralEnd_) {
+            const uint64_t band = (~uint64_t(0) << k) & (~uint64_t(0) >> (63 - spectralEnd_));
+            for (uint64_t pending = nonZero & band; pending != 0; pending &= pending - 1)
+                refine(__builtin_ctzll(pending));
         }
         --endOfBandRun_;
     }
@@ -762,41 +875,124 @@ void JpegDecoder::transformProgressiveMcuRow() {
 
 // ---- Rows ----
 
-void JpegDecoder::outputRow(const uint8_t*& row, int& rowBytes) {
-    const Component& luma = components_[0];
-    const uint8_t* y = luma.plane + rowInMcuRow_ * luma.planeStride;
-    rowBytes = rowBytes_;
-    if (componentCount_ == 1) {
-        row = y;
-        return;
-    }
-    const int chromaRow = rowInMcuRow_ >> (luma.vSamples - 1);
-    const uint8_t* cb = components_[1].plane + chromaRow * components_[1].planeStride;
-    const uint8_t* cr = components_[2].plane + chromaRow * components_[2].planeStride;
-    convertRow_(y, cb, cr, rowBuffer_, width_, luma.hSamples - 1);
-    row = rowBuffer_;
+// The current row of component `index` at full resolution: its own plane row, or that row
+// with each sample repeated across.
+const uint8_t* JpegDecoder::componentRow(int index) {
+    const Component& c = components_[index];
+    const uint8_t* samples = c.plane + (rowInMcuRow_ / c.vRatio) * c.planeStride;
+    if (c.hRatio == 1) return samples;
+    uint8_t* full = fullRows_[index];
+    for (int x = 0, source = 0; x < width_; x += c.hRatio, ++source)
+        std::memset(full + x, samples[source], c.hRatio);
+    return full;
 }
 
-void JpegDecoder::readLine(const uint8_t*& row, int& rowBytes) {
-    if (rowInMcuRow_ == mcuHeight_) {
-        if (progressive_) {
-            transformProgressiveMcuRow();
-        } else {
-            decodeSequentialMcuRow();
-            if (rowsLeft_ <= mcuHeight_) readMarker();
-        }
-        ++mcuRow_;
-        rowInMcuRow_ = 0;
+void JpegDecoder::outputRow(const uint8_t*& row, int& rowBytes) {
+    rowBytes = rowBytes_;
+    if (colour_ == kColourGrey) {
+        row = components_[0].plane + rowInMcuRow_ * components_[0].planeStride;
+        return;
     }
-    outputRow(row, rowBytes);
-    ++rowInMcuRow_;
-    --rowsLeft_;
+    row = rowBuffer_;
+    if (fastColourPath()) {
+        const Component& cb = components_[1];
+        const int chromaRow = rowInMcuRow_ / cb.vRatio;
+        convertRow_(components_[0].plane + rowInMcuRow_ * components_[0].planeStride,
+                    cb.plane + chromaRow * cb.planeStride,
+                    components_[2].plane + chromaRow * components_[2].planeStride, rowBuffer_,
+                    width_, cb.hRatio - 1);
+        return;
+    }
+    const uint8_t* first = componentRow(0);
+    const uint8_t* second = componentRow(1);
+    const uint8_t* third = componentRow(2);
+    if (colour_ == kColourRgb) {
+        for (int x = 0; x < width_; ++x) {
+            rowBuffer_[4 * x] = first[x];
+            rowBuffer_[4 * x + 1] = second[x];
+            rowBuffer_[4 * x + 2] = third[x];
+            rowBuffer_[4 * x + 3] = 0;
+        }
+        return;
+    }
+    if (colour_ != kColourCmyk && colour_ != kColourInvertedCmyk) {
+        convertRow_(first, second, third, rowBuffer_, width_, 0);
+        if (colour_ == kColourYCbCr) return;
+    }
+    const uint8_t* black = componentRow(3);
+    uint8_t* out = rowBuffer_;
+    for (int x = 0; x < width_; ++x, out += 4) {
+        // Ink amounts as Adobe stores them (255 = no ink), whatever the coding.
+        int ink[3], white;
+        if (colour_ == kColourYcck) {
+            for (int i = 0; i < 3; ++i) ink[i] = 255 - out[i];
+            white = black[x];
+        } else if (colour_ == kColourInvertedCmyk) {
+            ink[0] = first[x];
+            ink[1] = second[x];
+            ink[2] = third[x];
+            white = black[x];
+        } else {
+            ink[0] = 255 - first[x];
+            ink[1] = 255 - second[x];
+            ink[2] = 255 - third[x];
+            white = 255 - black[x];
+        }
+        for (int i = 0; i < 3; ++i) out[i] = static_cast<uint8_t>((ink[i] * white + 127) / 255);
+        out[3] = 0;
+    }
+}
+
+// Decodes the next MCU row when the current one is used up.
+void JpegDecoder::prepareRow() {
+    if (rowInMcuRow_ != mcuHeight_) return;
+    if (progressive_) {
+        transformProgressiveMcuRow();
+    } else {
+        decodeSequentialMcuRow();
+        if (rowsLeft_ <= mcuHeight_) readMarker();
+    }
+    ++mcuRow_;
+    rowInMcuRow_ = 0;
+}
+
+void JpegDecoder::outputBgrRow(uint8_t* bgr) {
+    if (colour_ == kColourGrey) {
+        jpegStoreGreyBgr(components_[0].plane + rowInMcuRow_ * components_[0].planeStride, bgr,
+                         width_);
+    } else if (fastColourPath()) {
+        const Component& cb = components_[1];
+        const int chromaRow = rowInMcuRow_ / cb.vRatio;
+        convertRowBgr_(components_[0].plane + rowInMcuRow_ * components_[0].planeStride,
+                       cb.plane + chromaRow * cb.planeStride,
+                       components_[2].plane + chromaRow * components_[2].planeStride, bgr, width_,
+                       cb.hRatio - 1);
+    } else {
+        const uint8_t* row = nullptr;
+        int rowBytes = 0;
+        outputRow(row, rowBytes);
+        storeBgr_(row, bgr, width_);
+    }
 }
 
 int JpegDecoder::decodeLine(const uint8_t*& row, int& rowBytes) {
     if (errorCode_ != 0 || !begun_) return -1;
     if (rowsLeft_ == 0) return 1;
     if (setjmp(failure_)) return kJpegCorruptData;
-    readLine(row, rowBytes);
+    prepareRow();
+    outputRow(row, rowBytes);
+    ++rowInMcuRow_;
+    --rowsLeft_;
+    return 0;
+}
+
+int JpegDecoder::decodeLineBgr(uint8_t* bgr) {
+    if (errorCode_ != 0 || !begun_) return -1;
+    if (rowsLeft_ == 0) return 1;
+    if (setjmp(failure_)) return kJpegCorruptData;
+    prepareRow();
+    outputBgrRow(bgr);
+    ++rowInMcuRow_;
+    --rowsLeft_;
     return 0;
 }

@@ -1,18 +1,21 @@
 // The player's own JPEG decoder (ITU-T T.81): Huffman-coded 8-bit baseline, extended
-// sequential and progressive images with restart intervals, grey or YCbCr sampled 1x1, 2x1,
-// 1x2 or 2x2. It pulls bytes from a JpegSource and hands out one finished row at a time,
-// top to bottom: one byte per pixel for grey, R, G, B, 0 for colour. Arithmetic coding,
-// lossless and hierarchical frames, 12-bit samples and 2 or 4 components are refused.
+// sequential and progressive images with restart intervals; grey, YCbCr or RGB (Adobe
+// segment), CMYK or YCCK, with any whole-ratio sampling factors 1..4. It pulls bytes from a
+// JpegSource and hands out one finished row at a time, top to bottom: one byte per pixel for
+// grey, R, G, B, 0 for colour. Arithmetic coding, lossless and hierarchical frames, 12-bit
+// samples, 2 components and fractional sampling ratios are refused.
 //
 // Every failure records a JpegError code and unwinds to the operation that was called; once
 // set the code stays and every later call fails. Reads and writes stay inside the decoder's
 // own buffers on any input.
 #pragma once
 
+#include "image/jpeg/JpegError.h"
 #include "image/jpeg/JpegHuffmanTable.h"
 #include "image/jpeg/JpegSimd.h"
 
 #include <csetjmp>
+#include <cstddef>
 #include <cstdint>
 
 class JpegSource;
@@ -25,14 +28,16 @@ public:
     static constexpr int kInputSize = 4096;
 
     // Reads the headers up to and including the frame header; a failure is only recorded.
-    // `useSimd` selects the SIMD versions of the inner loops where the processor has them;
-    // they give the same bytes.
+    // `useSimd` selects the inner loops of jpegSimdLevel(), else the integer ones; they give
+    // the same bytes.
     JpegDecoder(JpegSource* source, bool useSimd);
     ~JpegDecoder();
     JpegDecoder(const JpegDecoder&) = delete;
     JpegDecoder& operator=(const JpegDecoder&) = delete;
 
     int errorCode() const { return errorCode_; }
+    // Why the decoder refused or failed, in a few words; empty while there is no error.
+    const char* reason() const { return jpegErrorReason(errorCode_); }
     int width() const { return width_; }
     int height() const { return height_; }
     int componentCount() const { return componentCount_; }
@@ -45,13 +50,26 @@ public:
     // the last row, -1 after an earlier failure or without `begin`, -227 when a failure
     // interrupts this row (the cause is in errorCode()).
     int decodeLine(const uint8_t*& row, int& rowBytes);
+    // The same, but the row is written to `bgr` as `width` pixels of B, G, R (grey repeated),
+    // exactly 3 x width bytes, in one pass where the layout allows.
+    int decodeLineBgr(uint8_t* bgr);
 
 private:
-    static constexpr int kMaxMcuBlocks = 10;
+    static constexpr int kMaxMcuBlocks = 10; // T.81 B.2.3
+
+    enum Colour {
+        kColourGrey,
+        kColourYCbCr,
+        kColourRgb,
+        kColourCmyk,
+        kColourInvertedCmyk,
+        kColourYcck
+    };
 
     struct Component {
         int id, horizontal, vertical, quantTable;
         int hSamples, vSamples;             // blocks per MCU across and down in this frame's layout
+        int hRatio, vRatio;                 // full-resolution samples per sample
         int blocksPerLine, blocksPerColumn; // whole MCUs
         int widthInBlocks, heightInBlocks;  // what a scan of this component alone covers
         int dcPredictor;
@@ -59,6 +77,7 @@ private:
         uint8_t* plane; // one MCU row of samples
         int planeStride;
         int16_t* coefficients; // progressive: every block of the image
+        uint64_t* nonZero;     // progressive: per block, bit k set where zig-zag k is not 0
     };
 
     [[noreturn]] void fail(int code);
@@ -78,6 +97,7 @@ private:
     void readHuffmanTables();
     void readQuantTables();
     void readRestartInterval();
+    void readAdobeSegment();
     void readFrame();
     void readScan();
     void readHeaders();
@@ -85,7 +105,7 @@ private:
     // Entropy-coded data. The hot loops keep the bit buffer in a local Bits (so that it
     // stays in registers) and store it back into `bits_` when they return.
     struct Bits {
-        uint32_t buffer; // next bit at the top
+        uint64_t buffer; // next bit at the top
         int count;
     };
     uint32_t entropyByte();
@@ -99,29 +119,42 @@ private:
 
     // Frame and scans.
     void setupFrame();
+    void chooseColourTransform();
+    bool fastColourPath() const;
     void setupMcu();
     void beginSequential();
     void decodeProgressive();
     void checkProgressiveScan();
     void decodeProgressiveScan();
+    size_t blockIndex(const Component& component, int column, int row);
     int16_t* coefficientBlock(Component& component, int column, int row);
-    void decodeProgressiveBlock(Bits& bits, int16_t* block, Component& component);
-    void decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTable& table);
-    void decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffmanTable& table);
+    void decodeProgressiveBlock(Bits& bits, int16_t* block, uint64_t& nonZero,
+                                Component& component);
+    void decodeAcFirst(Bits& bits, int16_t* block, uint64_t& nonZero,
+                       const JpegHuffmanTable& table);
+    void decodeAcRefinement(Bits& bits, int16_t* block, uint64_t& nonZero,
+                            const JpegHuffmanTable& table);
     void decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end, Component& component);
     void decodeSequentialMcuRow();
     void transformProgressiveMcuRow();
     int readMarker();
+    const uint8_t* componentRow(int index);
+    void prepareRow();
     void outputRow(const uint8_t*& row, int& rowBytes);
-    void readLine(const uint8_t*& row, int& rowBytes);
+    void outputBgrRow(uint8_t* bgr);
 
     JpegSource* source_;
     JpegIdctFunction idct_;
     JpegConvertRowFunction convertRow_;
+    JpegConvertRowFunction convertRowBgr_;
+    JpegStoreBgrFunction storeBgr_;
 
     int width_ = 0, height_ = 0, componentCount_ = 0;
     Component components_[4] = {};
     bool progressive_ = false;
+    bool adobeSegment_ = false;
+    int adobeTransform_ = 0;
+    Colour colour_ = kColourGrey;
     bool begun_ = false;
 
     uint16_t quantTables_[4][64] = {}; // zig-zag order
@@ -143,6 +176,7 @@ private:
 
     int bytesPerPixel_ = 0, rowBytes_ = 0;
     uint8_t* rowBuffer_ = nullptr;
+    uint8_t* fullRows_[4] = {}; // components repeated to full resolution, when needed
     int16_t* mcuRowCoefficients_ = nullptr;
     uint8_t* blockEnds_ = nullptr;
     uint16_t naturalQuant_[4][64] = {}; // per component, for the progressive output

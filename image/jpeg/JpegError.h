@@ -35,3 +35,7 @@ enum JpegError : int {
     kJpegReadError = -232,
     kJpegOutOfMemory = -233,
 };
+
+// A short text for `code` that completes "image <name>: ...", distinct for every code;
+// empty for kJpegOk.
+const char* jpegErrorReason(int code);

@@ -3,14 +3,21 @@
 // 8 bits are resolved by one lookup on the next 8 bits; longer codes continue in a binary
 // tree below their 8-bit prefix. Codes that do not fit the code space (an over-full table)
 // are left out, so such input can only fail as corrupt data. For AC tables a second lookup
-// on the same 8 bits gives the run and the value at once when the code and the value bits
-// fit in those 8 bits together, which is the case for most coefficients.
+// on the next 10 bits gives the run and the value at once when the code and the value bits
+// fit in those 10 bits together, which is the case for most coefficients, and the end of
+// block.
 #pragma once
 
 #include <cstdint>
 
 struct JpegHuffmanTable {
     static constexpr int kTreeNodes = 512;
+    static constexpr int kFastBits = 10;
+    // Fields of a `fastAc` entry.
+    static constexpr int32_t kFastLengthMask = 31; // bits used, code and value
+    static constexpr int32_t kFastEndOfBlock = 32;
+    static constexpr int kFastRunShift = 8;
+    static constexpr int kFastValueShift = 16; // signed
 
     // Fills `lookup`, `tree` and `fastAc` from `counts` (index 1..16) and `symbols`.
     void build();
@@ -24,8 +31,9 @@ struct JpegHuffmanTable {
     // Two children per node (0 and 1 bit): -(symbol + 1) for a leaf, a node index, or 0
     // for no code. Node 0 is never used.
     int16_t tree[kTreeNodes * 2] = {};
-    // value << 8 | run << 4 | bits used (code and value), or 0.
-    int16_t fastAc[256] = {};
+    // value << kFastValueShift | run << kFastRunShift | bits used, or kFastEndOfBlock | bits
+    // used; 0 where the code and its value do not fit in kFastBits bits.
+    int32_t fastAc[1 << kFastBits] = {};
 
 private:
     void buildCodes();

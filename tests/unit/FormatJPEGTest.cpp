@@ -55,26 +55,52 @@ TEST(FormatJPEG, StoresRowsBottomFirstAndBlueFirst) {
     EXPECT_EQ(bottomRow[300], rows[28 * 400 + 2]); // second stored row, first pixel's blue
 }
 
-TEST(FormatJPEG, RefusesGreyArithmeticAndNonJfifFiles) {
+TEST(FormatJPEG, TakesAnyFirstSegmentAndGreyAndSaysWhyItRefuses) {
     if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
     cFormatJPEG image;
-    const JpegBytes grey = cjpeg(photoPnm(32, 32, true), "");
-    EXPECT_EQ(load(image, grey).output, "Warning cFormatJPEG::load() bad BPP\n");
-    EXPECT_EQ(image.pixels(0), nullptr);
-    MemoryStream greyStream(grey.data(), uint32_t(grey.size()));
-    EXPECT_EQ(readImage(&greyStream), nullptr); // BMP, PNG and GIF refuse it too
+    // Grey files become 24-bit pictures with equal blue, green and red.
+    const JpegBytes grey = cjpeg(photoPnm(32, 20, true), "");
+    ASSERT_EQ(load(image, grey).result, 0);
+    EXPECT_EQ(image.bitsPerPixel(), 24u);
+    const JpegBytes greyRows = decodeJpeg(grey).pixels;
+    for (int row = 0; row < 20; ++row)
+        for (int x = 0; x < 32; ++x)
+            for (int c = 0; c < 3; ++c)
+                ASSERT_EQ(image.pixels(0)[((19 - row) * 32 + x) * 3 + c], greyRows[row * 32 + x]);
+
+    // Exif, a comment, or tables ahead of (or instead of) the JFIF segment.
+    const JpegBytes jfif = cjpeg(photoPnm(32, 32), "");
+    ASSERT_EQ(load(image, jfif).result, 0);
+    const std::vector<uint8_t> expected(image.pixels(0), image.pixels(0) + 32 * 32 * 3);
+    JpegBytes exif = jfif;
+    exif.insert(exif.begin() + 2, {0xFF, 0xE1, 0x00, 0x08, 'E', 'x', 'i', 'f', 0, 0});
+    JpegBytes comment = jfif;
+    comment.erase(comment.begin() + 2, comment.begin() + 2 + 18); // the JFIF segment
+    comment.insert(comment.begin() + 2, {0xFF, 0xFE, 0x00, 0x04, 'h', 'i'});
+    JpegBytes tables = jfif;
+    tables.erase(tables.begin() + 2, tables.begin() + 2 + 18);
+    for (const JpegBytes* file : {&exif, &comment, &tables}) {
+        MemoryStream stream(file->data(), uint32_t(file->size()));
+        EXPECT_EQ(cFormatJPEG::probe(&stream), 1);
+        EXPECT_EQ(stream.tell(), 0u);
+        std::unique_ptr<cFormat> loaded(readImage(&stream));
+        ASSERT_TRUE(loaded);
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), loaded->pixels(0)));
+    }
+    // SOI followed by no marker is not a JPEG.
+    for (JpegBytes notJpeg :
+         {JpegBytes{0xFF, 0xD8, 0x00, 0xFF}, JpegBytes{0xFF, 0xD8, 0xFF, 0x00}}) {
+        notJpeg.resize(32, 0);
+        MemoryStream stream(notJpeg.data(), uint32_t(notJpeg.size()));
+        EXPECT_EQ(cFormatJPEG::probe(&stream), -1);
+    }
 
     const Loaded arithmetic = load(image, cjpeg(photoPnm(32, 32), "-arithmetic"));
     EXPECT_EQ(arithmetic.result, -1);
     EXPECT_EQ(arithmetic.output, "Warning cFormatJPEG::load() error\n");
-
-    // An Exif segment ahead of the JFIF one.
-    JpegBytes exif = cjpeg(photoPnm(32, 32), "");
-    exif.insert(exif.begin() + 2, {0xFF, 0xE1, 0x00, 0x08, 'E', 'x', 'i', 'f', 0, 0});
-    MemoryStream exifStream(exif.data(), uint32_t(exif.size()));
-    EXPECT_EQ(cFormatJPEG::probe(&exifStream), -1);
-    EXPECT_EQ(exifStream.tell(), 0u);
-    EXPECT_EQ(readImage(&exifStream), nullptr);
+    EXPECT_STREQ(image.reason(), "arithmetic-coded JPEG not supported");
+    ASSERT_EQ(load(image, jfif).result, 0);
+    EXPECT_STREQ(image.reason(), "");
 }
 
 TEST(FormatJPEG, AFailurePartwayKeepsTheImageWithBlackRows) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
+#include <string>
 
 namespace {
 // Hand-built marker streams: each helper appends one segment.
@@ -192,7 +194,13 @@ TEST(JpegDecoder, RefusesBrokenHeadersWithTheirCodes) {
     const std::vector<Case> cases = {
         {"counts over 255", Stream8().segment(0xC4, manySymbols), kJpegHuffmanCountsTooLarge},
         {"table slot 8", Stream8().huffman(0x08), kJpegHuffmanSlotInvalid},
-        {"DHT too short", Stream8().segment(0xC4, {0x00, 5}), kJpegHuffmanSegmentShort},
+        {"DHT without its symbol",
+         Stream8().segment(0xC4, {0x00, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
+         kJpegHuffmanSegmentShort},
+        // A short segment still reports a bad slot or too many codes first.
+        {"short DHT, slot 8", Stream8().segment(0xC4, {0x08, 1}), kJpegHuffmanSlotInvalid},
+        {"short DHT, counts over 255", Stream8().segment(0xC4, {0x00, 200, 100}),
+         kJpegHuffmanCountsTooLarge},
         {"DHT length 1", Stream8().raw({0xFF, 0xC4, 0, 1}), kJpegHuffmanSegmentShort},
         {"DQT length 1", Stream8().raw({0xFF, 0xDB, 0, 1}), kJpegQuantSegmentShort},
         {"DQT table 4", Stream8().quant(4), kJpegQuantTableInvalid},
@@ -230,9 +238,13 @@ TEST(JpegDecoder, RefusesBrokenHeadersWithTheirCodes) {
          kJpegQuantTableMissing},
         {"2 components", grey().frame(0xC0, 8, 8, {0x11, 0x11}).scan({1, 2}),
          kJpegComponentCountUnsupported},
-        {"chroma 2x2", grey().frame(0xC0, 8, 8, {0x22, 0x22, 0x11}).scan({1, 2, 3}),
+        {"chroma 2x1 under luma 3x1", grey().frame(0xC0, 8, 8, {0x31, 0x21, 0x11}).scan({1, 2, 3}),
          kJpegSamplingUnsupported},
-        {"luma 3x1", grey().frame(0xC0, 8, 8, {0x31, 0x11, 0x11}).scan({1, 2, 3}),
+        {"18 blocks per MCU", grey().frame(0xC0, 8, 8, {0x44, 0x11, 0x11}).scan({1, 2, 3}),
+         kJpegSamplingUnsupported},
+        {"sampling factor 0", grey().frame(0xC0, 8, 8, {0x10, 0x11, 0x11}).scan({1, 2, 3}),
+         kJpegSamplingUnsupported},
+        {"sampling factor 5", grey().frame(0xC0, 8, 8, {0x51, 0x11, 0x11}).scan({1, 2, 3}),
          kJpegSamplingUnsupported},
         {"AC scan of 3", grey().frame(0xC2, 8, 8, {0x11, 0x11, 0x11}).scan({1, 2, 3}, 1, 5),
          kJpegSpectralSelectionInvalid},
@@ -267,4 +279,92 @@ TEST(JpegDecoder, CorruptEntropyDataFailsTheRowAndEveryLaterCall) {
     EXPECT_EQ(decoder.errorCode(), kJpegCorruptData);
     EXPECT_EQ(decoder.decodeLine(row, rowBytes), -1);
     EXPECT_EQ(decoder.begin(), -1);
+}
+
+// Progressive AC scans follow the sequential rules: zero runs may not pass coefficient 63,
+// and a refinement run may end past the band (placing nothing) without failing.
+TEST(JpegDecoder, ProgressiveRunsAreCheckedAgainstCoefficient63) {
+    auto withAcCode = [](int symbol) {
+        JpegBytes ac(18, 0);
+        ac[0] = 0x10;
+        ac[1] = 1;
+        ac[17] = uint8_t(symbol);
+        Stream8 s;
+        s.quant().huffman(0x00).segment(0xC4, ac).frame(0xC2, 8, 8, {0x11});
+        return s;
+    };
+    // Every code is sixteen zeros: from coefficient 2 the fourth passes 63.
+    Stream8 zeroRuns = withAcCode(0xF0);
+    zeroRuns.scan({1}, 2, 63).raw({0x00, 0x00, 0xFF, 0xD9});
+    EXPECT_EQ(finalError(zeroRuns.bytes), kJpegCorruptData);
+
+    // Five zeros then a new coefficient, in a band of five: it would land on coefficient 6.
+    Stream8 refinement = withAcCode(0x51);
+    refinement.scan({1}, 0, 0).raw({0x00});
+    refinement.scan({1}, 1, 5, 0x10).raw({0x00, 0x00, 0xFF, 0xD9});
+    const DecodedJpeg decoded = decodeJpeg(refinement.bytes);
+    EXPECT_EQ(decoded.errorCode, 0);
+    EXPECT_EQ(decoded.rows, 8);
+    EXPECT_EQ(decoded.pixels, JpegBytes(64, 128));
+}
+
+TEST(JpegDecoder, MatchesTheOracleInUnusualSamplingAndRgb) {
+    if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
+    const std::string picture = photoPnm(203, 141);
+    for (const char* options :
+         {"-sample 4x1", "-sample 4x2", "-sample 1x4", "-sample 3x1", "-sample 1x1,2x2,2x2",
+          "-sample 2x1,1x2,1x1", "-rgb", "-rgb -sample 2x2,1x1,1x2", "-progressive -sample 4x2"}) {
+        SCOPED_TRACE(options);
+        const JpegBytes file = cjpeg(picture, std::string("-quality 90 ") + options);
+        ASSERT_FALSE(file.empty());
+        const DecodedJpeg decoded = decodeJpeg(file);
+        ASSERT_EQ(decoded.lastResult, 1) << decoded.errorCode;
+        EXPECT_EQ(decoded.rows, 141);
+        EXPECT_LE(largestDifference(rgbOf(decoded), oracleDecode(file)), 3);
+        EXPECT_EQ(decodeJpeg(file, false).pixels, decoded.pixels);
+    }
+}
+
+// Four-component files written by libjpeg with an Adobe segment, as Adobe's programs write
+// them (inverted CMYK, or YCCK), compared with ImageMagick's conversion to RGB and with
+// libjpeg's ink values.
+TEST(JpegDecoder, ConvertsAdobeCmykAndYcckToRgb) {
+    if (!std::filesystem::exists("/usr/bin/convert")) GTEST_SKIP() << "ImageMagick not installed";
+    const int width = 45, height = 37;
+    JpegBytes cmyk(size_t(width) * height * 4);
+    for (size_t i = 0; i < cmyk.size(); ++i) cmyk[i] = uint8_t((i * 37 + (i / 180) * 11) % 256);
+    for (J_COLOR_SPACE space : {JCS_CMYK, JCS_YCCK}) {
+        SCOPED_TRACE(space);
+        for (const char* sampling : {"1x1", "2x2"}) {
+            const JpegBytes file = encodeCmyk(cmyk, width, height, space, sampling[0] == '2');
+            const DecodedJpeg decoded = decodeJpeg(file);
+            ASSERT_EQ(decoded.lastResult, 1) << decoded.errorCode;
+            EXPECT_EQ(decoded.components, 4);
+            EXPECT_EQ(decoded.rowBytes, width * 4);
+            // ImageMagick upsamples smoothly; libjpeg can replicate as we do.
+            if (sampling[0] == '1') {
+                EXPECT_LE(largestDifference(rgbOf(decoded), magickRgb(file)), 3);
+            }
+            EXPECT_LE(largestDifference(rgbOf(decoded), oracleDecode(file, true)), 3);
+        }
+    }
+}
+
+TEST(JpegDecoder, EveryFailureHasItsOwnReason) {
+    std::set<std::string> reasons;
+    int codes = 0;
+    for (int code = kJpegOutOfMemory; code <= kJpegHuffmanCountsTooLarge; ++code) {
+        if (code == -214 || code == -220 || code == -224) continue;
+        reasons.insert(jpegErrorReason(code));
+        ++codes;
+    }
+    EXPECT_EQ(int(reasons.size()), codes);
+    EXPECT_EQ(reasons.count(""), 0u);
+    EXPECT_STREQ(jpegErrorReason(kJpegOk), "");
+
+    Stream8 twelveBit;
+    twelveBit.quant().frame(0xC0, 8, 8, {0x11}, 12);
+    MemoryJpegSource source(twelveBit.bytes.data(), uint32_t(twelveBit.bytes.size()));
+    JpegDecoder decoder(&source, true);
+    EXPECT_STREQ(decoder.reason(), "12-bit JPEG not supported");
 }

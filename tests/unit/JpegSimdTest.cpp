@@ -45,6 +45,14 @@ std::vector<std::vector<int16_t>> testBlocks() {
     return blocks;
 }
 
+// Every vector level this processor can run.
+std::vector<JpegSimdLevel> simdLevels() {
+    std::vector<JpegSimdLevel> levels;
+    for (JpegSimdLevel level : {JpegSimdLevel::kSse2, JpegSimdLevel::kAvx2})
+        if (int(level) <= int(jpegSupportedSimdLevel())) levels.push_back(level);
+    return levels;
+}
+
 std::vector<uint8_t> transformed(JpegIdctFunction idct, const std::vector<int16_t>& block) {
     std::vector<uint8_t> out(16 * 8, 0xAA);
     idct(block.data(), out.data(), 16);
@@ -55,8 +63,8 @@ std::vector<uint8_t> transformed(JpegIdctFunction idct, const std::vector<int16_
 TEST(JpegSimd, InverseTransformsGiveTheIntegerBytes) {
     for (const std::vector<int16_t>& block : testBlocks()) {
         const std::vector<uint8_t> expected = transformed(jpegIdct, block);
-        ASSERT_EQ(transformed(jpegSse2Idct(), block), expected);
-        ASSERT_EQ(transformed(jpegSimdIdct(), block), expected);
+        for (JpegSimdLevel level : simdLevels())
+            ASSERT_EQ(transformed(jpegKernels(level).idct, block), expected) << int(level);
     }
     for (int dc : {-32768, -1025, -7, 0, 5, 1023, 32767}) {
         std::vector<int16_t> block(64, 0);
@@ -77,13 +85,59 @@ TEST(JpegSimd, ColourConversionGivesTheTableBytes) {
                 cb[i] = uint8_t(random());
                 cr[i] = uint8_t(random());
             }
-            std::vector<uint8_t> expected(48 * 4), sse2(48 * 4), simd(48 * 4);
+            std::vector<uint8_t> expected(48 * 4);
             jpegConvertRow(y.data(), cb.data(), cr.data(), expected.data(), width, shift);
-            jpegSse2ConvertRow()(y.data(), cb.data(), cr.data(), sse2.data(), width, shift);
-            jpegSimdConvertRow()(y.data(), cb.data(), cr.data(), simd.data(), width, shift);
-            ASSERT_TRUE(std::equal(expected.begin(), expected.begin() + width * 4, sse2.begin()));
-            ASSERT_TRUE(std::equal(expected.begin(), expected.begin() + width * 4, simd.begin()));
+            for (JpegSimdLevel level : simdLevels()) {
+                std::vector<uint8_t> simd(48 * 4);
+                jpegKernels(level).convertRow(y.data(), cb.data(), cr.data(), simd.data(), width,
+                                              shift);
+                ASSERT_TRUE(
+                    std::equal(expected.begin(), expected.begin() + width * 4, simd.begin()))
+                    << int(level);
+            }
         }
+    }
+}
+
+TEST(JpegSimd, OnePassBgrConversionGivesTheTwoPassBytes) {
+    std::mt19937 random(11);
+    for (int width = 1; width <= 150; width += (width < 40 ? 1 : 37)) {
+        for (int shift = 0; shift < 2; ++shift) {
+            std::vector<uint8_t> y(160), cb(160), cr(160);
+            for (size_t i = 0; i < y.size(); ++i) {
+                y[i] = uint8_t(random());
+                cb[i] = uint8_t(random());
+                cr[i] = uint8_t(random());
+            }
+            std::vector<uint8_t> rgbx(176 * 4), expected(3 * width + 8, 0xEE);
+            jpegConvertRow(y.data(), cb.data(), cr.data(), rgbx.data(), width, shift);
+            jpegStoreBgr(rgbx.data(), expected.data(), width);
+            for (JpegSimdLevel level :
+                 {JpegSimdLevel::kInteger, JpegSimdLevel::kSse2, JpegSimdLevel::kAvx2}) {
+                if (int(level) > int(jpegSupportedSimdLevel())) continue;
+                std::vector<uint8_t> bgr(3 * width + 8, 0xEE);
+                jpegKernels(level).convertRowBgr(y.data(), cb.data(), cr.data(), bgr.data(), width,
+                                                 shift);
+                ASSERT_EQ(bgr, expected) << width << " " << shift << " " << int(level);
+            }
+        }
+    }
+}
+
+TEST(JpegSimd, OnePassBgrConversionCoversEveryChromaPair) {
+    std::vector<uint8_t> y(272), cb(272), cr(272), rgbx(272 * 4);
+    for (int red = 0; red < 256; ++red) {
+        for (int x = 0; x < 256; ++x) {
+            y[x] = uint8_t((x * 7 + red) % 3 == 0 ? 0 : (x * 7 + red) % 3 == 1 ? 255 : x ^ red);
+            cb[x] = uint8_t(x);
+            cr[x] = uint8_t(red);
+        }
+        std::vector<uint8_t> expected(256 * 3), bgr(256 * 3);
+        jpegConvertRow(y.data(), cb.data(), cr.data(), rgbx.data(), 256, 0);
+        jpegStoreBgr(rgbx.data(), expected.data(), 256);
+        jpegKernels(jpegSupportedSimdLevel())
+            .convertRowBgr(y.data(), cb.data(), cr.data(), bgr.data(), 256, 0);
+        ASSERT_EQ(bgr, expected) << red;
     }
 }
 
@@ -91,10 +145,13 @@ TEST(JpegSimd, BgrStoreWritesExactlyTheRow) {
     std::vector<uint8_t> rgbx(20 * 4);
     for (size_t i = 0; i < rgbx.size(); ++i) rgbx[i] = uint8_t(i * 7 + 1);
     for (int width = 0; width <= 20; ++width) {
-        std::vector<uint8_t> expected(64, 0xEE), stored(64, 0xEE);
-        jpegStoreBgrScalar(rgbx.data(), expected.data(), width);
-        jpegStoreBgr()(rgbx.data(), stored.data(), width);
-        EXPECT_EQ(stored, expected) << width;
+        std::vector<uint8_t> expected(64, 0xEE);
+        jpegStoreBgr(rgbx.data(), expected.data(), width);
+        for (JpegSimdLevel level : simdLevels()) {
+            std::vector<uint8_t> stored(64, 0xEE);
+            jpegKernels(level).storeBgr(rgbx.data(), stored.data(), width);
+            EXPECT_EQ(stored, expected) << width << " " << int(level);
+        }
         if (width > 0) {
             EXPECT_EQ(expected[3 * width - 1], rgbx[4 * width - 4]);
         }
@@ -109,8 +166,13 @@ TEST(JpegSimd, WholeFilesDecodeToTheSameBytes) {
          {"-sample 1x1", "-sample 2x1", "-sample 1x2", "-sample 2x2", "-progressive -quality 98"}) {
         SCOPED_TRACE(options);
         const JpegBytes file = cjpeg(picture, options);
-        const DecodedJpeg simd = decodeJpeg(file, true);
-        EXPECT_EQ(simd.rows, 61);
-        EXPECT_EQ(simd.pixels, decodeJpeg(file, false).pixels);
+        const DecodedJpeg integer = decodeJpeg(file, false);
+        EXPECT_EQ(integer.rows, 61);
+        for (JpegSimdLevel level : simdLevels()) {
+            jpegForceSimdLevel(level);
+            ASSERT_EQ(jpegSimdLevel(), level);
+            EXPECT_EQ(decodeJpeg(file, true).pixels, integer.pixels) << int(level);
+        }
+        jpegForceSimdLevel(jpegSupportedSimdLevel());
     }
 }

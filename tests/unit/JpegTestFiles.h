@@ -91,14 +91,16 @@ inline DecodedJpeg decodeJpeg(const JpegBytes& file, bool useSimd = true) {
 
 // Drops the fourth byte of each colour pixel, to compare with the oracle's RGB.
 inline JpegBytes rgbOf(const DecodedJpeg& decoded) {
-    if (decoded.components != 3) return decoded.pixels;
+    if (decoded.components == 1) return decoded.pixels;
     JpegBytes rgb;
     for (size_t i = 0; i < decoded.pixels.size(); i += 4)
         rgb.insert(rgb.end(), decoded.pixels.begin() + i, decoded.pixels.begin() + i + 3);
     return rgb;
 }
 
-inline JpegBytes oracleDecode(const JpegBytes& file) {
+// `asCmyk`: four-component files as the ink values stored (inverted, as Adobe writes them)
+// turned into RGB with R = C x K / 255 and so on.
+inline JpegBytes oracleDecode(const JpegBytes& file, bool asCmyk = false) {
     jpeg_decompress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -107,6 +109,7 @@ inline JpegBytes oracleDecode(const JpegBytes& file) {
     jpeg_read_header(&info, TRUE);
     info.dct_method = JDCT_ISLOW;
     info.do_fancy_upsampling = FALSE;
+    if (asCmyk) info.out_color_space = JCS_CMYK;
     jpeg_start_decompress(&info);
     const size_t stride = size_t(info.output_width) * info.output_components;
     JpegBytes pixels(stride * info.output_height);
@@ -116,7 +119,57 @@ inline JpegBytes oracleDecode(const JpegBytes& file) {
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    return pixels;
+    if (!asCmyk) return pixels;
+    JpegBytes rgb;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4)
+        for (int c = 0; c < 3; ++c)
+            rgb.push_back(uint8_t((pixels[i + c] * pixels[i + 3] + 127) / 255));
+    return rgb;
+}
+
+// Four-component pixels (C, M, Y, K as stored) encoded by libjpeg as CMYK or YCCK; libjpeg
+// adds Adobe's segment, as Adobe's programs do.
+inline JpegBytes encodeCmyk(const JpegBytes& cmyk, int width, int height, J_COLOR_SPACE space,
+                            bool subsampled) {
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long outSize = 0;
+    jpeg_mem_dest(&info, &out, &outSize);
+    info.image_width = width;
+    info.image_height = height;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_colorspace(&info, space);
+    jpeg_set_quality(&info, 90, TRUE);
+    for (int i = 0; i < 4; ++i) {
+        const int factor = subsampled && (i == 0 || i == 3) ? 2 : 1;
+        info.comp_info[i].h_samp_factor = info.comp_info[i].v_samp_factor = factor;
+    }
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uint8_t*>(&cmyk[size_t(info.next_scanline) * width * 4]);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    JpegBytes file(out, out + outSize);
+    std::free(out);
+    return file;
+}
+
+// ImageMagick's RGB for a JPEG file (8 bits per channel, top row first).
+inline JpegBytes magickRgb(const JpegBytes& file) {
+    TempDir dir;
+    dir.write("in.jpg", std::string(file.begin(), file.end()));
+    const std::string command = "/usr/bin/convert " + dir.file("in.jpg") +
+                                " -depth 8 -colorspace sRGB rgb:" + dir.file("out.rgb");
+    if (std::system(command.c_str()) != 0) return {};
+    const std::string bytes = dir.read("out.rgb");
+    return JpegBytes(bytes.begin(), bytes.end());
 }
 
 inline int largestDifference(const JpegBytes& a, const JpegBytes& b) {
