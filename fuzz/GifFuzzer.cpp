@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the GIF probe and reader, touches the end of every frame, then
 // draws the first frame on the screen as a texture would and touches its last pixel.
+#include "FormatFuzzer.h"
 #include "image/gif/FormatGIF.h"
 #include "image/gif/GifScreenImage.h"
 #include "io/MemoryStream.h"

@@ -3,6 +3,7 @@
 // results differ; then runs the JPEG
 // probe and reader over the same bytes. Pictures above a megapixel stop after the headers so
 // that each input stays fast.
+#include "FormatFuzzer.h"
 #include "image/jpeg/FormatJPEG.h"
 #include "image/jpeg/JpegDecoder.h"
 #include "image/jpeg/JpegSimd.h"

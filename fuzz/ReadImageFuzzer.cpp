@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes through the whole format dispatch, every reader in probe order, as
 // a plugin's image and as a texture's (a GIF drawn on its screen), touching the last pixel.
+#include "FormatFuzzer.h"
 #include "image/ReadImage.h"
 #include "io/MemoryStream.h"
 
