@@ -1,14 +1,26 @@
 #include "ShaderCalls.h"
 
+#ifdef _WIN32
+// The GL headers are used without windows.h elsewhere; here it declares wglGetProcAddress.
+#undef APIENTRY
+#undef WINGDIAPI
+#undef CALLBACK
+#include <windows.h>
+#else
 #include <GL/glx.h>
+#endif
 
 #include <cstdlib>
 
 namespace {
 
 template <typename Function> bool find(Function& target, const char* name) {
+#ifdef _WIN32
+    target = reinterpret_cast<Function>(wglGetProcAddress(name));
+#else
     target =
         reinterpret_cast<Function>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
+#endif
     return target != nullptr;
 }
 

@@ -1,5 +1,6 @@
 // The OpenGL 2.0 calls the shader effect needs. The plugin contract offers no extension
-// loader, so they are resolved from the system's libGL with glXGetProcAddressARB, once.
+// loader, so they are resolved once through the window system (glXGetProcAddressARB, or
+// wglGetProcAddress on Windows).
 #pragma once
 
 #include <GL/gl.h>
