@@ -1,9 +1,9 @@
 #include "audio/AudioDevice.h"
 
 #include "audio/Mixer.h"
-#include "audio/SdlAudioOutput.h"
-#include "audio/SilentAudioOutput.h"
-#include "resource/Stream.h"
+#include "audio/SystemAudioOutput.h"
+#include "audio/silent/SilentAudioOutput.h"
+#include "io/Stream.h"
 
 namespace audio {
 namespace {
@@ -22,7 +22,7 @@ int init(int device, uint32_t frequency, uint32_t, void*) {
     if (output || frequency < kMinFrequency || frequency > kMaxFrequency) return -1;
     AudioOutput* candidate = nullptr;
     if (device == 0) candidate = new SilentAudioOutput;
-    if (device == 1) candidate = new SdlAudioOutput;
+    if (device == 1) candidate = createSystemAudioOutput();
     if (!candidate) return -1;
     Mixer& mixer = sharedMixer();
     mixer.setRate(frequency);

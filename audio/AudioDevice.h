@@ -1,6 +1,6 @@
 // The audio device the player starts when its window opens and frees at teardown, in the
 // shape of the desktop audio library's calls. Effects reach the music through
-// plugin/Audio.h.
+// vornex/Audio.h.
 #pragma once
 
 #include <cstdint>

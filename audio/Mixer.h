@@ -3,7 +3,7 @@
 #pragma once
 
 #include "audio/MusicDecoder.h"
-#include "plugin/Audio.h"
+#include <vornex/Audio.h>
 
 class Stream;
 

@@ -1,12 +1,12 @@
-// The music calls of plugin/Audio.h: every change to a music happens under the mixer
+// The music calls of vornex/Audio.h: every change to a music happens under the mixer
 // lock, after a silent output has caught up, so the change takes effect at the present.
-#include "plugin/Audio.h"
+#include <vornex/Audio.h>
 
 #include "audio/AudioDevice.h"
 #include "audio/Mixer.h"
 #include "audio/MusicFormat.h"
-#include "platform/Log.h"
-#include "resource/DataFile.h"
+#include "io/DataFile.h"
+#include <vornex/HostLog.h>
 
 #include <algorithm>
 
@@ -21,24 +21,24 @@ void rewindIfEnded(Mixer& mixer, Mixer::Music& music) {
 
 MusicHandle musicOpen(const char* fileName) {
     if (!fileName || !fileName[0]) {
-        Log::instance().print("ERROR music: no file name");
+        hostLog("ERROR music: no file name");
         return 0;
     }
     const MusicFormat format = musicFormatFor(fileName);
     if (format == MusicFormat::UNKNOWN) {
-        Log::instance().print("ERROR music: %s is not a music file", fileName);
+        hostLog("ERROR music: %s is not a music file", fileName);
         return 0;
     }
     DataFile* file = new DataFile(fileName);
     if (file->size() == 0) {
-        Log::instance().print("ERROR music: %s not found", fileName);
+        hostLog("ERROR music: %s not found", fileName);
         delete file;
         return 0;
     }
     char error[kErrorSize] = "";
     MusicDecoder* decoder = openMusicDecoder(format, file->data(), file->size(), error, kErrorSize);
     if (!decoder) {
-        Log::instance().print("ERROR music: %s: %s", fileName, error);
+        hostLog("ERROR music: %s: %s", fileName, error);
         delete file;
         return 0;
     }
@@ -48,12 +48,12 @@ MusicHandle musicOpen(const char* fileName) {
         handle = lock.mixer().add(decoder, file);
     }
     if (!handle) {
-        Log::instance().print("ERROR music: %s: more than %u musics open", fileName, Mixer::kSlots);
+        hostLog("ERROR music: %s: more than %u musics open", fileName, Mixer::kSlots);
         delete decoder;
         delete file;
         return 0;
     }
-    Log::instance().print("music: %s, %.3f s", fileName, decoder->length());
+    hostLog("music: %s, %.3f s", fileName, decoder->length());
     return handle;
 }
 

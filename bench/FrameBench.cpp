@@ -3,10 +3,10 @@
 // step cannot avoid: the same 48 effects updated and drawn through their virtual operations, with a
 // viewport each, in a plain loop. The ratio of the two is the step's own overhead.
 #include "demo/Demo.h"
+#include "io/MemoryStream.h"
 #include "platform/Log.h"
-#include "plugin/Effect.h"
-#include "resource/MemoryStream.h"
 #include "script/ScriptDocument.h"
+#include <vornex/Effect.h>
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>

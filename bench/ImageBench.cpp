@@ -7,7 +7,7 @@
 #include "image/FormatBMP.h"
 #include "image/FormatPNG.h"
 #include "image/FormatTGA.h"
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 #include "tests/support/ImageBytes.h"
 
 #include <benchmark/benchmark.h>

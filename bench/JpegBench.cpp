@@ -3,8 +3,8 @@
 // upsampling; and the slow integer transform with replicated chroma, the same work as ours)
 // and stb_image (RGB top-down, then turned into the same layout). Pictures are made and
 // encoded with libjpeg at start-up, at quality 90. Every decoder writes a fresh image.
-#include "image/FormatJPEG.h"
-#include "resource/MemoryStream.h"
+#include "image/jpeg/FormatJPEG.h"
+#include "io/MemoryStream.h"
 
 #include <benchmark/benchmark.h>
 

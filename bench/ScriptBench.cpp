@@ -1,5 +1,5 @@
 // Script reading from memory next to pugixml on the same ~1 MB text.
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 #include "script/ScriptDocument.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
-#include "plugin/Camera.h"
 #include "camera/ScriptValue.h"
-#include "plugin/ScriptNode.h"
+#include <vornex/Camera.h>
+#include <vornex/ScriptNode.h>
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "camera/CameraElement.h"
 #include "camera/CameraList.h"
 #include "camera/ScriptValue.h"
-#include "plugin/ScriptNode.h"
+#include <vornex/ScriptNode.h>
 
 #include <cstdlib>
 #include <strings.h>

@@ -3,7 +3,7 @@
 // Cameras are never removed before teardown.
 #pragma once
 
-#include "plugin/Camera.h"
+#include <vornex/Camera.h>
 
 #include <vector>
 

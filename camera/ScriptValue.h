@@ -2,8 +2,8 @@
 // the components a list does not give keep their current value.
 #pragma once
 
-#include "plugin/Vec3.h"
-#include "plugin/Vec4.h"
+#include <vornex/Vec3.h>
+#include <vornex/Vec4.h>
 
 #include <cstdio>
 

@@ -6,14 +6,14 @@
 #include "demo/EffectParamLog.h"
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
+#include "demo/ResourceRegistry.h"
 #include "demo/ScriptNumber.h"
 #include "demo/TriggerKey.h"
 #include "image/ReadImage.h"
 #include "platform/ExtensionLoader.h"
 #include "platform/Log.h"
-#include "plugin/Effect.h"
-#include "plugin/ScriptNode.h"
-#include "resource/ResourceRegistry.h"
+#include <vornex/Effect.h>
+#include <vornex/ScriptNode.h>
 
 #include <GL/gl.h>
 #include <cstdio>

@@ -11,7 +11,7 @@
 #include "demo/EventTable.h"
 #include "demo/cDemo.h"
 #include "platform/WindowSettings.h"
-#include "plugin/DemoHost.h"
+#include <vornex/DemoHost.h>
 
 #include <cstddef>
 #include <cstdint>

@@ -4,9 +4,9 @@
 
 #include "demo/KeyLog.h"
 #include "demo/ProcessSettings.h"
+#include "demo/ResourceRegistry.h"
 #include "platform/native/Native.h"
-#include "plugin/Effect.h"
-#include "resource/ResourceRegistry.h"
+#include <vornex/Effect.h>
 
 #include <GL/gl.h>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "demo/EffectParamLog.h"
 
 #include "platform/Log.h"
-#include "plugin/EffectParamTable.h"
+#include <vornex/EffectParamTable.h>
 
 const char* effectParamTypeWord(uint32_t type) {
     static const char* const kWords[] = {"texture", "camera",  "vec4f", "vec3f",

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/native/Native.h"
-#include "plugin/EffectExports.h"
+#include <vornex/EffectExports.h>
 
 class Effect;
 

@@ -2,8 +2,8 @@
 
 #include "demo/ScriptNumber.h"
 #include "platform/Log.h"
-#include "plugin/DemoHost.h"
-#include "plugin/ScriptNode.h"
+#include <vornex/DemoHost.h>
+#include <vornex/ScriptNode.h>
 
 #include <strings.h>
 

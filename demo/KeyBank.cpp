@@ -1,7 +1,7 @@
 #include "demo/KeyBank.h"
 
 #include "demo/ScriptNumber.h"
-#include "plugin/ScriptNode.h"
+#include <vornex/ScriptNode.h>
 
 #include <strings.h>
 

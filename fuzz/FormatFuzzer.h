@@ -2,7 +2,7 @@
 // on success touch the last pixel byte, so a picture smaller than it claims is caught.
 #pragma once
 
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the GIF probe and reader, then touches the end of every frame.
-#include "image/FormatGIF.h"
-#include "resource/MemoryStream.h"
+#include "image/gif/FormatGIF.h"
+#include "io/MemoryStream.h"
 
 #include <cstddef>
 #include <cstdint>

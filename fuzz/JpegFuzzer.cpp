@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the JPEG decoder twice, with and without the SIMD inner loops,
 // and traps when the rows differ; then runs the JPEG probe and reader over the same bytes.
 // Pictures above a megapixel stop after the headers so that each input stays fast.
-#include "image/FormatJPEG.h"
-#include "image/JpegDecoder.h"
-#include "image/MemoryJpegSource.h"
-#include "resource/MemoryStream.h"
+#include "image/jpeg/FormatJPEG.h"
+#include "image/jpeg/JpegDecoder.h"
+#include "image/jpeg/MemoryJpegSource.h"
+#include "io/MemoryStream.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes through the whole format dispatch, every reader in probe order.
 #include "image/ReadImage.h"
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Script reader: any bytes, parsed from memory; includes resolve below a data folder
 // that does not exist, so they read nothing.
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 #include "script/ScriptDocument.h"
 
 #include <cstdint>

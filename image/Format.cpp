@@ -1,4 +1,4 @@
-#include "plugin/Image.h"
+#include <vornex/Image.h>
 
 #include <cstdlib>
 

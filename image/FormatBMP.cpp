@@ -2,7 +2,7 @@
 
 #include "image/LittleEndian.h"
 #include "image/ProbeBytes.h"
-#include "resource/Stream.h"
+#include "io/Stream.h"
 
 namespace {
 constexpr uint32_t kMinimumSize = 17;

@@ -4,7 +4,7 @@
 // refused by the probe.
 #pragma once
 
-#include "plugin/Image.h"
+#include <vornex/Image.h>
 
 class Stream;
 

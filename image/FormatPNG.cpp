@@ -1,7 +1,7 @@
 #include "image/FormatPNG.h"
 
 #include "image/ProbeBytes.h"
-#include "resource/Stream.h"
+#include "io/Stream.h"
 
 #include <csetjmp>
 #include <png.h>

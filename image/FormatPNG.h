@@ -4,7 +4,7 @@
 // back through its jump buffer as a failed load.
 #pragma once
 
-#include "plugin/Image.h"
+#include <vornex/Image.h>
 
 class Stream;
 

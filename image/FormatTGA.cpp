@@ -2,7 +2,7 @@
 
 #include "image/LittleEndian.h"
 #include "image/ProbeBytes.h"
-#include "resource/Stream.h"
+#include "io/Stream.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -4,7 +4,7 @@
 // `colourMap` but not applied, so colour-mapped files give their 8-bit indices.
 #pragma once
 
-#include "plugin/Image.h"
+#include <vornex/Image.h>
 
 class Stream;
 

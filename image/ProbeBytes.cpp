@@ -1,6 +1,6 @@
 #include "image/ProbeBytes.h"
 
-#include "resource/Stream.h"
+#include "io/Stream.h"
 
 bool peekBytes(Stream* stream, uint32_t minimumSize, uint8_t* buffer, uint32_t count) {
     if (!stream || stream->size() == 0 || stream->size() < minimumSize) return false;

@@ -1,11 +1,11 @@
 #include "image/ReadImage.h"
 
 #include "image/FormatBMP.h"
-#include "image/FormatGIF.h"
-#include "image/FormatJPEG.h"
 #include "image/FormatPNG.h"
 #include "image/FormatTGA.h"
-#include "resource/DataFile.h"
+#include "image/gif/FormatGIF.h"
+#include "image/jpeg/FormatJPEG.h"
+#include "io/DataFile.h"
 
 #include <cstdio>
 #include <new>

@@ -5,7 +5,7 @@
 // and its load(). The dispatch prints nothing of its own.
 #pragma once
 
-#include "plugin/Image.h"
+#include <vornex/Image.h>
 
 class Stream;
 

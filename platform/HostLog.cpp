@@ -1,4 +1,4 @@
-#include "plugin/HostLog.h"
+#include <vornex/HostLog.h>
 
 #include "platform/Log.h"
 

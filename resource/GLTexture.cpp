@@ -1,4 +1,4 @@
-#include "plugin/GLTexture.h"
+#include <vornex/GLTexture.h>
 
 #include <GL/gl.h>
 #include <GL/glu.h>

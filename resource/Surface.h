@@ -2,6 +2,6 @@
 // a Texture; surfaces made by the surface list never get an OpenGL texture.
 #pragma once
 
-#include "plugin/Texture.h"
+#include <vornex/Texture.h>
 
 class Surface : public Texture {};

@@ -1,7 +1,7 @@
 #include "resource/SurfaceList.h"
 
-#include "plugin/ScriptNode.h"
 #include "resource/ResourceName.h"
+#include <vornex/ScriptNode.h>
 
 #include <new>
 #include <strings.h>

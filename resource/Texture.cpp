@@ -1,4 +1,4 @@
-#include "plugin/Texture.h"
+#include <vornex/Texture.h>
 
 Texture::~Texture() {
     texture.release();

@@ -1,9 +1,9 @@
 #include "resource/TextureList.h"
 
 #include "image/ReadImage.h"
-#include "plugin/ScriptNode.h"
 #include "resource/ResourceName.h"
 #include "resource/Surface.h"
+#include <vornex/ScriptNode.h>
 
 #include <new>
 #include <strings.h>

@@ -4,7 +4,7 @@
 // makes or destroys a texture.
 #pragma once
 
-#include "plugin/Texture.h"
+#include <vornex/Texture.h>
 
 #include <cstddef>
 #include <vector>

@@ -2,7 +2,7 @@
 // for reuse and only its used bytes are cleared when it is handed out again (the lines the
 // caller is about to fill anyway), so every record handed out is all zero without a 2 KB
 // clear each time.
-#include "plugin/ScriptNode.h"
+#include <vornex/ScriptNode.h>
 
 #include <cstddef>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "script/ScriptDocument.h"
 
-#include "resource/DataFile.h"
+#include "io/DataFile.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // first real error stops reading and leaves its message in lastMessage().
 #pragma once
 
-#include "plugin/ScriptNode.h"
+#include <vornex/ScriptNode.h>
 
 class MemoryStream;
 

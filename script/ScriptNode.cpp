@@ -1,4 +1,4 @@
-#include "plugin/ScriptNode.h"
+#include <vornex/ScriptNode.h>
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 #include "TempDir.h"
 #include "camera/CameraElement.h"
 #include "camera/CameraList.h"
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 #include "script/ScriptDocument.h"
 
 #include <gtest/gtest.h>

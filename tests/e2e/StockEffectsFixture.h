@@ -7,7 +7,7 @@
 #include "TempDir.h"
 
 #include "image/FormatPNG.h"
-#include "resource/FileStream.h"
+#include "io/FileStream.h"
 
 #include <gtest/gtest.h>
 

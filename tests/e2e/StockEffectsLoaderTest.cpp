@@ -54,8 +54,8 @@ TEST(StockEffectsLoader, TheBarGrowsWithEveryEffectLoaded) {
     TempDir dir;
     dir.write("probe.cpp", kScreenProbe);
     ASSERT_EQ(shell("cd '" + dir.path().string() +
-                    "' && c++ -shared -fPIC probe.cpp -I'" VORNEX_BIN_DIR
-                    "/../sdk/include' -o screenprobe.so -lGL"),
+                    "' && c++ -shared -fPIC probe.cpp -I'" VORNEX_SOURCE_DIR
+                    "/include' -o screenprobe.so -lGL"),
               0);
     // Five effects: the screens after each show 1/5 ... 5/5 of the bar.
     dir.write("data/script.txt", stockScript(R"(<loadplugin file="screenprobe.so"/>

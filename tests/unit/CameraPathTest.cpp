@@ -1,4 +1,4 @@
-#include "plugin/Camera.h"
+#include <vornex/Camera.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "resource/DataFile.h"
+#include "io/DataFile.h"
 #include "TempDir.h"
-#include "resource/DataLocator.h"
+#include "io/DataLocator.h"
 
 #include <gtest/gtest.h>
 

@@ -7,10 +7,10 @@
 #include "TempDir.h"
 #include "demo/Demo.h"
 #include "demo/ProcessSettings.h"
+#include "demo/ResourceRegistry.h"
 #include "platform/Log.h"
 #include "platform/native/fake/FakeNative.h"
-#include "plugin/Effect.h"
-#include "resource/ResourceRegistry.h"
+#include <vornex/Effect.h>
 
 #include <gtest/gtest.h>
 

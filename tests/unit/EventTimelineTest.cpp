@@ -4,7 +4,7 @@
 #include "demo/KeyBank.h"
 #include "demo/KeyLog.h"
 #include "platform/Log.h"
-#include "plugin/DemoHost.h"
+#include <vornex/DemoHost.h>
 
 #include <gtest/gtest.h>
 

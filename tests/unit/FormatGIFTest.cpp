@@ -1,6 +1,6 @@
-#include "image/FormatGIF.h"
+#include "image/gif/FormatGIF.h"
 #include "ImageBytes.h"
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "image/FormatJPEG.h"
+#include "image/jpeg/FormatJPEG.h"
 #include "JpegTestFiles.h"
 #include "image/ReadImage.h"
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
 

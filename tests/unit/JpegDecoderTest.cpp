@@ -1,5 +1,5 @@
 #include "JpegTestFiles.h"
-#include "image/JpegError.h"
+#include "image/jpeg/JpegError.h"
 
 #include <gtest/gtest.h>
 

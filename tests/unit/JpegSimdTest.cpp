@@ -1,7 +1,7 @@
-#include "image/JpegSimd.h"
+#include "image/jpeg/JpegSimd.h"
 #include "JpegTestFiles.h"
-#include "image/JpegColour.h"
-#include "image/JpegIdct.h"
+#include "image/jpeg/JpegColour.h"
+#include "image/jpeg/JpegIdct.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "TempDir.h"
-#include "image/JpegDecoder.h"
-#include "image/MemoryJpegSource.h"
+#include "image/jpeg/JpegDecoder.h"
+#include "image/jpeg/MemoryJpegSource.h"
 
 #include <cstdio>
 #include <jpeglib.h>

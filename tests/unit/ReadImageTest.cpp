@@ -2,7 +2,7 @@
 #include "ImageBytes.h"
 #include "TempDir.h"
 #include "image/FormatBMP.h"
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "script/ScriptDocument.h"
 #include "TempDir.h"
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Script text for tests: parses a string into a document, as a script file would be read.
 #pragma once
 
-#include "resource/MemoryStream.h"
+#include "io/MemoryStream.h"
 #include "script/ScriptDocument.h"
 
 #include <string>

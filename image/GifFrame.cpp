@@ -1,7 +1,0 @@
-#include "image/GifFrame.h"
-
-#include <cstdlib>
-
-GifFrame::~GifFrame() {
-    std::free(indices);
-}

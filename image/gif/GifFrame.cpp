@@ -1,0 +1,7 @@
+#include "image/gif/GifFrame.h"
+
+#include <cstdlib>
+
+GifFrame::~GifFrame() {
+    std::free(indices);
+}

@@ -1,0 +1,802 @@
+#include "image/jpeg/JpegDecoder.h"
+
+#include "image/jpeg/JpegColour.h"
+#include "image/jpeg/JpegError.h"
+#include "image/jpeg/JpegIdct.h"
+#include "image/jpeg/JpegSimd.h"
+#include "image/jpeg/JpegSource.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+// Natural (row-major) position of each zig-zag index.
+constexpr uint8_t kZigzag[64] = {0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,
+                                 12, 19, 26, 33, 40, 48, 41, 34, 27, 20, 13, 6,  7,  14, 21, 28,
+                                 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37, 44, 51,
+                                 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
+
+constexpr int kMarkerSof0 = 0xC0, kMarkerSof1 = 0xC1, kMarkerSof2 = 0xC2, kMarkerSof9 = 0xC9;
+constexpr int kMarkerDht = 0xC4, kMarkerJpg = 0xC8, kMarkerDac = 0xCC;
+constexpr int kMarkerRst0 = 0xD0, kMarkerRst7 = 0xD7;
+constexpr int kMarkerSoi = 0xD8, kMarkerEoi = 0xD9, kMarkerSos = 0xDA, kMarkerDqt = 0xDB;
+constexpr int kMarkerDri = 0xDD, kMarkerTem = 0x01;
+constexpr int kSoiSearchBytes = 511;
+constexpr int kRestartSearchBytes = 1536;
+constexpr int kLargestCategory = 15;
+
+// Garbage may overflow 16 bits anywhere (values, predictors, dequantised coefficients);
+// such values wrap.
+inline int16_t wrap16(int32_t value) {
+    return static_cast<int16_t>(value);
+}
+} // namespace
+
+JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd)
+    : source_(source), idct_(jpegIdct), convertRow_(jpegConvertRow) {
+    if (useSimd) {
+        idct_ = jpegSimdIdct();
+        convertRow_ = jpegSimdConvertRow();
+    }
+    if (!source_) {
+        errorCode_ = kJpegReadError;
+        return;
+    }
+    source_->attach();
+    if (setjmp(failure_) == 0) readHeaders();
+}
+
+JpegDecoder::~JpegDecoder() {
+    for (int i = 0; i < memoryBlockCount_; ++i) std::free(memoryBlocks_[i]);
+    if (source_) source_->detach();
+}
+
+void JpegDecoder::fail(int code) {
+    errorCode_ = code;
+    std::longjmp(failure_, 1);
+}
+
+void* JpegDecoder::allocate(uint32_t bytes) {
+    if (memoryBlockCount_ >= kMaxMemoryBlocks) fail(kJpegTooManyMemoryBlocks);
+    void* block = std::calloc(1, bytes ? bytes : 1);
+    if (!block) fail(kJpegOutOfMemory);
+    memoryBlocks_[memoryBlockCount_++] = block;
+    return block;
+}
+
+// ---- Input bytes ----
+
+// Keeps the unread bytes, fills the rest of the buffer from the source and puts EOI pairs
+// after the data, so a look-ahead past the end sees markers, never stale bytes.
+void JpegDecoder::refill() {
+    const uint32_t keep = inputPosition_ < inputCount_ ? inputCount_ - inputPosition_ : 0;
+    std::memmove(input_, input_ + inputPosition_, keep);
+    inputPosition_ = 0;
+    inputCount_ = keep;
+    while (inputCount_ < kInputSize && !endOfData_) {
+        const int wanted = kInputSize - static_cast<int>(inputCount_);
+        bool end = false;
+        const int got = source_->read(input_ + inputCount_, wanted, end);
+        if (got < 0 || got > wanted) fail(kJpegReadError);
+        inputCount_ += got;
+        // A source that delivers nothing is treated as exhausted, so reading cannot hang.
+        if (end || got == 0) endOfData_ = true;
+    }
+    for (uint32_t i = inputCount_; i < sizeof(input_) - 1; i += 2) {
+        input_[i] = 0xFF;
+        input_[i + 1] = kMarkerEoi;
+    }
+}
+
+// The byte `ahead` places after the read position. Past the end of the data the input
+// continues as 0xFF 0xD9 0xFF 0xD9 ..., so a truncated file ends in EOI markers.
+int JpegDecoder::peekByte(uint32_t ahead) {
+    if (!endOfData_ && inputPosition_ + ahead >= inputCount_) refill();
+    const uint32_t index = inputPosition_ + ahead;
+    if (index < inputCount_) return input_[index];
+    return ((index - inputCount_) & 1) ? kMarkerEoi : 0xFF;
+}
+
+int JpegDecoder::readByte() {
+    const int value = peekByte(0);
+    ++inputPosition_;
+    return value;
+}
+
+int JpegDecoder::read16() {
+    const int high = readByte();
+    return (high << 8) | readByte();
+}
+
+void JpegDecoder::skipBytes(uint32_t count) {
+    while (count > 0) {
+        if (inputPosition_ >= inputCount_) {
+            if (endOfData_) {
+                inputPosition_ += count;
+                return;
+            }
+            refill();
+            continue;
+        }
+        const uint32_t available = inputCount_ - inputPosition_;
+        const uint32_t step = count < available ? count : available;
+        inputPosition_ += step;
+        count -= step;
+    }
+}
+
+// ---- Markers and segments ----
+
+void JpegDecoder::findStart() {
+    int previous = readByte();
+    int current = readByte();
+    if (previous == 0xFF && current == kMarkerSoi) return;
+    for (int i = 0; i < kSoiSearchBytes; ++i) {
+        previous = current;
+        current = readByte();
+        if (previous == 0xFF && current == kMarkerSoi) {
+            if (peekByte(0) != 0xFF) fail(kJpegNoStart);
+            return;
+        }
+    }
+    fail(kJpegNoStart);
+}
+
+// Skips to the next 0xFF, then over fill bytes; 0xFF 0x00 is stuffed data, not a marker.
+int JpegDecoder::readMarker() {
+    for (;;) {
+        if (readByte() != 0xFF) continue;
+        int code = readByte();
+        while (code == 0xFF) code = readByte();
+        if (code != 0) return code;
+    }
+}
+
+// Handles table segments and skips the others; returns frame headers, SOI, EOI and SOS.
+int JpegDecoder::nextMarker() {
+    for (;;) {
+        const int marker = readMarker();
+        switch (marker) {
+        case kMarkerDht:
+            readHuffmanTables();
+            continue;
+        case kMarkerDqt:
+            readQuantTables();
+            continue;
+        case kMarkerDri:
+            readRestartInterval();
+            continue;
+        case kMarkerDac:
+            fail(kJpegArithmeticCoding);
+        case kMarkerTem:
+        case kMarkerJpg:
+            fail(kJpegUnexpectedMarker);
+        case kMarkerSoi:
+        case kMarkerEoi:
+        case kMarkerSos:
+            return marker;
+        default:
+            break;
+        }
+        if (marker >= kMarkerRst0 && marker <= kMarkerRst7) fail(kJpegUnexpectedMarker);
+        if (marker >= kMarkerSof0 && marker <= 0xCF) return marker;
+        skipSegment();
+    }
+}
+
+void JpegDecoder::skipSegment() {
+    const int length = read16();
+    if (length < 2) fail(kJpegSegmentLengthInvalid);
+    skipBytes(length - 2);
+}
+
+void JpegDecoder::readHuffmanTables() {
+    int remaining = read16();
+    if (remaining < 2) fail(kJpegHuffmanSegmentShort);
+    remaining -= 2;
+    while (remaining > 0) {
+        if (remaining < 17) fail(kJpegHuffmanSegmentShort);
+        const int classAndId = readByte();
+        const int slot = (classAndId & 15) + 4 * ((classAndId >> 4) & 1);
+        if (slot >= 8) fail(kJpegHuffmanSlotInvalid);
+        JpegHuffmanTable& table = huffman_[slot];
+        int total = 0;
+        table.counts[0] = 0;
+        for (int length = 1; length <= 16; ++length) {
+            table.counts[length] = static_cast<uint8_t>(readByte());
+            total += table.counts[length];
+        }
+        if (total > 255) fail(kJpegHuffmanCountsTooLarge);
+        if (remaining < 17 + total) fail(kJpegHuffmanSegmentShort);
+        for (int i = 0; i < total; ++i) table.symbols[i] = static_cast<uint8_t>(readByte());
+        table.build();
+        table.defined = true;
+        remaining -= 17 + total;
+    }
+}
+
+void JpegDecoder::readQuantTables() {
+    int remaining = read16();
+    if (remaining < 2) fail(kJpegQuantSegmentShort);
+    remaining -= 2;
+    while (remaining > 0) {
+        const int precisionAndId = readByte();
+        const int id = precisionAndId & 15;
+        const bool wide = (precisionAndId >> 4) != 0;
+        if (id >= 4) fail(kJpegQuantTableInvalid);
+        const int needed = wide ? 129 : 65;
+        if (remaining < needed) fail(kJpegQuantTableShort);
+        for (int k = 0; k < 64; ++k)
+            quantTables_[id][k] = static_cast<uint16_t>(wide ? read16() : readByte());
+        quantDefined_[id] = true;
+        remaining -= needed;
+    }
+}
+
+void JpegDecoder::readRestartInterval() {
+    if (read16() != 4) fail(kJpegRestartLengthInvalid);
+    restartInterval_ = read16();
+}
+
+void JpegDecoder::readFrame() {
+    const int length = read16();
+    if (readByte() != 8) fail(kJpegPrecisionUnsupported);
+    const int height = read16();
+    if (height < 1 || height > kMaxDimension) fail(kJpegHeightInvalid);
+    const int width = read16();
+    if (width < 1 || width > kMaxDimension) fail(kJpegWidthInvalid);
+    const int count = readByte();
+    if (count > 4) fail(kJpegTooManyComponents);
+    if (length != 8 + 3 * count) fail(kJpegFrameLengthInvalid);
+    width_ = width;
+    height_ = height;
+    componentCount_ = count;
+    for (int i = 0; i < count; ++i) {
+        Component& component = components_[i];
+        component.id = readByte();
+        const int sampling = readByte();
+        component.horizontal = sampling >> 4;
+        component.vertical = sampling & 15;
+        component.quantTable = readByte();
+    }
+}
+
+void JpegDecoder::readScan() {
+    const int length = read16();
+    const int count = readByte();
+    if (count < 1 || count > 4 || length != 6 + 2 * count) fail(kJpegScanHeaderInvalid);
+    scanCount_ = count;
+    for (int i = 0; i < count; ++i) {
+        const int id = readByte();
+        const int tables = readByte();
+        int index = 0;
+        while (index < componentCount_ && components_[index].id != id) ++index;
+        if (index == componentCount_) fail(kJpegScanComponentUnknown);
+        // A component twice in one scan would overrun the MCU layout.
+        for (int j = 0; j < i; ++j)
+            if (scanComponents_[j] == index) fail(kJpegScanHeaderInvalid);
+        const int dcTable = tables >> 4, acTable = tables & 15;
+        if (dcTable > 3 || acTable > 3) fail(kJpegHuffmanTableMissing);
+        components_[index].dcTable = dcTable;
+        components_[index].acTable = acTable + 4;
+        scanComponents_[i] = index;
+    }
+    spectralStart_ = readByte();
+    spectralEnd_ = readByte();
+    const int approximation = readByte();
+    approximationHigh_ = approximation >> 4;
+    approximationLow_ = approximation & 15;
+}
+
+void JpegDecoder::readHeaders() {
+    findStart();
+    const int marker = nextMarker();
+    if (marker == kMarkerSof0 || marker == kMarkerSof1)
+        progressive_ = false;
+    else if (marker == kMarkerSof2)
+        progressive_ = true;
+    else if (marker == kMarkerSof9)
+        fail(kJpegArithmeticCoding);
+    else
+        fail(kJpegFrameTypeUnsupported);
+    readFrame();
+}
+
+// ---- Entropy-coded data ----
+
+// The next byte of entropy-coded data: stuffed 0xFF 0x00 pairs give 0xFF; at a marker the
+// reader stops before it and gives zero bits from then on.
+uint32_t JpegDecoder::entropyByte() {
+    if (markerReached_) return 0;
+    if (peekByte(0) != 0xFF) return readByte();
+    if (peekByte(1) == 0) {
+        inputPosition_ += 2;
+        return 0xFF;
+    }
+    markerReached_ = true;
+    return 0;
+}
+
+// Tops the bit buffer up to at least 25 bits.
+inline void JpegDecoder::fillBits(Bits& bits) {
+    do {
+        uint32_t byte;
+        const uint32_t position = inputPosition_;
+        if (position < inputCount_ && input_[position] != 0xFF) {
+            byte = input_[position];
+            inputPosition_ = position + 1;
+        } else {
+            byte = entropyByte();
+        }
+        bits.buffer |= byte << (24 - bits.count);
+        bits.count += 8;
+    } while (bits.count <= 24);
+}
+
+inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) {
+    if (bits.count < 16) fillBits(bits);
+    const int32_t entry = table.lookup[bits.buffer >> 24];
+    if (entry > 0) {
+        const int length = entry >> 8;
+        bits.buffer <<= length;
+        bits.count -= length;
+        return entry & 0xFF;
+    }
+    if (entry == 0) fail(kJpegCorruptData);
+    int node = -entry;
+    for (int length = 9; length <= 16; ++length) {
+        const int child = table.tree[node * 2 + ((bits.buffer >> (32 - length)) & 1)];
+        if (child < 0) {
+            bits.buffer <<= length;
+            bits.count -= length;
+            return -child - 1;
+        }
+        if (child == 0) break;
+        node = child;
+    }
+    fail(kJpegCorruptData);
+}
+
+inline int JpegDecoder::getBits(Bits& bits, int length) {
+    if (length == 0) return 0;
+    if (bits.count < length) fillBits(bits);
+    const int value = static_cast<int>(bits.buffer >> (32 - length));
+    bits.buffer <<= length;
+    bits.count -= length;
+    return value;
+}
+
+// EXTEND of T.81 F.2.2.1 on the next `length` bits: a leading 0 bit means a negative value.
+inline int JpegDecoder::receiveExtend(Bits& bits, int length) {
+    if (length == 0) return 0;
+    if (bits.count < length) fillBits(bits);
+    const int negative = static_cast<int32_t>(~bits.buffer) >> 31;
+    const int value = static_cast<int>(bits.buffer >> (32 - length));
+    bits.buffer <<= length;
+    bits.count -= length;
+    return value + (negative & (1 - (1 << length)));
+}
+
+void JpegDecoder::startEntropy() {
+    for (Component& component : components_) component.dcPredictor = 0;
+    endOfBandRun_ = 0;
+    restartsLeft_ = restartInterval_;
+    nextRestart_ = 0;
+    bits_ = {0, 0};
+    markerReached_ = false;
+}
+
+void JpegDecoder::processRestart(Bits& bits) {
+    bits = {0, 0};
+    markerReached_ = false;
+    int budget = kRestartSearchBytes;
+    while (readByte() != 0xFF)
+        if (--budget <= 0) fail(kJpegRestartMarkerInvalid);
+    int marker = readByte();
+    while (marker == 0xFF) {
+        if (--budget <= 0) fail(kJpegRestartMarkerInvalid);
+        marker = readByte();
+    }
+    if (marker != kMarkerRst0 + nextRestart_) fail(kJpegRestartMarkerInvalid);
+    for (Component& component : components_) component.dcPredictor = 0;
+    endOfBandRun_ = 0;
+    restartsLeft_ = restartInterval_;
+    nextRestart_ = (nextRestart_ + 1) & 7;
+}
+
+inline void JpegDecoder::countRestart(Bits& bits) {
+    if (restartInterval_ == 0) return;
+    if (restartsLeft_ == 0) processRestart(bits);
+    --restartsLeft_;
+}
+
+// ---- Frame set-up ----
+
+// Grey (one 8 x 8 block per MCU whatever its sampling factors), or YCbCr with luma sampled
+// 1x1, 2x1, 1x2 or 2x2 and chroma 1x1.
+void JpegDecoder::setupFrame() {
+    int blocksPerMcu = 1;
+    if (componentCount_ == 1) {
+        components_[0].hSamples = components_[0].vSamples = 1;
+    } else if (componentCount_ == 3) {
+        for (int i = 1; i < 3; ++i) {
+            if (components_[i].horizontal != 1 || components_[i].vertical != 1)
+                fail(kJpegSamplingUnsupported);
+            components_[i].hSamples = components_[i].vSamples = 1;
+        }
+        const int h = components_[0].horizontal, v = components_[0].vertical;
+        if (h < 1 || h > 2 || v < 1 || v > 2) fail(kJpegSamplingUnsupported);
+        components_[0].hSamples = h;
+        components_[0].vSamples = v;
+        blocksPerMcu = h * v + 2;
+    } else {
+        fail(kJpegComponentCountUnsupported);
+    }
+    const int maxH = components_[0].hSamples, maxV = components_[0].vSamples;
+    mcuWidth_ = 8 * maxH;
+    mcuHeight_ = 8 * maxV;
+    mcusPerRow_ = (width_ + mcuWidth_ - 1) / mcuWidth_;
+    mcusPerColumn_ = (height_ + mcuHeight_ - 1) / mcuHeight_;
+    blocksPerMcu_ = blocksPerMcu;
+    blocksPerMcuRow_ = blocksPerMcu * mcusPerRow_;
+    if (blocksPerMcuRow_ > kMaxBlocksPerMcuRow) fail(kJpegTooManyBlocks);
+    bytesPerPixel_ = componentCount_ == 1 ? 1 : 4;
+    rowBytes_ = width_ * bytesPerPixel_;
+    for (int i = 0; i < componentCount_; ++i) {
+        Component& c = components_[i];
+        c.blocksPerLine = mcusPerRow_ * c.hSamples;
+        c.blocksPerColumn = mcusPerColumn_ * c.vSamples;
+        const int componentWidth = (width_ * c.hSamples + maxH - 1) / maxH;
+        const int componentHeight = (height_ * c.vSamples + maxV - 1) / maxV;
+        c.widthInBlocks = (componentWidth + 7) / 8;
+        c.heightInBlocks = (componentHeight + 7) / 8;
+        c.planeStride = c.blocksPerLine * 8;
+        c.plane = static_cast<uint8_t*>(allocate(c.planeStride * c.vSamples * 8));
+    }
+    if (componentCount_ == 3) {
+        const int paddedWidth = (width_ + 15) & ~15;
+        rowBuffer_ = static_cast<uint8_t*>(allocate(paddedWidth * 4));
+    }
+}
+
+// The blocks of one MCU of the current scan: each component's blocks left to right, top
+// to bottom, components in scan order.
+void JpegDecoder::setupMcu() {
+    int count = 0;
+    for (int i = 0; i < scanCount_; ++i) {
+        const Component& c = components_[scanComponents_[i]];
+        for (int row = 0; row < c.vSamples; ++row) {
+            for (int column = 0; column < c.hSamples; ++column) {
+                mcuBlockComponent_[count] = scanComponents_[i];
+                mcuBlockColumn_[count] = column;
+                mcuBlockRow_[count] = row;
+                ++count;
+            }
+        }
+    }
+    blocksPerMcu_ = count;
+}
+
+int JpegDecoder::begin() {
+    if (errorCode_ != 0) return -1;
+    if (begun_) return 0;
+    if (setjmp(failure_)) return -1;
+    setupFrame();
+    if (progressive_)
+        decodeProgressive();
+    else
+        beginSequential();
+    rowsLeft_ = height_;
+    mcuRow_ = 0;
+    rowInMcuRow_ = mcuHeight_;
+    begun_ = true;
+    return 0;
+}
+
+// ---- Sequential ----
+
+void JpegDecoder::beginSequential() {
+    if (nextMarker() != kMarkerSos) fail(kJpegUnexpectedMarker);
+    readScan();
+    // One interleaved scan carries every component; rows come out as it is decoded.
+    if (scanCount_ != componentCount_) fail(kJpegScanHeaderInvalid);
+    for (int i = 0; i < scanCount_; ++i) {
+        const Component& c = components_[scanComponents_[i]];
+        if (c.quantTable > 3 || !quantDefined_[c.quantTable]) fail(kJpegQuantTableMissing);
+        if (spectralStart_ == 0 && !huffman_[c.dcTable].defined) fail(kJpegHuffmanTableMissing);
+        if (spectralEnd_ > 0 && !huffman_[c.acTable].defined) fail(kJpegHuffmanTableMissing);
+    }
+    setupMcu();
+    mcuRowCoefficients_ = static_cast<int16_t*>(allocate(blocksPerMcuRow_ * 64 * sizeof(int16_t)));
+    blockEnds_ = static_cast<uint8_t*>(allocate(blocksPerMcuRow_));
+    std::memset(blockEnds_, 64, blocksPerMcuRow_);
+    startEntropy();
+}
+
+// Annex F decoding of one block, dequantised into natural order. `end` is how far in
+// zig-zag order the block's previous contents reached: a block that held only DC needs no
+// clearing, any other is cleared whole (one short run of vector stores).
+inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end,
+                                               Component& component) {
+    if (end > 1) std::memset(block, 0, 64 * sizeof(int16_t));
+    const uint16_t* quant = quantTables_[component.quantTable];
+    const int category = decodeSymbol(bits, huffman_[component.dcTable]);
+    if (category > kLargestCategory) fail(kJpegCorruptData);
+    component.dcPredictor = wrap16(component.dcPredictor + receiveExtend(bits, category));
+    block[0] = wrap16(component.dcPredictor * quant[0]);
+    const JpegHuffmanTable& table = huffman_[component.acTable];
+    int last = 1;
+    for (int k = 1; k < 64;) {
+        if (bits.count < 16) fillBits(bits);
+        const int fast = table.fastAc[bits.buffer >> 24];
+        if (fast != 0) {
+            bits.buffer <<= fast & 15;
+            bits.count -= fast & 15;
+            k += (fast >> 4) & 15;
+            if (k > 63) fail(kJpegCorruptData);
+            block[kZigzag[k]] = wrap16((fast >> 8) * quant[k]);
+            last = ++k;
+            continue;
+        }
+        const int symbol = decodeSymbol(bits, table);
+        const int run = symbol >> 4, size = symbol & 15;
+        if (size == 0) {
+            if (run != 15) break;
+            k += 16;
+            if (k > 64) fail(kJpegCorruptData);
+            continue;
+        }
+        k += run;
+        if (k > 63) fail(kJpegCorruptData);
+        block[kZigzag[k]] = wrap16(receiveExtend(bits, size) * quant[k]);
+        last = ++k;
+    }
+    end = static_cast<uint8_t>(last);
+}
+
+// Each MCU is transformed right after it is decoded, while its blocks are still in cache.
+void JpegDecoder::decodeSequentialMcuRow() {
+    int16_t* block = mcuRowCoefficients_;
+    uint8_t* end = blockEnds_;
+    Bits bits = bits_;
+    for (int mcu = 0; mcu < mcusPerRow_; ++mcu) {
+        countRestart(bits);
+        for (int b = 0; b < blocksPerMcu_; ++b)
+            decodeSequentialBlock(bits, block + b * 64, end[b], components_[mcuBlockComponent_[b]]);
+        for (int b = 0; b < blocksPerMcu_; ++b, block += 64, ++end) {
+            const Component& c = components_[mcuBlockComponent_[b]];
+            uint8_t* out = c.plane + mcuBlockRow_[b] * 8 * c.planeStride +
+                           (mcu * c.hSamples + mcuBlockColumn_[b]) * 8;
+            if (*end <= 1)
+                jpegIdctDcOnly(block[0], out, c.planeStride);
+            else
+                idct_(block, out, c.planeStride);
+        }
+    }
+    bits_ = bits;
+}
+
+// ---- Progressive ----
+
+int16_t* JpegDecoder::coefficientBlock(Component& component, int column, int row) {
+    if (column < 0 || row < 0 || column >= component.blocksPerLine ||
+        row >= component.blocksPerColumn)
+        fail(kJpegTooManyBlocks);
+    return component.coefficients + (size_t(row) * component.blocksPerLine + column) * 64;
+}
+
+void JpegDecoder::decodeProgressive() {
+    for (int i = 0; i < componentCount_; ++i) {
+        Component& c = components_[i];
+        c.coefficients = static_cast<int16_t*>(
+            allocate(uint32_t(c.blocksPerLine) * c.blocksPerColumn * 64 * sizeof(int16_t)));
+    }
+    int scans = 0;
+    for (;;) {
+        const int marker = nextMarker();
+        if (marker == kMarkerEoi && scans > 0) break;
+        if (marker != kMarkerSos) fail(kJpegUnexpectedMarker);
+        readScan();
+        checkProgressiveScan();
+        decodeProgressiveScan();
+        ++scans;
+    }
+    for (int i = 0; i < componentCount_; ++i) {
+        const Component& c = components_[i];
+        if (c.quantTable > 3 || !quantDefined_[c.quantTable]) fail(kJpegQuantTableMissing);
+        for (int k = 0; k < 64; ++k) naturalQuant_[i][kZigzag[k]] = quantTables_[c.quantTable][k];
+    }
+}
+
+void JpegDecoder::checkProgressiveScan() {
+    if (spectralStart_ > spectralEnd_ || spectralEnd_ > 63) fail(kJpegSpectralSelectionInvalid);
+    if (spectralStart_ == 0 && spectralEnd_ != 0) fail(kJpegSpectralSelectionInvalid);
+    if (spectralStart_ != 0 && scanCount_ != 1) fail(kJpegSpectralSelectionInvalid);
+    if (approximationHigh_ != 0 && approximationLow_ != approximationHigh_ - 1)
+        fail(kJpegSuccessiveApproximationInvalid);
+    for (int i = 0; i < scanCount_; ++i) {
+        const Component& c = components_[scanComponents_[i]];
+        if (c.quantTable > 3 || !quantDefined_[c.quantTable]) fail(kJpegQuantTableMissing);
+        const bool dcFirst = spectralStart_ == 0 && approximationHigh_ == 0;
+        if (dcFirst && !huffman_[c.dcTable].defined) fail(kJpegHuffmanTableMissing);
+        if (spectralStart_ > 0 && !huffman_[c.acTable].defined) fail(kJpegHuffmanTableMissing);
+    }
+}
+
+void JpegDecoder::decodeProgressiveScan() {
+    startEntropy();
+    Bits bits = bits_;
+    if (scanCount_ == 1) {
+        Component& c = components_[scanComponents_[0]];
+        for (int row = 0; row < c.heightInBlocks; ++row) {
+            for (int column = 0; column < c.widthInBlocks; ++column) {
+                countRestart(bits);
+                decodeProgressiveBlock(bits, coefficientBlock(c, column, row), c);
+            }
+        }
+        return;
+    }
+    setupMcu();
+    for (int mcuY = 0; mcuY < mcusPerColumn_; ++mcuY) {
+        for (int mcuX = 0; mcuX < mcusPerRow_; ++mcuX) {
+            countRestart(bits);
+            for (int b = 0; b < blocksPerMcu_; ++b) {
+                Component& c = components_[mcuBlockComponent_[b]];
+                int16_t* block = coefficientBlock(c, mcuX * c.hSamples + mcuBlockColumn_[b],
+                                                  mcuY * c.vSamples + mcuBlockRow_[b]);
+                decodeProgressiveBlock(bits, block, c);
+            }
+        }
+    }
+}
+
+// Annex G: DC first, DC refinement, AC first or AC refinement by the scan's parameters.
+// Coefficients are kept undequantised in natural order.
+void JpegDecoder::decodeProgressiveBlock(Bits& bits, int16_t* block, Component& component) {
+    if (spectralStart_ != 0) {
+        const JpegHuffmanTable& table = huffman_[component.acTable];
+        if (approximationHigh_ == 0)
+            decodeAcFirst(bits, block, table);
+        else
+            decodeAcRefinement(bits, block, table);
+        return;
+    }
+    if (approximationHigh_ != 0) {
+        if (getBits(bits, 1)) block[0] = wrap16(block[0] | (1 << approximationLow_));
+        return;
+    }
+    const int category = decodeSymbol(bits, huffman_[component.dcTable]);
+    if (category > kLargestCategory) fail(kJpegCorruptData);
+    component.dcPredictor = wrap16(component.dcPredictor + receiveExtend(bits, category));
+    block[0] = wrap16(component.dcPredictor * (1 << approximationLow_));
+}
+
+void JpegDecoder::decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTable& table) {
+    if (endOfBandRun_ > 0) {
+        --endOfBandRun_;
+        return;
+    }
+    const int scale = 1 << approximationLow_;
+    for (int k = spectralStart_; k <= spectralEnd_; ++k) {
+        const int symbol = decodeSymbol(bits, table);
+        const int run = symbol >> 4, size = symbol & 15;
+        if (size == 0) {
+            if (run < 15) {
+                endOfBandRun_ = (1 << run) - 1 + getBits(bits, run);
+                return;
+            }
+            k += 15;
+            continue;
+        }
+        k += run;
+        if (k > 63) fail(kJpegCorruptData);
+        block[kZigzag[k]] = wrap16(receiveExtend(bits, size) * scale);
+    }
+}
+
+// G.1.2.3: new coefficients of magnitude 1 and correction bits for those already set.
+void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffmanTable& table) {
+    const int plus = 1 << approximationLow_, minus = -plus;
+    int k = spectralStart_;
+    if (endOfBandRun_ == 0) {
+        for (; k <= spectralEnd_; ++k) {
+            const int symbol = decodeSymbol(bits, table);
+            int run = symbol >> 4;
+            const int size = symbol & 15;
+            int value = 0;
+            if (size != 0) {
+                if (size != 1) fail(kJpegCorruptData);
+                value = getBits(bits, 1) ? plus : minus;
+            } else if (run != 15) {
+                endOfBandRun_ = (1 << run) + getBits(bits, run);
+                break;
+            }
+            // Skip `run` zero coefficients, refining the non-zero ones passed on the way.
+            for (; k <= spectralEnd_; ++k) {
+                int16_t& coefficient = block[kZigzag[k]];
+                if (coefficient != 0) {
+                    if (getBits(bits, 1) && (coefficient & plus) == 0)
+                        coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
+                } else {
+                    if (run == 0) break;
+                    --run;
+                }
+            }
+            if (value != 0) {
+                if (k > spectralEnd_) fail(kJpegCorruptData);
+                block[kZigzag[k]] = static_cast<int16_t>(value);
+            }
+        }
+    }
+    if (endOfBandRun_ > 0) {
+        for (; k <= spectralEnd_; ++k) {
+            int16_t& coefficient = block[kZigzag[k]];
+            if (coefficient != 0 && getBits(bits, 1) && (coefficient & plus) == 0)
+                coefficient = wrap16(coefficient + (coefficient >= 0 ? plus : minus));
+        }
+        --endOfBandRun_;
+    }
+}
+
+void JpegDecoder::transformProgressiveMcuRow() {
+    int16_t block[64];
+    for (int i = 0; i < componentCount_; ++i) {
+        Component& c = components_[i];
+        const uint16_t* quant = naturalQuant_[i];
+        for (int row = 0; row < c.vSamples; ++row) {
+            for (int column = 0; column < c.blocksPerLine; ++column) {
+                const int16_t* stored = coefficientBlock(c, column, mcuRow_ * c.vSamples + row);
+                // Two plain loops, so that the compiler can vectorise them.
+                for (int k = 0; k < 64; ++k) block[k] = wrap16(stored[k] * quant[k]);
+                int ac = 0;
+                for (int k = 1; k < 64; ++k) ac |= block[k];
+                uint8_t* out = c.plane + row * 8 * c.planeStride + column * 8;
+                if (ac == 0)
+                    jpegIdctDcOnly(block[0], out, c.planeStride);
+                else
+                    idct_(block, out, c.planeStride);
+            }
+        }
+    }
+}
+
+// ---- Rows ----
+
+void JpegDecoder::outputRow(const uint8_t*& row, int& rowBytes) {
+    const Component& luma = components_[0];
+    const uint8_t* y = luma.plane + rowInMcuRow_ * luma.planeStride;
+    rowBytes = rowBytes_;
+    if (componentCount_ == 1) {
+        row = y;
+        return;
+    }
+    const int chromaRow = rowInMcuRow_ >> (luma.vSamples - 1);
+    const uint8_t* cb = components_[1].plane + chromaRow * components_[1].planeStride;
+    const uint8_t* cr = components_[2].plane + chromaRow * components_[2].planeStride;
+    convertRow_(y, cb, cr, rowBuffer_, width_, luma.hSamples - 1);
+    row = rowBuffer_;
+}
+
+void JpegDecoder::readLine(const uint8_t*& row, int& rowBytes) {
+    if (rowInMcuRow_ == mcuHeight_) {
+        if (progressive_) {
+            transformProgressiveMcuRow();
+        } else {
+            decodeSequentialMcuRow();
+            if (rowsLeft_ <= mcuHeight_) readMarker();
+        }
+        ++mcuRow_;
+        rowInMcuRow_ = 0;
+    }
+    outputRow(row, rowBytes);
+    ++rowInMcuRow_;
+    --rowsLeft_;
+}
+
+int JpegDecoder::decodeLine(const uint8_t*& row, int& rowBytes) {
+    if (errorCode_ != 0 || !begun_) return -1;
+    if (rowsLeft_ == 0) return 1;
+    if (setjmp(failure_)) return kJpegCorruptData;
+    readLine(row, rowBytes);
+    return 0;
+}

@@ -1,0 +1,162 @@
+// The player's own JPEG decoder (ITU-T T.81): Huffman-coded 8-bit baseline, extended
+// sequential and progressive images with restart intervals, grey or YCbCr sampled 1x1, 2x1,
+// 1x2 or 2x2. It pulls bytes from a JpegSource and hands out one finished row at a time,
+// top to bottom: one byte per pixel for grey, R, G, B, 0 for colour. Arithmetic coding,
+// lossless and hierarchical frames, 12-bit samples and 2 or 4 components are refused.
+//
+// Every failure records a JpegError code and unwinds to the operation that was called; once
+// set the code stays and every later call fails. Reads and writes stay inside the decoder's
+// own buffers on any input.
+#pragma once
+
+#include "image/jpeg/JpegHuffmanTable.h"
+#include "image/jpeg/JpegSimd.h"
+
+#include <csetjmp>
+#include <cstdint>
+
+class JpegSource;
+
+class JpegDecoder {
+public:
+    static constexpr int kMaxDimension = 8192;
+    static constexpr int kMaxBlocksPerMcuRow = 6144;
+    static constexpr int kMaxMemoryBlocks = 100;
+    static constexpr int kInputSize = 4096;
+
+    // Reads the headers up to and including the frame header; a failure is only recorded.
+    // `useSimd` selects the SIMD versions of the inner loops where the processor has them;
+    // they give the same bytes.
+    JpegDecoder(JpegSource* source, bool useSimd);
+    ~JpegDecoder();
+    JpegDecoder(const JpegDecoder&) = delete;
+    JpegDecoder& operator=(const JpegDecoder&) = delete;
+
+    int errorCode() const { return errorCode_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int componentCount() const { return componentCount_; }
+    bool progressive() const { return progressive_; }
+
+    // 0 when rows can be read (again 0 on a second call), -1 on failure. Progressive images
+    // are decoded completely here.
+    int begin();
+    // 0 with `row` at the next row of `rowBytes` bytes (valid until the next call), 1 after
+    // the last row, -1 after an earlier failure or without `begin`, -227 when a failure
+    // interrupts this row (the cause is in errorCode()).
+    int decodeLine(const uint8_t*& row, int& rowBytes);
+
+private:
+    static constexpr int kMaxMcuBlocks = 10;
+
+    struct Component {
+        int id, horizontal, vertical, quantTable;
+        int hSamples, vSamples;             // blocks per MCU across and down in this frame's layout
+        int blocksPerLine, blocksPerColumn; // whole MCUs
+        int widthInBlocks, heightInBlocks;  // what a scan of this component alone covers
+        int dcPredictor;
+        int dcTable, acTable;
+        uint8_t* plane; // one MCU row of samples
+        int planeStride;
+        int16_t* coefficients; // progressive: every block of the image
+    };
+
+    [[noreturn]] void fail(int code);
+    void* allocate(uint32_t bytes);
+
+    // Input bytes.
+    void refill();
+    int readByte();
+    int peekByte(uint32_t ahead);
+    int read16();
+
+    // Markers and segments.
+    void findStart();
+    int nextMarker();
+    void skipBytes(uint32_t count);
+    void skipSegment();
+    void readHuffmanTables();
+    void readQuantTables();
+    void readRestartInterval();
+    void readFrame();
+    void readScan();
+    void readHeaders();
+
+    // Entropy-coded data. The hot loops keep the bit buffer in a local Bits (so that it
+    // stays in registers) and store it back into `bits_` when they return.
+    struct Bits {
+        uint32_t buffer; // next bit at the top
+        int count;
+    };
+    uint32_t entropyByte();
+    void fillBits(Bits& bits);
+    int decodeSymbol(Bits& bits, const JpegHuffmanTable& table);
+    int receiveExtend(Bits& bits, int length);
+    int getBits(Bits& bits, int length);
+    void startEntropy();
+    void processRestart(Bits& bits);
+    void countRestart(Bits& bits);
+
+    // Frame and scans.
+    void setupFrame();
+    void setupMcu();
+    void beginSequential();
+    void decodeProgressive();
+    void checkProgressiveScan();
+    void decodeProgressiveScan();
+    int16_t* coefficientBlock(Component& component, int column, int row);
+    void decodeProgressiveBlock(Bits& bits, int16_t* block, Component& component);
+    void decodeAcFirst(Bits& bits, int16_t* block, const JpegHuffmanTable& table);
+    void decodeAcRefinement(Bits& bits, int16_t* block, const JpegHuffmanTable& table);
+    void decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end, Component& component);
+    void decodeSequentialMcuRow();
+    void transformProgressiveMcuRow();
+    int readMarker();
+    void outputRow(const uint8_t*& row, int& rowBytes);
+    void readLine(const uint8_t*& row, int& rowBytes);
+
+    JpegSource* source_;
+    JpegIdctFunction idct_;
+    JpegConvertRowFunction convertRow_;
+
+    int width_ = 0, height_ = 0, componentCount_ = 0;
+    Component components_[4] = {};
+    bool progressive_ = false;
+    bool begun_ = false;
+
+    uint16_t quantTables_[4][64] = {}; // zig-zag order
+    bool quantDefined_[4] = {};
+    JpegHuffmanTable huffman_[8];
+
+    int restartInterval_ = 0, restartsLeft_ = 0, nextRestart_ = 0;
+
+    int scanCount_ = 0;
+    int scanComponents_[4] = {};
+    int spectralStart_ = 0, spectralEnd_ = 0, approximationHigh_ = 0, approximationLow_ = 0;
+    int endOfBandRun_ = 0;
+
+    int mcuWidth_ = 0, mcuHeight_ = 0, mcusPerRow_ = 0, mcusPerColumn_ = 0;
+    int blocksPerMcu_ = 0, blocksPerMcuRow_ = 0;
+    int mcuBlockComponent_[kMaxMcuBlocks] = {};
+    int mcuBlockColumn_[kMaxMcuBlocks] = {};
+    int mcuBlockRow_[kMaxMcuBlocks] = {};
+
+    int bytesPerPixel_ = 0, rowBytes_ = 0;
+    uint8_t* rowBuffer_ = nullptr;
+    int16_t* mcuRowCoefficients_ = nullptr;
+    uint8_t* blockEnds_ = nullptr;
+    uint16_t naturalQuant_[4][64] = {}; // per component, for the progressive output
+    int mcuRow_ = 0;
+    int rowsLeft_ = 0, rowInMcuRow_ = 0;
+
+    uint8_t input_[kInputSize + 128];
+    uint32_t inputPosition_ = 0, inputCount_ = 0;
+    bool endOfData_ = false;
+    Bits bits_ = {0, 0};
+    bool markerReached_ = false;
+
+    int errorCode_ = 0;
+    std::jmp_buf failure_;
+    void* memoryBlocks_[kMaxMemoryBlocks] = {};
+    int memoryBlockCount_ = 0;
+};
