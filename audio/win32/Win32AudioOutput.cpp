@@ -1,7 +1,13 @@
 #include "audio/win32/Win32AudioOutput.h"
 
 #include "audio/Mixer.h"
+#include "audio/SystemAudioOutput.h"
 
+// The GL headers' linkage macros are predefined for the whole player (cmake/Windows.cmake);
+// windows.h defines its own.
+#undef APIENTRY
+#undef CALLBACK
+#undef WINGDIAPI
 #include <windows.h>
 
 #include <mmsystem.h>
@@ -91,4 +97,8 @@ void Win32AudioOutput::fill(uint32_t index) {
         samples[i] = static_cast<int16_t>(sample * 32767.0f);
     }
     waveOutWrite(static_cast<HWAVEOUT>(device_), &buffers_[index].header, sizeof(WAVEHDR));
+}
+
+AudioOutput* createSystemAudioOutput() {
+    return new Win32AudioOutput;
 }

@@ -2,7 +2,7 @@
 // and opengl32 calls. The pixel-format record has the desktop's own layout.
 #include "platform/native/Native.h"
 
-#include <windows.h>
+#include "platform/native/win32/Windows.h"
 
 #include <cstddef>
 #include <cstring>

@@ -2,7 +2,7 @@
 // follows the user's own keyboard layout.
 #include "platform/native/Native.h"
 
-#include <windows.h>
+#include "platform/native/win32/Windows.h"
 
 namespace native {
 

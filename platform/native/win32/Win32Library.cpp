@@ -4,7 +4,7 @@
 // is tried again as ".dll", so scripts written on Linux play here too.
 #include "platform/native/Native.h"
 
-#include <windows.h>
+#include "platform/native/win32/Windows.h"
 
 #include <cstdio>
 #include <cstring>

@@ -2,7 +2,7 @@
 // message records converted to and from MSG.
 #include "platform/native/Native.h"
 
-#include <windows.h>
+#include "platform/native/win32/Windows.h"
 
 namespace native {
 namespace {

@@ -1,7 +1,7 @@
 // Clock, system time, message boxes and display modes on the win32 back end.
 #include "platform/native/Native.h"
 
-#include <windows.h>
+#include "platform/native/win32/Windows.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // message to the procedure its class was registered with.
 #include "platform/native/Native.h"
 
-#include <windows.h>
+#include "platform/native/win32/Windows.h"
 
 namespace native {
 namespace {
