@@ -16,7 +16,8 @@ namespace {
 
 template <typename Function> bool find(Function& target, const char* name) {
 #ifdef _WIN32
-    target = reinterpret_cast<Function>(wglGetProcAddress(name));
+    // Through the generic function type, which any entry point may be cast to and from.
+    target = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(wglGetProcAddress(name)));
 #else
     target =
         reinterpret_cast<Function>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
