@@ -19,9 +19,12 @@ MSG toMsg(const Message& message) {
 }
 
 Message fromMsg(const MSG& msg) {
-    return Message{msg.hwnd,     msg.message,
-                   msg.wParam,   msg.lParam,
-                   static_cast<uint32_t>(msg.time), Point{msg.pt.x, msg.pt.y}};
+    return Message{msg.hwnd,
+                   msg.message,
+                   msg.wParam,
+                   msg.lParam,
+                   static_cast<uint32_t>(msg.time),
+                   Point{msg.pt.x, msg.pt.y}};
 }
 
 } // namespace

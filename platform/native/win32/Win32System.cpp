@@ -15,8 +15,8 @@ uint32_t getTickCount() {
 void getSystemTime(SystemTime* time) {
     SYSTEMTIME now{};
     GetSystemTime(&now);
-    *time = SystemTime{now.wYear,   now.wMonth,  now.wDayOfWeek, now.wDay,
-                       now.wHour,   now.wMinute, now.wSecond,    now.wMilliseconds};
+    *time = SystemTime{now.wYear, now.wMonth,  now.wDayOfWeek, now.wDay,
+                       now.wHour, now.wMinute, now.wSecond,    now.wMilliseconds};
 }
 
 // The text also goes to standard error; under CI or a test run no box is shown, since
