@@ -2,8 +2,9 @@
 # cross-building with cmake/mingw-w64-x86_64.cmake.
 
 # Everything is linked statically (the C and C++ runtimes, the thread library and the
-# third-party libraries), so the player and its plugins need no DLL beside them.
-add_link_options(-static)
+# third-party libraries), so the player and its plugins need no DLL beside them. Release
+# builds are stripped for the zip.
+add_link_options(-static $<$<CONFIG:Release>:-s>)
 
 # The GL headers of mingw-w64 include windows.h unless their linkage macros are already
 # defined; its macros (VK_ESCAPE, WM_SIZE, ...) would hide the native layer's constants
@@ -25,6 +26,8 @@ endfunction()
 vornex_static_package(PNG libpng)
 vornex_static_package(OPENMPT libopenmpt)
 vornex_static_package(SNDFILE sndfile)
+# FLAC and Opus build themselves with _FORTIFY_SOURCE, whose checks live in libssp.
+target_link_libraries(PkgConfig::SNDFILE INTERFACE ssp)
 add_library(PkgConfig::GLU INTERFACE IMPORTED)
 target_link_libraries(PkgConfig::GLU INTERFACE glu32)
 
