@@ -12,8 +12,19 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <direct.h>
+#endif
 
 namespace {
+
+int makeFolder(const char* path) {
+#ifdef _WIN32
+    return _mkdir(path);
+#else
+    return mkdir(path, 0755);
+#endif
+}
 
 // Creates the folder and the folders above it; true when it exists afterwards.
 bool makeFolders(const char* path) {
@@ -22,10 +33,10 @@ bool makeFolders(const char* path) {
     for (char* cursor = partial + 1; *cursor; ++cursor) {
         if (*cursor != '/') continue;
         *cursor = '\0';
-        if (mkdir(partial, 0755) != 0 && errno != EEXIST) return false;
+        if (makeFolder(partial) != 0 && errno != EEXIST) return false;
         *cursor = '/';
     }
-    if (mkdir(partial, 0755) != 0 && errno != EEXIST) return false;
+    if (makeFolder(partial) != 0 && errno != EEXIST) return false;
     struct stat status;
     return stat(partial, &status) == 0 && S_ISDIR(status.st_mode);
 }

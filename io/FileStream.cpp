@@ -4,6 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifdef _WIN32
+// Windows opens no pipe by a file path, and its descriptors are not inherited by default.
+#define O_NONBLOCK 0
+#define O_CLOEXEC 0
+#endif
+
 namespace {
 // Opens only regular files. A named pipe, a device or a folder counts as missing: a pipe
 // would block the open (hence O_NONBLOCK, which regular files ignore), a folder reads
@@ -56,7 +62,10 @@ uint32_t FileStream::size() {
     std::fseek(file_, 0, SEEK_END);
     const long end = std::ftell(file_);
     std::fseek(file_, static_cast<long>(position_), SEEK_SET);
-    // Files of 4 GiB or more do not fit the 32-bit size; they count as unreadable.
-    size_ = (end < 0 || end > long(UINT32_MAX) - 1) ? 0 : static_cast<uint32_t>(end);
+    // Files of 4 GiB or more do not fit the 32-bit size; they count as unreadable. (long is
+    // 32 bits on Windows, so the limit is compared in a wider type.)
+    size_ = (end < 0 || static_cast<unsigned long long>(end) > UINT32_MAX - 1ull)
+                ? 0
+                : static_cast<uint32_t>(end);
     return size_;
 }

@@ -8,14 +8,28 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <sys/mman.h>
 #include <vector>
+#ifdef _WIN32
+#include <malloc.h>
+#else
+#include <sys/mman.h>
+#endif
 
 namespace {
 // One slab fills one 2 MB huge page: the records are 2 KB apart, so with small pages
 // nearly every record would cost a TLB miss.
 constexpr size_t kSlabBytes = 2u << 20;
 constexpr size_t kRecordsPerSlab = kSlabBytes / sizeof(ScriptAttribute);
+
+char* allocateSlab() {
+#ifdef _WIN32
+    return static_cast<char*>(_aligned_malloc(kSlabBytes, kSlabBytes));
+#else
+    char* slab = static_cast<char*>(std::aligned_alloc(kSlabBytes, kSlabBytes));
+    if (slab) madvise(slab, kSlabBytes, MADV_HUGEPAGE);
+    return slab;
+#endif
+}
 
 struct Pool {
     // Released records are listed here rather than linked through themselves, so taking
@@ -52,9 +66,8 @@ void* ScriptAttribute::operator new(size_t) {
     }
     if (p.carved == kRecordsPerSlab) {
         // Slabs are kept for the life of the process and reused through `released`.
-        p.slab = static_cast<char*>(std::aligned_alloc(kSlabBytes, kSlabBytes));
+        p.slab = allocateSlab();
         if (!p.slab) throw std::bad_alloc();
-        madvise(p.slab, kSlabBytes, MADV_HUGEPAGE);
         std::memset(p.slab, 0, kSlabBytes);
         p.carved = 0;
     }

@@ -1,31 +1,57 @@
-// Runs the built vornex binary in a folder and collects what a user sees.
+// Runs the built vornex binary in a folder and collects what a user sees. A build for the
+// Windows player under Wine names its command in VORNEX_PLAYER_COMMAND; its console
+// output ends lines with CR LF, which is read back as LF so that both players' output
+// compares alike.
 #pragma once
 
 #include <array>
 #include <cstdio>
 #include <string>
 
+#define VORNEX_LINUX_PLAYER_COMMAND "'" VORNEX_BIN_DIR "/vornex'"
+#ifndef VORNEX_PLAYER_COMMAND
+#define VORNEX_PLAYER_COMMAND VORNEX_LINUX_PLAYER_COMMAND
+#endif
+
 struct PlayerResult {
     int exitCode = -1;
     std::string output; // standard output and standard error, interleaved
 };
 
-// `arguments` is appended to the command line as written (shell syntax). `player` is the
-// built one unless another (an installed one) is named.
-inline PlayerResult runPlayer(const std::string& folder, const std::string& arguments = "",
-                              int timeoutSeconds = 60,
-                              const std::string& player = VORNEX_BIN_DIR "/vornex") {
+// `player` is a shell command (a quoted path, or a loader and a path); `arguments` is
+// appended to the command line as written (shell syntax).
+inline PlayerResult runPlayerCommand(const std::string& player, const std::string& folder,
+                                     const std::string& arguments, int timeoutSeconds) {
     const std::string command = "cd '" + folder + "' && timeout -k 5 " +
-                                std::to_string(timeoutSeconds) + " '" + player + "' " + arguments +
+                                std::to_string(timeoutSeconds) + " " + player + " " + arguments +
                                 " 2>&1";
     PlayerResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
     std::array<char, 4096> chunk;
     size_t got;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        result.output.append(chunk.data(), got);
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) {
+        for (size_t i = 0; i < got; ++i) {
+            if (chunk[i] == '\n' && !result.output.empty() && result.output.back() == '\r')
+                result.output.back() = '\n';
+            else
+                result.output += chunk[i];
+        }
+    }
     const int status = pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+// The player under test, or another one (an installed one) named by its path.
+inline PlayerResult runPlayer(const std::string& folder, const std::string& arguments = "",
+                              int timeoutSeconds = 60, const std::string& player = "") {
+    return runPlayerCommand(player.empty() ? VORNEX_PLAYER_COMMAND : "'" + player + "'", folder,
+                            arguments, timeoutSeconds);
+}
+
+// The Linux build, also where the player under test is another one.
+inline PlayerResult runLinuxPlayer(const std::string& folder, const std::string& arguments = "",
+                                   int timeoutSeconds = 60) {
+    return runPlayerCommand(VORNEX_LINUX_PLAYER_COMMAND, folder, arguments, timeoutSeconds);
 }

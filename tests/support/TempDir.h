@@ -4,15 +4,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
 class TempDir {
 public:
+    // A random name, taken again until it is free: works where mkdtemp does not (Windows).
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vornex-test-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        std::random_device random;
+        do {
+            path_ = std::filesystem::temp_directory_path() /
+                    ("vornex-test-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempDir() {
         std::error_code ignored;

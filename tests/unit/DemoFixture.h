@@ -25,8 +25,6 @@ protected:
     DemoFixture() : cwd(dir.path()) {}
 
     void SetUp() override {
-        // Demos start the audio device; tests have no sound card to play on.
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
         native::fake::reset();
         processSettings() = ProcessSettings{};
         Log& log = Log::instance();

@@ -1,0 +1,105 @@
+// Dynamic libraries on the win32 back end. Plugin names are taken as written; a bare name
+// is looked for in the executable's folder, then the working directory, then the system
+// search path, the same order the other platforms follow. A ".so" name that is not found
+// is tried again as ".dll", so scripts written on Linux play here too.
+#include "platform/native/Native.h"
+
+#include "platform/native/win32/Windows.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace native {
+namespace {
+
+bool fileExists(const char* path) {
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+HMODULE load(const char* path) {
+    // A library whose own dependencies are missing must not stop the player on a
+    // system dialog.
+    DWORD previousMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
+    HMODULE library = LoadLibraryA(path);
+    const DWORD error = GetLastError();
+    SetThreadErrorMode(previousMode, nullptr);
+    SetLastError(error);
+    return library;
+}
+
+// A file that exists but cannot be loaded ends the search, as on the desktop.
+HMODULE open(const char* path) {
+    HMODULE library = load(path);
+    if (!library) std::printf("loadLibrary: %s: error %lu\n", path, GetLastError());
+    return library;
+}
+
+bool hasFolder(const char* name) {
+    return std::strchr(name, '\\') || std::strchr(name, '/') || std::strchr(name, ':');
+}
+
+// path = the executable's folder followed by name.
+bool besideExecutable(const char* name, char* path, DWORD size) {
+    const DWORD length = GetModuleFileNameA(nullptr, path, size);
+    if (length == 0 || length >= size) return false;
+    char* slash = std::strrchr(path, '\\');
+    if (!slash) return false;
+    const size_t room = size - static_cast<size_t>(slash + 1 - path);
+    const int written = std::snprintf(slash + 1, room, "%s", name);
+    return written >= 0 && static_cast<size_t>(written) < room;
+}
+
+// found is set when a file of that name exists, even if it could not be loaded.
+HMODULE search(const char* name, bool* found) {
+    *found = false;
+    if (hasFolder(name)) {
+        *found = fileExists(name);
+        return *found ? open(name) : nullptr;
+    }
+    char path[MAX_PATH];
+    if (besideExecutable(name, path, sizeof(path)) && fileExists(path)) {
+        *found = true;
+        return open(path);
+    }
+    const int written = std::snprintf(path, sizeof(path), ".\\%s", name);
+    if (written > 0 && written < static_cast<int>(sizeof(path)) && fileExists(path)) {
+        *found = true;
+        return open(path);
+    }
+    HMODULE library = load(name);
+    *found = library != nullptr;
+    return library;
+}
+
+} // namespace
+
+LibraryHandle loadLibrary(const char* fileName) {
+    if (!fileName || fileName[0] == '\0') return nullptr;
+    bool found = false;
+    HMODULE library = search(fileName, &found);
+    if (found) return library;
+    constexpr char kOtherSuffix[] = ".so";
+    constexpr char kOwnSuffix[] = ".dll";
+    const size_t length = std::strlen(fileName);
+    const size_t suffixLength = sizeof(kOtherSuffix) - 1;
+    if (length <= suffixLength || _stricmp(fileName + length - suffixLength, kOtherSuffix) != 0 ||
+        length - suffixLength + sizeof(kOwnSuffix) > MAX_PATH) {
+        return nullptr;
+    }
+    char name[MAX_PATH];
+    std::memcpy(name, fileName, length - suffixLength);
+    std::memcpy(name + length - suffixLength, kOwnSuffix, sizeof(kOwnSuffix));
+    return search(name, &found);
+}
+
+Proc getLibraryProc(LibraryHandle library, const char* name) {
+    if (!library || !name) return nullptr;
+    return reinterpret_cast<Proc>(GetProcAddress(static_cast<HMODULE>(library), name));
+}
+
+bool freeLibrary(LibraryHandle library) {
+    return library && FreeLibrary(static_cast<HMODULE>(library)) != 0;
+}
+
+} // namespace native

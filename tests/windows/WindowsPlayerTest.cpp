@@ -1,0 +1,160 @@
+// The Windows build of the player, run under Wine by the end-to-end driver (built on Linux
+// with VORNEX_WINE_PLAYER): the bundled demo's frames against the Linux build's frames of
+// the same demo times, a plugin named as a DLL, and an outside plugin DLL cross-built
+// against the installed SDK.
+#include "StockEffectsFixture.h"
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace {
+
+int shell(const std::string& command) {
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Two seconds apart through the whole demo, with a fixed frame step so that both players
+// draw the same demo times.
+constexpr const char* kRecordingScript =
+    R"(<demo name="Vornex" width="320" height="240" lockfps="10">
+    <include file="vornex.txt"/>
+    <capture enabled="1" folder="frames" start="0.55" every="20"/>
+    <load effect="loading"/>
+    <run/>
+</demo>
+)";
+
+void linkBundledData(const TempDir& dir) {
+    namespace fs = std::filesystem;
+    const fs::path source = fs::path(VORNEX_SOURCE_DIR) / "data";
+    fs::create_directories(dir.path() / "data");
+    for (const char* entry : {"textures", "music", "shaders", "vornex.txt"})
+        fs::create_symlink(source / entry, dir.path() / "data" / entry);
+    dir.write("data/script.txt", kRecordingScript);
+}
+
+std::vector<std::unique_ptr<Frame>> readFrames(const TempDir& dir) {
+    std::vector<std::unique_ptr<Frame>> frames;
+    for (int i = 0; std::filesystem::exists(framePath(dir, i)); ++i)
+        frames.emplace_back(new Frame(framePath(dir, i)));
+    return frames;
+}
+
+// Share of the pixels of two frames of one size whose channels differ by more than
+// `tolerance`.
+double differingShare(Frame& a, Frame& b, int tolerance) {
+    int differing = 0;
+    for (int row = 0; row < a.height(); ++row)
+        for (int column = 0; column < a.width(); ++column) {
+            const float x = (column + 0.5f) / a.width();
+            const float y = (row + 0.5f) / a.height();
+            if (!within(a.at(x, y), b.at(x, y), tolerance)) ++differing;
+        }
+    return double(differing) / (a.width() * a.height());
+}
+
+} // namespace
+
+TEST(WindowsPlayer, BundledDemoFramesMatchTheLinuxBuild) {
+    TempDir windows;
+    linkBundledData(windows);
+    const PlayerResult windowsRun = runPlayer(windows.path().string(), "", 300);
+    ASSERT_EQ(windowsRun.exitCode, 0) << windowsRun.output;
+    TempDir linux;
+    linkBundledData(linux);
+    const PlayerResult linuxRun = runLinuxPlayer(linux.path().string(), "", 300);
+    ASSERT_EQ(linuxRun.exitCode, 0) << linuxRun.output;
+
+    const auto windowsFrames = readFrames(windows);
+    const auto linuxFrames = readFrames(linux);
+    ASSERT_EQ(windowsFrames.size(), 15u) << windows.read("log.txt");
+    ASSERT_EQ(linuxFrames.size(), windowsFrames.size());
+    for (size_t i = 0; i < windowsFrames.size(); ++i) {
+        Frame& shown = *windowsFrames[i];
+        Frame& expected = *linuxFrames[i];
+        ASSERT_TRUE(shown.loaded() && expected.loaded()) << i;
+        ASSERT_EQ(shown.width(), expected.width());
+        ASSERT_EQ(shown.height(), expected.height());
+        // The same software rasteriser draws both: only rounding may differ, on a few
+        // pixels.
+        EXPECT_LE(differingShare(shown, expected, 8), 0.002) << "frame " << i;
+    }
+}
+
+TEST(WindowsPlayer, PluginsNamedAsDllsLoadAsWritten) {
+    TempDir dir;
+    dir.write("data/script.txt", R"(<demo name="dll" width="64" height="48">
+  <loadplugin file="stockfx.dll"/><loadplugin file="recorderfx.so"/>
+  <add type="clear" name="bg"/><add type="recorder" name="rec"/>
+  <exit/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(log.find("loadlibrary: stockfx.dll\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("loadlibrary: recorderfx.so\r\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("ERROR"), std::string::npos) << log;
+}
+
+constexpr const char* kOutsidePlugin = R"(#include <vornex/plugin.h>
+#include <cstring>
+
+namespace {
+EffectParam level = {kParamInteger, "level"};
+EffectParam* list[] = {&level};
+EffectParamTable table = {"Outside", 1, list};
+
+class OutsideEffect : public Effect {
+public:
+    EffectParamTable* params() override { return &table; }
+};
+}
+
+VORNEX_PLUGIN_EXPORT bool hasFX(const char* type) { return std::strcmp(type, "outside") == 0; }
+VORNEX_PLUGIN_EXPORT Effect* getFX(const char* type) {
+    return hasFX(type) ? new OutsideEffect : nullptr;
+}
+)";
+
+TEST(WindowsPlayer, AnOutsidePluginDllBuildsAgainstTheInstalledSdkAndLoads) {
+    TempDir dir;
+    const std::string prefix = dir.file("prefix");
+    ASSERT_EQ(shell("cmake --install '" VORNEX_WINDOWS_BUILD_DIR "' --prefix '" + prefix +
+                    "' >/dev/null"),
+              0);
+    dir.write("fx.cpp", kOutsidePlugin);
+    const std::string pkgConfig = "PKG_CONFIG_LIBDIR='" + prefix + "/share/pkgconfig' pkg-config";
+    ASSERT_EQ(shell("cd '" + dir.path().string() +
+                    "' && x86_64-w64-mingw32-g++-posix -Wall -Wextra -Werror -shared fx.cpp $(" +
+                    pkgConfig + " --cflags vornex-plugin) -o fx.dll $(" + pkgConfig +
+                    " --libs vornex-plugin) -static"),
+              0);
+
+    // The CMake package gives the same through the target vornex::plugin.
+    dir.write("cmake/CMakeLists.txt", R"(cmake_minimum_required(VERSION 3.16)
+project(outside CXX)
+find_package(vornex-plugin 0.1 REQUIRED)
+add_library(cmakefx MODULE ../fx.cpp)
+set_target_properties(cmakefx PROPERTIES PREFIX "")
+target_link_libraries(cmakefx PRIVATE vornex::plugin)
+)");
+    ASSERT_EQ(shell("cd '" + dir.path().string() +
+                    "/cmake' && cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE='" VORNEX_SOURCE_DIR
+                    "/cmake/mingw-w64-x86_64.cmake' -DCMAKE_PREFIX_PATH='" +
+                    prefix + "' >/dev/null && cmake --build build >/dev/null"),
+              0);
+    std::filesystem::copy_file(dir.file("cmake/build/cmakefx.dll"), dir.file("cmakefx.dll"));
+
+    // Found in the working directory, the second place of the library search.
+    dir.write("data/script.txt", R"(<demo name="outside"><loadplugin file="fx.dll"/>
+        <loadplugin file="cmakefx.dll"/><add type="outside" name="o"/><exit/></demo>)");
+    const PlayerResult run = runPlayer(dir.path().string());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(log.find("loadlibrary: fx.dll\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("loadlibrary: cmakefx.dll\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("effect:Outside params:1\n\r\n"), std::string::npos) << log;
+}
