@@ -5,8 +5,9 @@
 #include <unistd.h>
 
 #ifdef _WIN32
-// Windows opens no pipe by a file path, and its descriptors are not inherited by default.
-#define O_NONBLOCK 0
+// Windows opens no pipe by a file path, and its descriptors are not inherited by default;
+// without O_BINARY its runtime would translate line ends.
+#define O_NONBLOCK O_BINARY
 #define O_CLOEXEC 0
 #endif
 
