@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #ifdef _WIN32
-// Windows opens no pipe by a file path, and its descriptors are not inherited by default;
-// without O_BINARY its runtime would translate line ends.
-#define O_NONBLOCK O_BINARY
-#define O_CLOEXEC 0
+// No pipe opens by a file path there; without O_BINARY the runtime would translate line ends.
+constexpr int kOpenFlags = O_BINARY;
+#else
+constexpr int kOpenFlags = O_NONBLOCK | O_CLOEXEC;
 #endif
 
 namespace {
@@ -19,7 +19,7 @@ FILE* openRegularFile(const char* path, int mode) {
     static const int kFlags[] = {0, O_RDONLY, O_WRONLY | O_CREAT | O_TRUNC, O_RDWR};
     static const char* const kModes[] = {nullptr, "rb", "wb", "r+b"};
     if (mode < FileStream::READ || mode > FileStream::READ_WRITE) return nullptr;
-    const int descriptor = ::open(path, kFlags[mode] | O_NONBLOCK | O_CLOEXEC, 0666);
+    const int descriptor = ::open(path, kFlags[mode] | kOpenFlags, 0666);
     if (descriptor < 0) return nullptr;
     struct stat info;
     FILE* file = nullptr;
