@@ -110,7 +110,7 @@ TEST_F(RenderVideo, WritesTheDemosPicturesAndMusicFrameByFrame) {
 
 TEST_F(RenderVideo, ABadOptionIsExplainedAndNothingIsWritten) {
     const PlayerResult run = runPlayer(dir.path().string(), "--render out.mp4 --size 161x120");
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.exitCode, 2); // an unusable command line
     EXPECT_NE(run.output.find("--size 161x120: WIDTHxHEIGHT, even numbers"), std::string::npos)
         << run.output;
     EXPECT_FALSE(dir.exists("out.mp4"));
