@@ -31,6 +31,9 @@ protected:
                         0,   0,   0,   0,   9,   8,   7, 0x2C, 0,    0, 0,    0,
                         1,   0,   1,   0,   0,   2,   2, 0x4C, 0x01, 0, 0x3B};
         dir_.write("data/textures/anim.gif", asString(gif));
+        // A grey TGA reads as 8 bits per pixel, which no texture takes.
+        const Bytes grey{0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 8, 0, 10, 20, 30, 40};
+        dir_.write("data/textures/grey.tga", asString(grey));
     }
     void TearDown() override {
         textures_.reset();
@@ -145,7 +148,7 @@ TEST_F(TextureTest, UploadedPixelsDrawBottomRowFirstWithMipmaps) {
 TEST_F(TextureTest, ARefusedTextureBindsNoPictureOfAnotherOne) {
     testing::internal::CaptureStdout();
     Texture* picture = textures_->loadTexture("split.png");
-    Texture* refused = textures_->loadTexture("anim.gif"); // 8 bits per pixel
+    Texture* refused = textures_->loadTexture("grey.tga"); // 8 bits per pixel
     textures_->createTexture(100, 64, 32, false, "odd");
     testing::internal::GetCapturedStdout();
     for (Texture* empty : {refused, textures_->findTexture("odd")}) {
