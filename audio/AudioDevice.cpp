@@ -57,7 +57,7 @@ void free() {
     renderOutput = nullptr;
     Mixer& mixer = sharedMixer();
     mixer.setRate(Mixer::kDefaultRate);
-    mixer.setPaused(false);
+    mixer.hold(false);
     Mixer::Music music;
     while (mixer.takeAny(music)) {
         delete music.decoder;
@@ -67,7 +67,7 @@ void free() {
 
 void pause(bool paused) {
     MixerLock lock;
-    lock.mixer().setPaused(paused);
+    lock.mixer().hold(paused);
 }
 
 void setRenderMode(bool on) {

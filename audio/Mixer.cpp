@@ -54,7 +54,6 @@ bool Mixer::takeAny(Music& taken) {
 bool Mixer::mix(float* stereo, uint32_t frames) {
     std::memset(stereo, 0, sizeof(float) * 2 * frames);
     if (held_) return false;
-    if (paused_) return false;
     bool any = false;
     for (Music& music : slots_) {
         if (!music.playing) continue;

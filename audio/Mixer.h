@@ -42,14 +42,11 @@ public:
     bool mix(float* stereo, uint32_t frames);
     // While held, mix() writes silence and every music keeps its position (a paused demo).
     void hold(bool held) { held_ = held; }
-    // While paused, mix() gives silence and every music holds its position.
-    void setPaused(bool paused) { paused_ = paused; }
 
 private:
     bool held_ = false;
     Music slots_[kSlots];
     uint32_t nextGeneration_ = 1;
     uint32_t rate_ = kDefaultRate;
-    bool paused_ = false;
     float scratch_[MusicDecoder::kBlockFrames * 2];
 };

@@ -67,14 +67,11 @@ public:
     int adoptEffect(Effect* effect, const char* type, const char* name);
     // The frame step with `delta` in hundredths of a second, without presenting.
     void step(float delta);
-    // Moves the demo time by `seconds` (not below 0) through the seek path: "musicplay"
-    // effects and cameras follow, and the events up to the new time fire again in table
-    // order, as while seeking with the mouse.
-    void jumpBy(float seconds);
     // Moves the demo to `seconds` (0 at least) at once, through the seek path: musics
-    // follow, cameras move by the difference, and every event up to there fires again;
-    // the events after it fire again as the demo plays on.
+    // follow, cameras move by the difference, and every event up to there fires again in
+    // table order; the events after it fire again as the demo plays on.
     void jumpTo(float seconds);
+    void jumpBy(float seconds) { jumpTo(time_ + seconds); }
 
     WindowSettings settings;
     float frameStartTime = 0.0f; // demo time at the start of the current frame step

@@ -1,5 +1,5 @@
-// Jumps of the demo time (a start time, edit mode's seek keys) through the same path as a
-// seek with the mouse.
+// Jumps of the demo time (a start time, edit mode's seek keys, the sync editor) through the
+// same path as a seek with the mouse.
 #include "demo/Demo.h"
 
 #include "demo/ResourceRegistry.h"
@@ -7,16 +7,14 @@
 
 #include <strings.h>
 
-void Demo::jumpBy(float seconds) {
-    float target = time_ + seconds;
-    if (target < 0.0f) target = 0.0f;
-    const float scaled = (target - time_) * 100.0f;
-    if (target < time_) events.rewind();
+void Demo::jumpTo(float seconds) {
+    const float target = seconds > 0.0f ? seconds : 0.0f;
+    const float moved = (target - time_) * 100.0f;
     time_ = target;
     seeking_ = true;
     for (uint32_t i = 0; i < effectCount_; ++i)
-        if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(scaled);
-    events.seekPass(time_, *this);
-    registry->cameras.updateCameras(scaled);
+        if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(moved);
+    events.jumpPass(time_, *this);
+    registry->cameras.updateCameras(moved);
     seeking_ = false;
 }

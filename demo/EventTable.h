@@ -34,9 +34,6 @@ public:
     void jumpPass(float time, DemoHost& host);
     // Fires every event bound to `character` in `bank` or in every bank.
     void fireKey(int32_t character, int32_t bank, DemoHost& host);
-    // Back to the first event, before a jump to an earlier time: the seek pass then finds
-    // the events up to it again, and the later ones fire in order after it.
-    void rewind() { next = 0; }
     void clear();
 
     uint32_t count() const { return count_; }
