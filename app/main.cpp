@@ -9,7 +9,9 @@
 #include "app/RunDemos.h"
 #include "demo/SyncLink.h"
 #include "platform/Log.h"
+#ifdef VORNEX_RENDER
 #include "render/RenderSession.h"
+#endif
 #include "script/ScriptDocument.h"
 
 #include <cstdio>
@@ -38,6 +40,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (line.check) return runCheck(line.script.c_str());
+#ifndef VORNEX_RENDER
+    if (!line.renderPath.empty()) {
+        std::printf("vornex: --render is not available in this build: render on Linux\n");
+        return 2;
+    }
+#endif
 
     // Compared by scripts and tests: keep the text exactly.
     std::printf("Vornex (Build: %s %s)\n", __TIME__, __DATE__);
@@ -72,6 +80,7 @@ int main(int argc, char** argv) {
         runDemos(document, line.startTime, nullptr);
         return 0;
     }
+#ifdef VORNEX_RENDER
     RenderSession::Options render;
     render.path = line.renderPath.c_str();
     render.fps = line.fps;
@@ -83,4 +92,5 @@ int main(int argc, char** argv) {
     runDemos(document, line.startTime, nullptr, &session);
     session.finish();
     return 0;
+#endif
 }

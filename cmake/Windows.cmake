@@ -33,13 +33,14 @@ target_link_libraries(PkgConfig::GLU INTERFACE glu32)
 
 # The native layer on Windows: the player's back end is the real Win32/WGL calls, without
 # the common part that emulates them for the other back ends. The unit tests' fake back
-# end keeps that common part, with Windows' own dynamic libraries.
+# end keeps that common part, with Windows' own dynamic libraries and file notifications.
 function(vornex_windows_native_layers)
     vornex_layer(vornex_native_win32 platform/native SOURCES platform/native/win32
-                 PRIVATE user32 gdi32 OpenGL::GL)
+                 PRIVATE user32 gdi32 winmm OpenGL::GL)
     vornex_layer(vornex_native_fake platform/native SOURCES platform/native/fake)
     file(GLOB common CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/native/*.cpp)
     list(FILTER common EXCLUDE REGEX "/DynamicLibrary\\.cpp$")
     target_sources(vornex_native_fake PRIVATE ${common}
-                   ${CMAKE_SOURCE_DIR}/platform/native/win32/Win32Library.cpp)
+                   ${CMAKE_SOURCE_DIR}/platform/native/win32/Win32Library.cpp
+                   ${CMAKE_SOURCE_DIR}/platform/native/win32/Win32FileWatch.cpp)
 endfunction()

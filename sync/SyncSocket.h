@@ -29,6 +29,7 @@ public:
     void close();
 
 private:
-    int descriptor_ = -1;
+    // A file descriptor, or a SOCKET on Windows (whose INVALID_SOCKET is -1 here too).
+    intptr_t descriptor_ = -1;
     State state_ = kClosed;
 };

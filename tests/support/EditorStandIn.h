@@ -5,35 +5,78 @@
 
 #include "sync/SyncProtocol.h"
 
+#ifdef _WIN32
+#undef APIENTRY
+#undef CALLBACK
+#undef WINGDIAPI
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 #include <cstring>
 #include <string>
 #include <vector>
+
+// The few spellings in which Winsock differs from the POSIX sockets.
+namespace standIn {
+#ifdef _WIN32
+using Socket = SOCKET;
+constexpr Socket kNoSocket = INVALID_SOCKET;
+using Length = int;
+constexpr int kNoSignal = 0;
+inline int poll(pollfd* waiting, int milliseconds) {
+    return ::WSAPoll(waiting, 1, milliseconds);
+}
+inline void closeSocket(Socket socket) {
+    ::closesocket(socket);
+}
+struct Winsock {
+    Winsock() {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+    }
+};
+#else
+using Socket = int;
+constexpr Socket kNoSocket = -1;
+using Length = socklen_t;
+constexpr int kNoSignal = MSG_NOSIGNAL;
+inline int poll(pollfd* waiting, int milliseconds) {
+    return ::poll(waiting, 1, milliseconds);
+}
+inline void closeSocket(Socket socket) {
+    ::close(socket);
+}
+struct Winsock {};
+#endif
+} // namespace standIn
 
 class EditorStandIn {
 public:
     EditorStandIn() {
         listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
         const int on = 1;
-        ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on),
+                     sizeof on);
         sockaddr_in address = {};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
         ::listen(listener_, 1);
-        socklen_t length = sizeof address;
+        standIn::Length length = sizeof address;
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
         port_ = ntohs(address.sin_port);
     }
     ~EditorStandIn() {
         hangUp();
-        ::close(listener_);
+        standIn::closeSocket(listener_);
     }
     EditorStandIn(const EditorStandIn&) = delete;
     EditorStandIn& operator=(const EditorStandIn&) = delete;
@@ -43,23 +86,24 @@ public:
     // Takes the demo's connection once it is waiting; false when none is.
     bool accept() {
         pollfd waiting = {listener_, POLLIN, 0};
-        if (::poll(&waiting, 1, 0) <= 0) return false;
+        if (standIn::poll(&waiting, 0) <= 0) return false;
         connection_ = ::accept(listener_, nullptr, nullptr);
         // Each command goes out at once, as the editor's do, not held back for the last
         // one's acknowledgement.
         const int on = 1;
-        ::setsockopt(connection_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-        return connection_ >= 0;
+        ::setsockopt(connection_, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on),
+                     sizeof on);
+        return connection_ != standIn::kNoSocket;
     }
     // Up to `size` bytes, waiting at most `milliseconds` for each; fewer when none come.
     std::string read(size_t size, int milliseconds = 2000) {
         std::string bytes;
         while (bytes.size() < size) {
             pollfd waiting = {connection_, POLLIN, 0};
-            if (::poll(&waiting, 1, milliseconds) <= 0) break;
+            if (standIn::poll(&waiting, milliseconds) <= 0) break;
             char buffer[256];
             const size_t want = std::min(sizeof buffer, size - bytes.size());
-            const ssize_t got = ::recv(connection_, buffer, want, 0);
+            const auto got = ::recv(connection_, buffer, static_cast<int>(want), 0);
             if (got <= 0) break;
             bytes.append(buffer, static_cast<size_t>(got));
         }
@@ -78,14 +122,14 @@ public:
     // True when nothing is waiting to be read.
     bool quiet(int milliseconds = 50) {
         pollfd waiting = {connection_, POLLIN, 0};
-        return ::poll(&waiting, 1, milliseconds) == 0;
+        return standIn::poll(&waiting, milliseconds) == 0;
     }
     void write(const std::string& bytes) {
-        ::send(connection_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        ::send(connection_, bytes.data(), static_cast<int>(bytes.size()), standIn::kNoSignal);
     }
     void hangUp() {
-        if (connection_ >= 0) ::close(connection_);
-        connection_ = -1;
+        if (connection_ != standIn::kNoSocket) standIn::closeSocket(connection_);
+        connection_ = standIn::kNoSocket;
     }
 
     // Protocol bytes.
@@ -117,7 +161,8 @@ public:
     }
 
 private:
-    int listener_ = -1;
-    int connection_ = -1;
+    standIn::Winsock winsock_;
+    standIn::Socket listener_ = standIn::kNoSocket;
+    standIn::Socket connection_ = standIn::kNoSocket;
     uint16_t port_ = 0;
 };

@@ -38,9 +38,22 @@ TEST(DataFile, MissingAndEmptyFilesGiveEmptyStreams) {
     EXPECT_EQ(empty.data(), nullptr);
 }
 
-TEST(DataFile, NamedPipesAndFoldersAreReportedAsMissing) {
+TEST(DataFile, FoldersAreReportedAsMissing) {
     TempDir dir;
     std::filesystem::create_directories(dir.path() / "data/textures/folder.tga");
+    WorkingDirectory cwd(dir.path());
+    testing::internal::CaptureStdout();
+    DataFile folder("folder.tga");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "load[data/textures/folder.tga]\nError: file not found data/textures/folder.tga\n");
+    EXPECT_EQ(folder.size(), 0u);
+    EXPECT_EQ(folder.data(), nullptr);
+}
+
+#ifndef _WIN32
+TEST(DataFile, NamedPipesAreReportedAsMissing) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "data");
     ASSERT_EQ(mkfifo(dir.file("data/pipe.txt").c_str(), 0600), 0);
     // Opening a pipe waits for its other end. This one is held open here, so a player that
     // opened pipes would read an empty file rather than hang the test.
@@ -49,12 +62,9 @@ TEST(DataFile, NamedPipesAndFoldersAreReportedAsMissing) {
     WorkingDirectory cwd(dir.path());
     testing::internal::CaptureStdout();
     DataFile pipe("pipe.txt");
-    DataFile folder("folder.tga");
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "load[data/pipe.txt]\nError: file not found data/pipe.txt\n"
-              "load[data/textures/folder.tga]\nError: file not found data/textures/folder.tga\n");
+              "load[data/pipe.txt]\nError: file not found data/pipe.txt\n");
     EXPECT_TRUE(pipe.atEnd());
-    EXPECT_EQ(folder.size(), 0u);
-    EXPECT_EQ(folder.data(), nullptr);
     close(otherEnd);
 }
+#endif

@@ -28,10 +28,28 @@ HMODULE load(const char* path) {
     return library;
 }
 
+char lastError[1024];
+
+// "<path>: <the system's message> (error N)", the message without its line break.
+void keepError(const char* path, DWORD error) {
+    char message[512] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                   0, message, sizeof message, nullptr);
+    for (size_t length = std::strlen(message);
+         length > 0 && (message[length - 1] == '\n' || message[length - 1] == '\r' ||
+                        message[length - 1] == ' ');)
+        message[--length] = '\0';
+    std::snprintf(lastError, sizeof lastError, "%s: %s (error %lu)", path,
+                  message[0] ? message : "cannot be loaded", error);
+}
+
 // A file that exists but cannot be loaded ends the search, as on the desktop.
 HMODULE open(const char* path) {
     HMODULE library = load(path);
-    if (!library) std::printf("loadLibrary: %s: error %lu\n", path, GetLastError());
+    if (!library) {
+        keepError(path, GetLastError());
+        std::printf("loadLibrary: %s\n", lastError);
+    }
     return library;
 }
 
@@ -75,6 +93,7 @@ HMODULE search(const char* name, bool* found) {
 } // namespace
 
 LibraryHandle loadLibrary(const char* fileName) {
+    lastError[0] = '\0';
     if (!fileName || fileName[0] == '\0') return nullptr;
     bool found = false;
     HMODULE library = search(fileName, &found);
@@ -91,6 +110,10 @@ LibraryHandle loadLibrary(const char* fileName) {
     std::memcpy(name, fileName, length - suffixLength);
     std::memcpy(name + length - suffixLength, kOwnSuffix, sizeof(kOwnSuffix));
     return search(name, &found);
+}
+
+const char* libraryError() {
+    return lastError;
 }
 
 Proc getLibraryProc(LibraryHandle library, const char* name) {

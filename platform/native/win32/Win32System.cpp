@@ -3,6 +3,8 @@
 
 #include "platform/native/win32/Windows.h"
 
+#include <mmsystem.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,6 +12,14 @@ namespace native {
 
 uint32_t getTickCount() {
     return GetTickCount();
+}
+
+// The system's timer runs at 15.6 ms unless asked for 1 ms once: frame pacing sleeps
+// until the last millisecond before a frame is due.
+void sleep(uint32_t milliseconds) {
+    static const bool fineTimer = timeBeginPeriod(1) == TIMERR_NOERROR;
+    (void)fineTimer;
+    Sleep(milliseconds);
 }
 
 void getSystemTime(SystemTime* time) {

@@ -113,6 +113,10 @@ bool showWindow(WindowHandle window, int32_t command) {
     return ShowWindow(hwnd(window), command) != 0;
 }
 
+bool setWindowText(WindowHandle window, const char* text) {
+    return SetWindowTextA(hwnd(window), text) != 0;
+}
+
 bool setForegroundWindow(WindowHandle window) {
     return SetForegroundWindow(hwnd(window)) != 0;
 }
