@@ -14,7 +14,9 @@ endif()
 # try_compile projects read this file again and need the prefix too.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VORNEX_WINDOWS_DEPS)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${VORNEX_WINDOWS_DEPS})
+# Only Windows prefixes are searched: the compiler's, the libraries', and those a project
+# names in CMAKE_PREFIX_PATH (an installed Vornex SDK, for a plugin built outside the tree).
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${VORNEX_WINDOWS_DEPS} ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

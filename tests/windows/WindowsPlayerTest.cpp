@@ -58,6 +58,9 @@ double differingShare(Frame& a, Frame& b, int tolerance) {
 } // namespace
 
 TEST(WindowsPlayer, BundledDemoFramesMatchTheLinuxBuild) {
+    // The plasma follows the mouse. Wine reports the pointer when a window opens under it,
+    // SDL only once it moves: out of both windows, both players see the same (none).
+    ASSERT_EQ(shell("xdotool mousemove 1279 1023"), 0);
     TempDir windows;
     linkBundledData(windows);
     const PlayerResult windowsRun = runPlayer(windows.path().string(), "", 300);
@@ -130,13 +133,13 @@ TEST(WindowsPlayer, AnOutsidePluginDllBuildsAgainstTheInstalledSdkAndLoads) {
     ASSERT_EQ(shell("cd '" + dir.path().string() +
                     "' && x86_64-w64-mingw32-g++-posix -Wall -Wextra -Werror -shared fx.cpp $(" +
                     pkgConfig + " --cflags vornex-plugin) -o fx.dll $(" + pkgConfig +
-                    " --libs vornex-plugin) -static"),
+                    " --libs vornex-plugin)"),
               0);
 
     // The CMake package gives the same through the target vornex::plugin.
     dir.write("cmake/CMakeLists.txt", R"(cmake_minimum_required(VERSION 3.16)
 project(outside CXX)
-find_package(vornex-plugin 0.1 REQUIRED)
+find_package(vornex-plugin 1.0 REQUIRED)
 add_library(cmakefx MODULE ../fx.cpp)
 set_target_properties(cmakefx PROPERTIES PREFIX "")
 target_link_libraries(cmakefx PRIVATE vornex::plugin)
