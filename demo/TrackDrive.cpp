@@ -57,6 +57,9 @@ int TrackDrive::define(Effect& effect, const char* param, const char* trackList,
 void TrackDrive::apply(SyncTrackSet& tracks, double seconds) {
     if (!effect_) return;
     char* value = element_->attributes[0]->value;
+    // A shorter text must not leave the longer one's tail behind its terminator: the
+    // record goes back to the pool, which hands records out as all zero.
+    std::memset(value, 0, std::strlen(value));
     size_t used = 0;
     for (uint32_t i = 0; i < count_; ++i) {
         const int written =

@@ -44,8 +44,12 @@ const char* findAny(const char* p, const char* set) {
 }
 
 // `to` is zero-filled, so the copy stays terminated.
+// Terminated here rather than trusting the record to be zero: a record reused from the pool
+// keeps whatever an in-place writer left past its old terminator.
 void copyCut(char* to, const char* from, size_t length, size_t limit) {
-    std::memcpy(to, from, length < limit ? length : limit);
+    const size_t kept = length < limit ? length : limit;
+    std::memcpy(to, from, kept);
+    to[kept] = '\0';
 }
 
 int illegal(const char* text) {

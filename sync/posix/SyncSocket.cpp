@@ -40,7 +40,7 @@ int SyncSocket::connect(uint16_t port) {
 
 SyncSocket::State SyncSocket::update() {
     if (state_ != kConnecting) return state_;
-    pollfd waiting = {descriptor_, POLLOUT, 0};
+    pollfd waiting = {static_cast<int>(descriptor_), POLLOUT, 0};
     if (::poll(&waiting, 1, 0) <= 0) return state_;
     int error = 0;
     socklen_t length = sizeof error;

@@ -80,15 +80,16 @@ SyncSocket::State SyncSocket::update() {
 
 long SyncSocket::send(const void* bytes, size_t size) {
     if (state_ != kConnected) return -1;
-    const int sent = ::send(handle(descriptor_), static_cast<const char*>(bytes),
-                            static_cast<int>(size), 0);
+    const int sent =
+        ::send(handle(descriptor_), static_cast<const char*>(bytes), static_cast<int>(size), 0);
     if (sent >= 0) return sent;
     return wouldBlock() ? 0 : -1;
 }
 
 long SyncSocket::receive(void* bytes, size_t size) {
     if (state_ != kConnected) return -1;
-    const int got = ::recv(handle(descriptor_), static_cast<char*>(bytes), static_cast<int>(size), 0);
+    const int got =
+        ::recv(handle(descriptor_), static_cast<char*>(bytes), static_cast<int>(size), 0);
     if (got > 0) return got;
     if (got < 0 && wouldBlock()) return 0;
     return -1;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -106,6 +107,20 @@ TEST(ScriptDocument, LongNamesAndValuesAreCutToTheirFields) {
     ScriptDocument hyphen;
     ASSERT_EQ(parse(hyphen, "<my-tag a=\"1\"/>"), 0);
     EXPECT_STREQ(hyphen.children[0]->name, "my");
+}
+
+TEST(ScriptDocument, AReusedRecordWithBytesPastItsTerminatorReadsCleanly) {
+    // A value rewritten in place to a shorter text (as a track drive does) keeps the old
+    // tail past its terminator; the record is reused by the next attribute made.
+    ScriptAttribute* written = new ScriptAttribute;
+    std::strcpy(written->name, "level");
+    std::strcpy(written->value, "0.75,2,0.75,2,0.75,2");
+    std::strcpy(written->value, "0");
+    delete written;
+    ScriptDocument document;
+    ASSERT_EQ(parse(document, R"(<add type="recorder"/>)"), 0);
+    EXPECT_STREQ(document.children[0]->attributes[0]->name, "type");
+    EXPECT_STREQ(document.children[0]->attributes[0]->value, "recorder");
 }
 
 TEST(ScriptDocument, DeepNestingFailsInsteadOfOverflowing) {

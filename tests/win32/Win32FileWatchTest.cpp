@@ -38,8 +38,7 @@ protected:
         std::set<std::string> reported;
         char changed[512];
         for (int wait = 0; wait < 40; ++wait) {
-            while (native::readFileChange(watch, changed, sizeof changed))
-                reported.insert(changed);
+            while (native::readFileChange(watch, changed, sizeof changed)) reported.insert(changed);
             if (!reported.empty() && wait > 5) break;
             native::sleep(50);
         }

@@ -50,9 +50,9 @@ void split(const char* path, std::string& folder, std::string& name) {
 }
 
 bool startRead(FileWatch::Folder& folder) {
-    folder.reading = ReadDirectoryChangesW(folder.directory, folder.buffer, sizeof folder.buffer,
-                                           FALSE, kChanges, nullptr, &folder.overlapped,
-                                           nullptr) != 0;
+    folder.reading =
+        ReadDirectoryChangesW(folder.directory, folder.buffer, sizeof folder.buffer, FALSE,
+                              kChanges, nullptr, &folder.overlapped, nullptr) != 0;
     return folder.reading;
 }
 
@@ -109,10 +109,10 @@ int addWatchedFile(FileWatch* watch, const char* path) {
     if (!watched) {
         auto folder = std::make_unique<FileWatch::Folder>();
         folder->path = file.folder;
-        folder->directory = CreateFileA(
-            file.folder.c_str(), FILE_LIST_DIRECTORY,
-            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-            FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
+        folder->directory =
+            CreateFileA(file.folder.c_str(), FILE_LIST_DIRECTORY,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
         if (folder->directory == INVALID_HANDLE_VALUE) return -1;
         folder->overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         if (!folder->overlapped.hEvent || !startRead(*folder)) {

@@ -33,8 +33,8 @@ char lastError[1024];
 // "<path>: <the system's message> (error N)", the message without its line break.
 void keepError(const char* path, DWORD error) {
     char message[512] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                   0, message, sizeof message, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                   message, sizeof message, nullptr);
     for (size_t length = std::strlen(message);
          length > 0 && (message[length - 1] == '\n' || message[length - 1] == '\r' ||
                         message[length - 1] == ' ');)
