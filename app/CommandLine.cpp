@@ -73,8 +73,14 @@ const Option kOptions[] = {
     {"--sync", false, [](CommandLine& line, const char*) { return line.sync = true; }},
     {"--render", true,
      [](CommandLine& line, const char* value) {
+#ifdef VORNEX_RENDER
          line.renderPath = value;
          return true;
+#else
+         (void)value;
+         line.error = "--render is not in this build (there is no video encoder): render on Linux";
+         return false;
+#endif
      }},
     {"--fps", true, setFps},
     {"--size", true, setSize},
@@ -96,10 +102,14 @@ const char* usageText() {
            "                     Shift 10 s), Home goes to 0; changed shaders, textures and\n"
            "                     scripts are reloaded while it plays\n"
            "  --sync             link to the sync editor at 127.0.0.1:1338\n"
+#ifdef VORNEX_RENDER
            "  --render <file>    write the demo with its music to a video file instead\n"
            "  --fps <n>          frames a second of the video (30)\n"
            "  --size <WxH>       picture size of the video (the demo's window size)\n"
            "  --duration <s>     seconds to write (until the demo's exit)\n"
+#else
+           "  --render <file>    (Linux build only) write the demo to a video file\n"
+#endif
            "  --version          print the version\n"
            "  --help             print this text\n";
 }

@@ -40,12 +40,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (line.check) return runCheck(line.script.c_str());
-#ifndef VORNEX_RENDER
-    if (!line.renderPath.empty()) {
-        std::printf("vornex: --render is not available in this build: render on Linux\n");
-        return 2;
-    }
-#endif
 
     // Compared by scripts and tests: keep the text exactly.
     std::printf("Vornex (Build: %s %s)\n", __TIME__, __DATE__);
