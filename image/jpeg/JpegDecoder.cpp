@@ -377,10 +377,36 @@ inline void JpegDecoder::fillBits(Bits& bits) {
             return;
         }
     }
+    bits_ = bits;
+    fillBitsBytewise();
+    bits = bits_;
+}
+
+// The rare paths work on `bits_` out of line, so that the callers' copies stay in registers.
+__attribute__((noinline)) void JpegDecoder::fillBitsBytewise() {
     do {
-        bits.buffer |= uint64_t(entropyByte()) << (56 - bits.count);
-        bits.count += 8;
-    } while (bits.count <= 56);
+        bits_.buffer |= uint64_t(entropyByte()) << (56 - bits_.count);
+        bits_.count += 8;
+    } while (bits_.count <= 56);
+}
+
+// Codes longer than 8 bits, by the tree below their 8-bit prefix; `bits_` holds at least 16
+// bits.
+__attribute__((noinline)) int JpegDecoder::decodeLongSymbol(const JpegHuffmanTable& table,
+                                                            int32_t entry) {
+    if (entry == 0) fail(kJpegCorruptData);
+    int node = -entry;
+    for (int length = 9; length <= 16; ++length) {
+        const int child = table.tree[node * 2 + ((bits_.buffer >> (64 - length)) & 1)];
+        if (child < 0) {
+            bits_.buffer <<= length;
+            bits_.count -= length;
+            return -child - 1;
+        }
+        if (child == 0) break;
+        node = child;
+    }
+    fail(kJpegCorruptData);
 }
 
 inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) {
@@ -392,19 +418,10 @@ inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) 
         bits.count -= length;
         return entry & 0xFF;
     }
-    if (entry == 0) fail(kJpegCorruptData);
-    int node = -entry;
-    for (int length = 9; length <= 16; ++length) {
-        const int child = table.tree[node * 2 + ((bits.buffer >> (64 - length)) & 1)];
-        if (child < 0) {
-            bits.buffer <<= length;
-            bits.count -= length;
-            return -child - 1;
-        }
-        if (child == 0) break;
-        node = child;
-    }
-    fail(kJpegCorruptData);
+    bits_ = bits;
+    const int symbol = decodeLongSymbol(table, entry);
+    bits = bits_;
+    return symbol;
 }
 
 inline int JpegDecoder::getBits(Bits& bits, int length) {
@@ -436,8 +453,7 @@ void JpegDecoder::startEntropy() {
     markerReached_ = false;
 }
 
-void JpegDecoder::processRestart(Bits& bits) {
-    bits = {0, 0};
+void JpegDecoder::processRestart() {
     markerReached_ = false;
     int budget = kRestartSearchBytes;
     while (readByte() != 0xFF)
@@ -456,7 +472,10 @@ void JpegDecoder::processRestart(Bits& bits) {
 
 inline void JpegDecoder::countRestart(Bits& bits) {
     if (restartInterval_ == 0) return;
-    if (restartsLeft_ == 0) processRestart(bits);
+    if (restartsLeft_ == 0) {
+        processRestart();
+        bits = {0, 0};
+    }
     --restartsLeft_;
 }
 
@@ -601,46 +620,56 @@ void JpegDecoder::beginSequential() {
 
 // Annex F decoding of one block, dequantised into natural order. `end` is how far in
 // zig-zag order the block's previous contents reached: a block that held only DC needs no
-// clearing, any other is cleared whole (one short run of vector stores).
+// clearing, any other is cleared whole (one short run of vector stores). It becomes the
+// position after the last coefficient decoded, or a little more after runs of 16 zeros.
 inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end,
                                                Component& component) {
+    using Table = JpegHuffmanTable;
     if (end > 1) clearBlock(block);
     const uint16_t* quant = quantTables_[component.quantTable];
-    const int category = decodeSymbol(bits, huffman_[component.dcTable]);
-    if (category > kLargestCategory) fail(kJpegCorruptData);
-    component.dcPredictor = wrap16(component.dcPredictor + receiveExtend(bits, category));
+    // Enough for the longest code and value, so the slow paths below never refill.
+    if (bits.count < 32) fillBits(bits);
+    const Table& dcTable = huffman_[component.dcTable];
+    const int32_t dc = dcTable.fast[bits.buffer >> (64 - Table::kFastBits)];
+    int difference;
+    if (dc != 0 && (dc & (15 << Table::kFastRunShift)) == 0) {
+        bits.buffer <<= dc & Table::kFastLengthMask;
+        bits.count -= dc & Table::kFastLengthMask;
+        difference = dc >> Table::kFastValueShift;
+    } else {
+        const int category = decodeSymbol(bits, dcTable);
+        if (category > kLargestCategory) fail(kJpegCorruptData);
+        difference = receiveExtend(bits, category);
+    }
+    component.dcPredictor = wrap16(component.dcPredictor + difference);
     block[0] = wrap16(component.dcPredictor * quant[0]);
-    const JpegHuffmanTable& table = huffman_[component.acTable];
-    int last = 1;
-    for (int k = 1; k < 64;) {
-        // Enough for the longest code and value, so the slow path below never refills.
+    const int32_t* fast = huffman_[component.acTable].fast;
+    int k = 1;
+    do {
         if (bits.count < 32) fillBits(bits);
-        const int32_t fast = table.fastAc[bits.buffer >> (64 - JpegHuffmanTable::kFastBits)];
-        if (fast != 0) {
-            const int length = fast & JpegHuffmanTable::kFastLengthMask;
-            bits.buffer <<= length;
-            bits.count -= length;
-            if (fast & JpegHuffmanTable::kFastEndOfBlock) break;
-            k += (fast >> JpegHuffmanTable::kFastRunShift) & 15;
+        const int32_t entry = fast[bits.buffer >> (64 - Table::kFastBits)];
+        if (entry != 0) {
+            bits.buffer <<= entry & Table::kFastLengthMask;
+            bits.count -= entry & Table::kFastLengthMask;
+            if (entry & Table::kFastEndOfBlock) break;
+            k += (entry >> Table::kFastRunShift) & 15;
             if (k > 63) fail(kJpegCorruptData);
-            block[kZigzag[k]] = wrap16((fast >> JpegHuffmanTable::kFastValueShift) * quant[k]);
-            last = ++k;
+            block[kZigzag[k]] = wrap16((entry >> Table::kFastValueShift) * quant[k]);
             continue;
         }
-        const int symbol = decodeSymbol(bits, table);
+        const int symbol = decodeSymbol(bits, huffman_[component.acTable]);
         const int run = symbol >> 4, size = symbol & 15;
         if (size == 0) {
             if (run != 15) break;
-            k += 16;
-            if (k > 64) fail(kJpegCorruptData);
+            k += 15;
+            if (k > 63) fail(kJpegCorruptData);
             continue;
         }
         k += run;
         if (k > 63) fail(kJpegCorruptData);
         block[kZigzag[k]] = wrap16(receiveExtend(bits, size) * quant[k]);
-        last = ++k;
-    }
-    end = static_cast<uint8_t>(last);
+    } while (++k < 64);
+    end = static_cast<uint8_t>(k);
 }
 
 // Each MCU is transformed right after it is decoded, while its blocks are still in cache.

@@ -110,11 +110,13 @@ private:
     };
     uint32_t entropyByte();
     void fillBits(Bits& bits);
+    void fillBitsBytewise();
     int decodeSymbol(Bits& bits, const JpegHuffmanTable& table);
+    int decodeLongSymbol(const JpegHuffmanTable& table, int32_t entry);
     int receiveExtend(Bits& bits, int length);
     int getBits(Bits& bits, int length);
     void startEntropy();
-    void processRestart(Bits& bits);
+    void processRestart();
     void countRestart(Bits& bits);
 
     // Frame and scans.

@@ -5,18 +5,18 @@
 void JpegHuffmanTable::build() {
     buildCodes();
     for (int bits = 0; bits < (1 << kFastBits); ++bits) {
-        fastAc[bits] = 0;
+        fast[bits] = 0;
         const int32_t entry = lookup[bits >> (kFastBits - 8)];
         if (entry <= 0) continue;
         const int length = entry >> 8, run = (entry >> 4) & 15, size = entry & 15;
         if (size == 0) {
-            if (run == 0) fastAc[bits] = kFastEndOfBlock | length;
+            if (run == 0) fast[bits] = kFastEndOfBlock | length;
             continue;
         }
         if (length + size > kFastBits) continue;
         int value = (bits >> (kFastBits - length - size)) & ((1 << size) - 1);
         if (value < (1 << (size - 1))) value += 1 - (1 << size);
-        fastAc[bits] =
+        fast[bits] =
             int32_t(uint32_t(value) << kFastValueShift) | (run << kFastRunShift) | (length + size);
     }
 }
