@@ -390,38 +390,27 @@ __attribute__((noinline)) void JpegDecoder::fillBitsBytewise() {
     } while (bits_.count <= 56);
 }
 
-// Codes longer than 8 bits, by the tree below their 8-bit prefix; `bits_` holds at least 16
-// bits.
+// Codes longer than 8 bits, whose prefix has lookup `entry`, in the next 16 bits `window`:
+// (length << 8) | symbol.
 __attribute__((noinline)) int JpegDecoder::decodeLongSymbol(const JpegHuffmanTable& table,
-                                                            int32_t entry) {
+                                                            int32_t entry, uint32_t window) {
     if (entry == 0) fail(kJpegCorruptData);
-    int node = -entry;
     for (int length = 9; length <= 16; ++length) {
-        const int child = table.tree[node * 2 + ((bits_.buffer >> (64 - length)) & 1)];
-        if (child < 0) {
-            bits_.buffer <<= length;
-            bits_.count -= length;
-            return -child - 1;
-        }
-        if (child == 0) break;
-        node = child;
+        if (window < table.longLimit[length - 9])
+            return (length << 8) |
+                   table.symbols[(window >> (16 - length)) + table.longOffset[length - 9]];
     }
     fail(kJpegCorruptData);
 }
 
 inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) {
     if (bits.count < 16) fillBits(bits);
-    const int32_t entry = table.lookup[bits.buffer >> 56];
-    if (entry > 0) {
-        const int length = entry >> 8;
-        bits.buffer <<= length;
-        bits.count -= length;
-        return entry & 0xFF;
-    }
-    bits_ = bits;
-    const int symbol = decodeLongSymbol(table, entry);
-    bits = bits_;
-    return symbol;
+    int32_t entry = table.lookup[bits.buffer >> 56];
+    if (entry <= 0) entry = decodeLongSymbol(table, entry, uint32_t(bits.buffer >> 48));
+    const int length = entry >> 8;
+    bits.buffer <<= length;
+    bits.count -= length;
+    return entry & 0xFF;
 }
 
 inline int JpegDecoder::getBits(Bits& bits, int length) {

@@ -112,7 +112,7 @@ private:
     void fillBits(Bits& bits);
     void fillBitsBytewise();
     int decodeSymbol(Bits& bits, const JpegHuffmanTable& table);
-    int decodeLongSymbol(const JpegHuffmanTable& table, int32_t entry);
+    int decodeLongSymbol(const JpegHuffmanTable& table, int32_t entry, uint32_t window);
     int receiveExtend(Bits& bits, int length);
     int getBits(Bits& bits, int length);
     void startEntropy();
