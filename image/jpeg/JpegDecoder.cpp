@@ -28,6 +28,8 @@ constexpr int kMarkerDri = 0xDD, kMarkerApp14 = 0xEE, kMarkerTem = 0x01;
 constexpr int kSoiSearchBytes = 511;
 constexpr int kRestartSearchBytes = 1536;
 constexpr int kLargestCategory = 15;
+// Zig-zag positions 0..9 lie in the top-left 4 x 4 of a block.
+constexpr int kSparseEnd = 10;
 // The Adobe segment: identifier, version, two flag words, then the colour transform.
 constexpr uint8_t kAdobeIdentifier[5] = {'A', 'd', 'o', 'b', 'e'};
 constexpr int kAdobeSegmentBytes = 12;
@@ -52,6 +54,7 @@ inline int16_t wrap16(int32_t value) {
 JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source) {
     const JpegKernels& kernels = jpegKernels(useSimd ? jpegSimdLevel() : JpegSimdLevel::kInteger);
     idct_ = kernels.idct;
+    idctSparse_ = kernels.idctSparse;
     convertRow_ = kernels.convertRow;
     convertRowBgr_ = kernels.convertRowBgr;
     storeBgr_ = kernels.storeBgr;
@@ -676,6 +679,8 @@ void JpegDecoder::decodeSequentialMcuRow() {
                            (mcu * c.hSamples + mcuBlockColumn_[b]) * 8;
             if (*end <= 1)
                 jpegIdctDcOnly(block[0], out, c.planeStride);
+            else if (*end <= kSparseEnd)
+                idctSparse_(block, out, c.planeStride);
             else
                 idct_(block, out, c.planeStride);
         }

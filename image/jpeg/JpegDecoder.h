@@ -147,6 +147,7 @@ private:
 
     JpegSource* source_;
     JpegIdctFunction idct_;
+    JpegIdctFunction idctSparse_;
     JpegConvertRowFunction convertRow_;
     JpegConvertRowFunction convertRowBgr_;
     JpegStoreBgrFunction storeBgr_;

@@ -32,6 +32,10 @@ struct Avx2Lanes {
 __attribute__((target("avx2"))) inline void transformAvx2(const __m128i* x, __m256i* out) {
     VORNEX_JPEG_TRANSFORM(Avx2Lanes, x, out);
 }
+
+__attribute__((target("avx2"))) inline void transformFourAvx2(const __m128i* x, __m256i* out) {
+    VORNEX_JPEG_TRANSFORM_FOUR(Avx2Lanes, x, out);
+}
 } // namespace
 
 __attribute__((target("avx2"))) void jpegIdctAvx2(const int16_t* coefficients, uint8_t* out,
@@ -45,6 +49,17 @@ __attribute__((target("avx2"))) void jpegIdctAvx2(const int16_t* coefficients, u
         x[i] = rowWords(_mm256_castsi256_si128(result[i]), _mm256_extracti128_si256(result[i], 1));
     transpose(x);
     transformAvx2(x, result);
+    for (int r = 0; r < 8; ++r)
+        storeSamples(_mm256_castsi256_si128(result[r]), _mm256_extracti128_si256(result[r], 1),
+                     out + r * stride);
+}
+
+__attribute__((target("avx2"))) void jpegIdctSparseAvx2(const int16_t* coefficients, uint8_t* out,
+                                                        int stride) {
+    __m128i rows[4];
+    __m256i result[8];
+    sparseRowPass(coefficients, rows);
+    transformFourAvx2(rows, result);
     for (int r = 0; r < 8; ++r)
         storeSamples(_mm256_castsi256_si128(result[r]), _mm256_extracti128_si256(result[r], 1),
                      out + r * stride);
