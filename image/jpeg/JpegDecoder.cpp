@@ -20,6 +20,15 @@ constexpr uint8_t kZigzag[64] = {0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25,
                                  35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37, 44, 51,
                                  58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
 
+// kZigzag with room for a run that ends past coefficient 63: such a run (which fails the
+// block right after) writes to position 0 instead of outside the block.
+constexpr int kRunSlack = 16;
+constexpr uint8_t kBlockPosition[64 + kRunSlack] = {
+    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33,
+    40, 48, 41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36,
+    29, 22, 15, 23, 30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54,
+    47, 55, 62, 63, 0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0};
+
 constexpr int kMarkerSof0 = 0xC0, kMarkerSof1 = 0xC1, kMarkerSof2 = 0xC2, kMarkerSof9 = 0xC9;
 constexpr int kMarkerDht = 0xC4, kMarkerJpg = 0xC8, kMarkerDac = 0xCC;
 constexpr int kMarkerRst0 = 0xD0, kMarkerRst7 = 0xD7;
@@ -645,8 +654,7 @@ inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8
             bits.count -= entry & Table::kFastLengthMask;
             if (entry & Table::kFastEndOfBlock) break;
             k += (entry >> Table::kFastRunShift) & 15;
-            if (k > 63) fail(kJpegCorruptData);
-            block[kZigzag[k]] = wrap16((entry >> Table::kFastValueShift) * quant[k]);
+            block[kBlockPosition[k]] = wrap16((entry >> Table::kFastValueShift) * quant[k]);
             continue;
         }
         const int symbol = decodeSymbol(bits, huffman_[component.acTable]);
@@ -654,13 +662,13 @@ inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8
         if (size == 0) {
             if (run != 15) break;
             k += 15;
-            if (k > 63) fail(kJpegCorruptData);
             continue;
         }
         k += run;
-        if (k > 63) fail(kJpegCorruptData);
-        block[kZigzag[k]] = wrap16(receiveExtend(bits, size) * quant[k]);
+        block[kBlockPosition[k]] = wrap16(receiveExtend(bits, size) * quant[k]);
     } while (++k < 64);
+    // Past 64: a run went beyond coefficient 63.
+    if (k > 64) fail(kJpegCorruptData);
     end = static_cast<uint8_t>(k);
 }
 

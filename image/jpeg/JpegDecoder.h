@@ -160,7 +160,7 @@ private:
     Colour colour_ = kColourGrey;
     bool begun_ = false;
 
-    uint16_t quantTables_[4][64] = {}; // zig-zag order
+    uint16_t quantTables_[4][64 + 16] = {}; // zig-zag order, with room for runs past the end
     bool quantDefined_[4] = {};
     JpegHuffmanTable huffman_[8];
 
