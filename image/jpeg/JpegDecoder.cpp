@@ -381,12 +381,23 @@ inline void JpegDecoder::fillBits(Bits& bits) {
         word = __builtin_bswap64(word);
         const uint64_t inverted = ~word; // 0xFF bytes become zero bytes
         constexpr uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
-        if (((inverted - kOnes) & ~inverted & kHighs) == 0) {
-            const int bytes = (63 - bits.count) >> 3;
+        const uint64_t marks = (inverted - kOnes) & ~inverted & kHighs;
+        const int bytes = (63 - bits.count) >> 3;
+        if (marks == 0) {
             bits.buffer |= word >> bits.count;
             bits.count += bytes * 8;
             inputPosition_ = position + bytes;
             return;
+        }
+        // The bytes before the first 0xFF (the test may also mark a 0xFE just before one)
+        // are taken whole; the rest byte by byte.
+        const int clean = __builtin_clzll(marks) >> 3;
+        if (clean > 0) {
+            const int taken = clean < bytes ? clean : bytes;
+            bits.buffer |= (word & ~(~uint64_t(0) >> (taken * 8))) >> bits.count;
+            bits.count += taken * 8;
+            inputPosition_ = position + taken;
+            if (bits.count > 56) return;
         }
     }
     bits_ = bits;
@@ -407,12 +418,11 @@ __attribute__((noinline)) void JpegDecoder::fillBitsBytewise() {
 __attribute__((noinline)) int JpegDecoder::decodeLongSymbol(const JpegHuffmanTable& table,
                                                             int32_t entry, uint32_t window) {
     if (entry == 0) fail(kJpegCorruptData);
-    for (int length = 9; length <= 16; ++length) {
-        if (window < table.longLimit[length - 9])
-            return (length << 8) |
-                   table.symbols[(window >> (16 - length)) + table.longOffset[length - 9]];
-    }
-    fail(kJpegCorruptData);
+    int longer = 0; // summed without branches: the length is hard to predict
+    for (int i = 0; i < 8; ++i) longer += window >= table.longLimit[i];
+    if (longer == 8) fail(kJpegCorruptData);
+    const int length = 9 + longer;
+    return (length << 8) | table.symbols[(window >> (16 - length)) + table.longOffset[longer]];
 }
 
 inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) {

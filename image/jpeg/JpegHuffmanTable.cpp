@@ -25,6 +25,13 @@ void JpegHuffmanTable::buildCodes() {
     std::memset(lookup, 0, sizeof(lookup));
     std::memset(longLimit, 0, sizeof(longLimit));
     std::memset(longOffset, 0, sizeof(longOffset));
+    placeCodes();
+    // Lengths without codes end where the shorter ones do.
+    for (int i = 1; i < 8; ++i)
+        if (longLimit[i] < longLimit[i - 1]) longLimit[i] = longLimit[i - 1];
+}
+
+void JpegHuffmanTable::placeCodes() {
     uint32_t code = 0;
     int index = 0;
     for (int length = 1; length <= 16; ++length, code <<= 1) {

@@ -30,8 +30,9 @@ struct JpegHuffmanTable {
     // (length << 8) | symbol for codes of 1..8 bits; -1 for a prefix of longer codes; 0
     // where no code starts.
     int32_t lookup[256] = {};
-    // Codes of 9..16 bits: the next 16 bits w hold one of length n for the smallest n with
-    // w < longLimit[n - 9] (0 for lengths without codes); its symbol is
+    // Codes of 9..16 bits: longLimit[n - 9] is where those of n bits end among the next 16
+    // bits w read as a number (where the shorter ones end, for lengths without codes), so w
+    // holds one of 9 + (the number of limits <= w) bits, none when all 8 are; its symbol is
     // symbols[(w >> (16 - n)) + longOffset[n - 9]].
     uint32_t longLimit[8] = {};
     int32_t longOffset[8] = {};
@@ -41,4 +42,5 @@ struct JpegHuffmanTable {
 
 private:
     void buildCodes();
+    void placeCodes();
 };
