@@ -32,10 +32,14 @@ inline uint32_t factorPair(int first, int second) {
 // function that has L's instruction set: 256-bit values cannot pass through code compiled
 // without AVX.
 #define VORNEX_JPEG_TRANSFORM(L, x, out)                                                           \
+    VORNEX_JPEG_TRANSFORM_PAIRS(L, L::pairs(x[0], x[4]), L::pairs(x[2], x[6]),                     \
+                                L::pairs(x[1], x[7]), L::pairs(x[3], x[5]), out)
+
+// The same on inputs already paired: 0 with 4, 2 with 6, 1 with 7, 3 with 5.
+#define VORNEX_JPEG_TRANSFORM_PAIRS(L, pairs04, pairs26, pairs17, pairs35, out)                    \
     do {                                                                                           \
         using V = typename L::V;                                                                   \
-        const V p04 = L::pairs(x[0], x[4]), p26 = L::pairs(x[2], x[6]);                            \
-        const V p17 = L::pairs(x[1], x[7]), p35 = L::pairs(x[3], x[5]);                            \
+        const V p04 = pairs04, p26 = pairs26, p17 = pairs17, p35 = pairs35;                        \
         const V even0 = L::madd(p04, 8192, 8192), even1 = L::madd(p04, 8192, -8192);               \
         const V even2 = L::madd(p26, 4433, -10704), even3 = L::madd(p26, 10703, 4433);             \
         const V tmp10 = L::add(even0, even3), tmp13 = L::sub(even0, even3);                        \
