@@ -623,9 +623,9 @@ void JpegDecoder::beginSequential() {
         if (spectralEnd_ > 0 && !huffman_[c.acTable].defined) fail(kJpegHuffmanTableMissing);
     }
     setupMcu();
-    mcuRowCoefficients_ = static_cast<int16_t*>(allocate(blocksPerMcuRow_ * 64 * sizeof(int16_t)));
-    blockEnds_ = static_cast<uint8_t*>(allocate(blocksPerMcuRow_));
-    std::memset(blockEnds_, 64, blocksPerMcuRow_);
+    // One MCU's blocks, used again for every MCU, so that they stay in the nearest cache.
+    mcuCoefficients_ = static_cast<int16_t*>(allocate(blocksPerMcu_ * 64 * sizeof(int16_t)));
+    std::memset(blockEnds_, 64, sizeof(blockEnds_));
     startEntropy();
 }
 
@@ -684,20 +684,22 @@ inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8
 
 // Each MCU is transformed right after it is decoded, while its blocks are still in cache.
 void JpegDecoder::decodeSequentialMcuRow() {
-    int16_t* block = mcuRowCoefficients_;
-    uint8_t* end = blockEnds_;
+    int16_t* const blocks = mcuCoefficients_;
     Bits bits = bits_;
     for (int mcu = 0; mcu < mcusPerRow_; ++mcu) {
         countRestart(bits);
         for (int b = 0; b < blocksPerMcu_; ++b)
-            decodeSequentialBlock(bits, block + b * 64, end[b], components_[mcuBlockComponent_[b]]);
-        for (int b = 0; b < blocksPerMcu_; ++b, block += 64, ++end) {
+            decodeSequentialBlock(bits, blocks + b * 64, blockEnds_[b],
+                                  components_[mcuBlockComponent_[b]]);
+        for (int b = 0; b < blocksPerMcu_; ++b) {
             const Component& c = components_[mcuBlockComponent_[b]];
+            const int16_t* block = blocks + b * 64;
+            const int end = blockEnds_[b];
             uint8_t* out = c.plane + mcuBlockRow_[b] * 8 * c.planeStride +
                            (mcu * c.hSamples + mcuBlockColumn_[b]) * 8;
-            if (*end <= 1)
+            if (end <= 1)
                 jpegIdctDcOnly(block[0], out, c.planeStride);
-            else if (*end <= kSparseEnd)
+            else if (end <= kSparseEnd)
                 idctSparse_(block, out, c.planeStride);
             else
                 idct_(block, out, c.planeStride);

@@ -180,8 +180,8 @@ private:
     int bytesPerPixel_ = 0, rowBytes_ = 0;
     uint8_t* rowBuffer_ = nullptr;
     uint8_t* fullRows_[4] = {}; // components repeated to full resolution, when needed
-    int16_t* mcuRowCoefficients_ = nullptr;
-    uint8_t* blockEnds_ = nullptr;
+    int16_t* mcuCoefficients_ = nullptr;
+    uint8_t blockEnds_[kMaxMcuBlocks] = {};
     uint16_t naturalQuant_[4][64] = {}; // per component, for the progressive output
     int mcuRow_ = 0;
     int rowsLeft_ = 0, rowInMcuRow_ = 0;
