@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <system_error>
 
 #if defined(__x86_64__)
 #include <emmintrin.h>
@@ -76,6 +77,7 @@ JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source) {
 }
 
 JpegDecoder::~JpegDecoder() {
+    if (helperRunning_) helper_.join();
     for (int i = 0; i < memoryBlockCount_; ++i) std::free(memoryBlocks_[i]);
     if (source_) source_->detach();
 }
@@ -598,10 +600,12 @@ int JpegDecoder::begin() {
     if (begun_) return 0;
     if (setjmp(failure_)) return -1;
     setupFrame();
-    if (progressive_)
+    if (progressive_) {
         decodeProgressive();
-    else
+        if (helperThread_) startProgressiveBands();
+    } else {
         beginSequential();
+    }
     rowsLeft_ = height_;
     mcuRow_ = 0;
     rowInMcuRow_ = mcuHeight_;
@@ -715,10 +719,6 @@ size_t JpegDecoder::blockIndex(const Component& component, int column, int row) 
         row >= component.blocksPerColumn)
         fail(kJpegTooManyBlocks);
     return size_t(row) * component.blocksPerLine + column;
-}
-
-int16_t* JpegDecoder::coefficientBlock(Component& component, int column, int row) {
-    return component.coefficients + blockIndex(component, column, row) * 64;
 }
 
 void JpegDecoder::decodeProgressive() {
@@ -894,25 +894,82 @@ void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, uint64_t& nonZe
     }
 }
 
-void JpegDecoder::transformProgressiveMcuRow() {
+// MCU row `mcuRow` into `planes`: for each component, where that row's samples go. Reads
+// only finished coefficients and writes only its own rows, so bands of rows can be
+// transformed on several threads at once.
+void JpegDecoder::transformProgressiveMcuRow(int mcuRow, uint8_t* const* planes) const {
     int16_t block[64];
     for (int i = 0; i < componentCount_; ++i) {
-        Component& c = components_[i];
+        const Component& c = components_[i];
         const uint16_t* quant = naturalQuant_[i];
         for (int row = 0; row < c.vSamples; ++row) {
+            // Within the image: mcuRow < mcusPerColumn_, so the row < blocksPerColumn.
+            const size_t first = size_t(mcuRow * c.vSamples + row) * c.blocksPerLine;
             for (int column = 0; column < c.blocksPerLine; ++column) {
-                const int16_t* stored = coefficientBlock(c, column, mcuRow_ * c.vSamples + row);
+                const int16_t* stored = c.coefficients + (first + column) * 64;
                 // Two plain loops, so that the compiler can vectorise them.
                 for (int k = 0; k < 64; ++k) block[k] = wrap16(stored[k] * quant[k]);
                 int ac = 0;
                 for (int k = 1; k < 64; ++k) ac |= block[k];
-                uint8_t* out = c.plane + row * 8 * c.planeStride + column * 8;
+                uint8_t* out = planes[i] + row * 8 * c.planeStride + column * 8;
                 if (ac == 0)
                     jpegIdctDcOnly(block[0], out, c.planeStride);
+                else if ((c.nonZero[first + column] >> kSparseEnd) == 0)
+                    idctSparse_(block, out, c.planeStride);
                 else
                     idct_(block, out, c.planeStride);
             }
         }
+    }
+}
+
+// Band `band` of MCU rows into the band planes it takes turns with.
+void JpegDecoder::transformProgressiveBand(int band) const {
+    const int first = band * kBandMcuRows;
+    const int end = first + kBandMcuRows < mcusPerColumn_ ? first + kBandMcuRows : mcusPerColumn_;
+    for (int mcuRow = first; mcuRow < end; ++mcuRow) {
+        uint8_t* planes[4];
+        for (int i = 0; i < componentCount_; ++i)
+            planes[i] = bandPlanes_[band & 1][i] + size_t(mcuRow - first) *
+                                                       components_[i].vSamples * 8 *
+                                                       components_[i].planeStride;
+        transformProgressiveMcuRow(mcuRow, planes);
+    }
+}
+
+void JpegDecoder::startProgressiveBands() {
+    for (int i = 0; i < componentCount_; ++i) {
+        const uint32_t bytes =
+            uint32_t(components_[i].planeStride) * components_[i].vSamples * 8 * kBandMcuRows;
+        bandPlanes_[0][i] = static_cast<uint8_t*>(allocate(bytes));
+        bandPlanes_[1][i] = static_cast<uint8_t*>(allocate(bytes));
+    }
+}
+
+// Points the planes at the next MCU row. At the start of a band the helper that filled it
+// is awaited (the first band, or one whose helper could not start, is filled here), and a
+// helper starts on the following band, in the planes of the band just read.
+void JpegDecoder::nextProgressiveMcuRow() {
+    const int band = mcuRow_ / kBandMcuRows;
+    if (mcuRow_ % kBandMcuRows == 0) {
+        if (helperRunning_) {
+            helper_.join();
+            helperRunning_ = false;
+        } else {
+            transformProgressiveBand(band);
+        }
+        if ((band + 1) * kBandMcuRows < mcusPerColumn_) {
+            try {
+                helper_ = std::thread([this, band] { transformProgressiveBand(band + 1); });
+                helperRunning_ = true;
+            } catch (const std::system_error&) {
+            }
+        }
+    }
+    for (int i = 0; i < componentCount_; ++i) {
+        Component& c = components_[i];
+        c.plane = bandPlanes_[band & 1][i] +
+                  size_t(mcuRow_ % kBandMcuRows) * c.vSamples * 8 * c.planeStride;
     }
 }
 
@@ -989,8 +1046,12 @@ void JpegDecoder::outputRow(const uint8_t*& row, int& rowBytes) {
 // Decodes the next MCU row when the current one is used up.
 void JpegDecoder::prepareRow() {
     if (rowInMcuRow_ != mcuHeight_) return;
-    if (progressive_) {
-        transformProgressiveMcuRow();
+    if (progressive_ && bandPlanes_[0][0]) {
+        nextProgressiveMcuRow();
+    } else if (progressive_) {
+        uint8_t* planes[4];
+        for (int i = 0; i < componentCount_; ++i) planes[i] = components_[i].plane;
+        transformProgressiveMcuRow(mcuRow_, planes);
     } else {
         decodeSequentialMcuRow();
         if (rowsLeft_ <= mcuHeight_) readMarker();
