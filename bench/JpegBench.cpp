@@ -4,8 +4,11 @@
 // and stb_image (RGB top-down, then turned into the same layout). Pictures are made and
 // encoded with libjpeg at start-up, at quality 90. Every decoder writes a fresh image.
 // After the runs a table gives each peer's CPU time over ours (above 1: we are faster),
-// from the medians when repetitions are asked for, from the single runs otherwise.
+// from the medians when repetitions are asked for, from the single runs otherwise. A last
+// table gives the decoder's speed-up when progressive files end on two threads.
 #include "image/jpeg/FormatJPEG.h"
+#include "image/jpeg/JpegDecoder.h"
+#include "image/jpeg/MemoryJpegSource.h"
 #include "io/MemoryStream.h"
 
 #include <benchmark/benchmark.h>
@@ -113,6 +116,25 @@ void vornex(benchmark::State& state) {
     countPixels(state, size);
 }
 
+// The decoder alone on progressive files, its last step on one thread or with a helper (the
+// third argument: threads), into a fresh image as the reader makes.
+void vornexThreads(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const Bytes& bytes = file(size, Layout(state.range(1)));
+    for (auto _ : state) {
+        std::unique_ptr<uint8_t[]> image(new uint8_t[size_t(size) * size * 3]);
+        MemoryJpegSource source(bytes.data(), uint32_t(bytes.size()));
+        JpegDecoder decoder(&source, true);
+        decoder.setHelperThread(state.range(2) > 1);
+        if (decoder.begin() != 0) state.SkipWithError("begin failed");
+        for (int row = 0; row < size; ++row)
+            if (decoder.decodeLineBgr(&image[size_t(size - 1 - row) * size * 3]) != 0)
+                state.SkipWithError("row failed");
+        benchmark::DoNotOptimize(image.get());
+    }
+    countPixels(state, size);
+}
+
 void libjpeg(benchmark::State& state, bool sameWork) {
     const int size = int(state.range(0));
     const Bytes& bytes = file(size, Layout(state.range(1)));
@@ -193,7 +215,24 @@ public:
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (run.run_type == Run::RT_Iteration && run.repetitions > 1) continue;
             if (run.run_type == Run::RT_Aggregate && !median) continue;
-            times_[run.run_name.args][run.run_name.function_name] = run.GetAdjustedCPUTime();
+            if (run.run_name.function_name == "vornexThreads")
+                threadTimes_[run.run_name.args] = run.GetAdjustedRealTime();
+            else
+                times_[run.run_name.args][run.run_name.function_name] = run.GetAdjustedCPUTime();
+        }
+    }
+
+    // Wall time, as the threads share the work.
+    void printThreadSpeedUps() const {
+        std::printf("\nProgressive 4:2:0, wall time of the decoder on one thread / on more "
+                    "(above 1.00: faster)\n");
+        for (const auto& [args, time] : threadTimes_) {
+            int size = 0, layout = 0, threads = 0;
+            std::sscanf(args.c_str(), "size:%d/layout:%d/threads:%d", &size, &layout, &threads);
+            const auto single = threadTimes_.find("size:" + std::to_string(size) + "/layout:" +
+                                                  std::to_string(layout) + "/threads:1");
+            if (threads == 1 || single == threadTimes_.end()) continue;
+            std::printf("%4d, %d threads: %.2f\n", size, threads, single->second / time);
         }
     }
 
@@ -223,10 +262,16 @@ public:
 
 private:
     std::map<std::string, std::map<std::string, double>> times_;
+    std::map<std::string, double> threadTimes_;
 };
 } // namespace
 
 BENCHMARK(vornex)->Apply(arguments);
+BENCHMARK(vornexThreads)
+    ->ArgNames({"size", "layout", "threads"})
+    ->ArgsProduct({{1024, 4096}, {kProgressive420}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(libjpegSlowInteger)->Apply(arguments);
 BENCHMARK(libjpegDefault)->Apply(arguments);
 BENCHMARK(stbImage)->Apply(arguments);
@@ -237,6 +282,7 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatios();
+    reporter.printThreadSpeedUps();
     benchmark::Shutdown();
     return 0;
 }

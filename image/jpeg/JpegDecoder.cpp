@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <system_error>
 
 #if defined(__x86_64__)
 #include <emmintrin.h>
@@ -20,6 +21,15 @@ constexpr uint8_t kZigzag[64] = {0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25,
                                  35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37, 44, 51,
                                  58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
 
+// kZigzag with room for a run that ends past coefficient 63: such a run (which fails the
+// block right after) writes to position 0 instead of outside the block.
+constexpr int kRunSlack = 16;
+constexpr uint8_t kBlockPosition[64 + kRunSlack] = {
+    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33,
+    40, 48, 41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36,
+    29, 22, 15, 23, 30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54,
+    47, 55, 62, 63, 0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0};
+
 constexpr int kMarkerSof0 = 0xC0, kMarkerSof1 = 0xC1, kMarkerSof2 = 0xC2, kMarkerSof9 = 0xC9;
 constexpr int kMarkerDht = 0xC4, kMarkerJpg = 0xC8, kMarkerDac = 0xCC;
 constexpr int kMarkerRst0 = 0xD0, kMarkerRst7 = 0xD7;
@@ -28,6 +38,8 @@ constexpr int kMarkerDri = 0xDD, kMarkerApp14 = 0xEE, kMarkerTem = 0x01;
 constexpr int kSoiSearchBytes = 511;
 constexpr int kRestartSearchBytes = 1536;
 constexpr int kLargestCategory = 15;
+// Zig-zag positions 0..9 lie in the top-left 4 x 4 of a block.
+constexpr int kSparseEnd = 10;
 // The Adobe segment: identifier, version, two flag words, then the colour transform.
 constexpr uint8_t kAdobeIdentifier[5] = {'A', 'd', 'o', 'b', 'e'};
 constexpr int kAdobeSegmentBytes = 12;
@@ -52,6 +64,7 @@ inline int16_t wrap16(int32_t value) {
 JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source) {
     const JpegKernels& kernels = jpegKernels(useSimd ? jpegSimdLevel() : JpegSimdLevel::kInteger);
     idct_ = kernels.idct;
+    idctSparse_ = kernels.idctSparse;
     convertRow_ = kernels.convertRow;
     convertRowBgr_ = kernels.convertRowBgr;
     storeBgr_ = kernels.storeBgr;
@@ -64,6 +77,7 @@ JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source) {
 }
 
 JpegDecoder::~JpegDecoder() {
+    if (helperRunning_) helper_.join();
     for (int i = 0; i < memoryBlockCount_; ++i) std::free(memoryBlocks_[i]);
     if (source_) source_->detach();
 }
@@ -369,42 +383,58 @@ inline void JpegDecoder::fillBits(Bits& bits) {
         word = __builtin_bswap64(word);
         const uint64_t inverted = ~word; // 0xFF bytes become zero bytes
         constexpr uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
-        if (((inverted - kOnes) & ~inverted & kHighs) == 0) {
-            const int bytes = (63 - bits.count) >> 3;
+        const uint64_t marks = (inverted - kOnes) & ~inverted & kHighs;
+        const int bytes = (63 - bits.count) >> 3;
+        if (marks == 0) {
             bits.buffer |= word >> bits.count;
             bits.count += bytes * 8;
             inputPosition_ = position + bytes;
             return;
         }
+        // The bytes before the first 0xFF (the test may also mark a 0xFE just before one)
+        // are taken whole; the rest byte by byte.
+        const int clean = __builtin_clzll(marks) >> 3;
+        if (clean > 0) {
+            const int taken = clean < bytes ? clean : bytes;
+            bits.buffer |= (word & ~(~uint64_t(0) >> (taken * 8))) >> bits.count;
+            bits.count += taken * 8;
+            inputPosition_ = position + taken;
+            if (bits.count > 56) return;
+        }
     }
+    bits_ = bits;
+    fillBitsBytewise();
+    bits = bits_;
+}
+
+// The rare paths work on `bits_` out of line, so that the callers' copies stay in registers.
+__attribute__((noinline)) void JpegDecoder::fillBitsBytewise() {
     do {
-        bits.buffer |= uint64_t(entropyByte()) << (56 - bits.count);
-        bits.count += 8;
-    } while (bits.count <= 56);
+        bits_.buffer |= uint64_t(entropyByte()) << (56 - bits_.count);
+        bits_.count += 8;
+    } while (bits_.count <= 56);
+}
+
+// Codes longer than 8 bits, whose prefix has lookup `entry`, in the next 16 bits `window`:
+// (length << 8) | symbol.
+__attribute__((noinline)) int JpegDecoder::decodeLongSymbol(const JpegHuffmanTable& table,
+                                                            int32_t entry, uint32_t window) {
+    if (entry == 0) fail(kJpegCorruptData);
+    int longer = 0; // summed without branches: the length is hard to predict
+    for (int i = 0; i < 8; ++i) longer += window >= table.longLimit[i];
+    if (longer == 8) fail(kJpegCorruptData);
+    const int length = 9 + longer;
+    return (length << 8) | table.symbols[(window >> (16 - length)) + table.longOffset[longer]];
 }
 
 inline int JpegDecoder::decodeSymbol(Bits& bits, const JpegHuffmanTable& table) {
     if (bits.count < 16) fillBits(bits);
-    const int32_t entry = table.lookup[bits.buffer >> 56];
-    if (entry > 0) {
-        const int length = entry >> 8;
-        bits.buffer <<= length;
-        bits.count -= length;
-        return entry & 0xFF;
-    }
-    if (entry == 0) fail(kJpegCorruptData);
-    int node = -entry;
-    for (int length = 9; length <= 16; ++length) {
-        const int child = table.tree[node * 2 + ((bits.buffer >> (64 - length)) & 1)];
-        if (child < 0) {
-            bits.buffer <<= length;
-            bits.count -= length;
-            return -child - 1;
-        }
-        if (child == 0) break;
-        node = child;
-    }
-    fail(kJpegCorruptData);
+    int32_t entry = table.lookup[bits.buffer >> 56];
+    if (entry <= 0) entry = decodeLongSymbol(table, entry, uint32_t(bits.buffer >> 48));
+    const int length = entry >> 8;
+    bits.buffer <<= length;
+    bits.count -= length;
+    return entry & 0xFF;
 }
 
 inline int JpegDecoder::getBits(Bits& bits, int length) {
@@ -436,8 +466,7 @@ void JpegDecoder::startEntropy() {
     markerReached_ = false;
 }
 
-void JpegDecoder::processRestart(Bits& bits) {
-    bits = {0, 0};
+void JpegDecoder::processRestart() {
     markerReached_ = false;
     int budget = kRestartSearchBytes;
     while (readByte() != 0xFF)
@@ -456,7 +485,10 @@ void JpegDecoder::processRestart(Bits& bits) {
 
 inline void JpegDecoder::countRestart(Bits& bits) {
     if (restartInterval_ == 0) return;
-    if (restartsLeft_ == 0) processRestart(bits);
+    if (restartsLeft_ == 0) {
+        processRestart();
+        bits = {0, 0};
+    }
     --restartsLeft_;
 }
 
@@ -568,10 +600,12 @@ int JpegDecoder::begin() {
     if (begun_) return 0;
     if (setjmp(failure_)) return -1;
     setupFrame();
-    if (progressive_)
+    if (progressive_) {
         decodeProgressive();
-    else
+        if (helperThread_) startProgressiveBands();
+    } else {
         beginSequential();
+    }
     rowsLeft_ = height_;
     mcuRow_ = 0;
     rowInMcuRow_ = mcuHeight_;
@@ -593,71 +627,84 @@ void JpegDecoder::beginSequential() {
         if (spectralEnd_ > 0 && !huffman_[c.acTable].defined) fail(kJpegHuffmanTableMissing);
     }
     setupMcu();
-    mcuRowCoefficients_ = static_cast<int16_t*>(allocate(blocksPerMcuRow_ * 64 * sizeof(int16_t)));
-    blockEnds_ = static_cast<uint8_t*>(allocate(blocksPerMcuRow_));
-    std::memset(blockEnds_, 64, blocksPerMcuRow_);
+    // One MCU's blocks, used again for every MCU, so that they stay in the nearest cache.
+    mcuCoefficients_ = static_cast<int16_t*>(allocate(blocksPerMcu_ * 64 * sizeof(int16_t)));
+    std::memset(blockEnds_, 64, sizeof(blockEnds_));
     startEntropy();
 }
 
 // Annex F decoding of one block, dequantised into natural order. `end` is how far in
 // zig-zag order the block's previous contents reached: a block that held only DC needs no
-// clearing, any other is cleared whole (one short run of vector stores).
+// clearing, any other is cleared whole (one short run of vector stores). It becomes the
+// position after the last coefficient decoded, or a little more after runs of 16 zeros.
 inline void JpegDecoder::decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end,
                                                Component& component) {
+    using Table = JpegHuffmanTable;
     if (end > 1) clearBlock(block);
     const uint16_t* quant = quantTables_[component.quantTable];
-    const int category = decodeSymbol(bits, huffman_[component.dcTable]);
-    if (category > kLargestCategory) fail(kJpegCorruptData);
-    component.dcPredictor = wrap16(component.dcPredictor + receiveExtend(bits, category));
+    // Enough for the longest code and value, so the slow paths below never refill.
+    if (bits.count < 32) fillBits(bits);
+    const Table& dcTable = huffman_[component.dcTable];
+    const int32_t dc = dcTable.fast[bits.buffer >> (64 - Table::kFastBits)];
+    int difference;
+    if (dc != 0 && (dc & (15 << Table::kFastRunShift)) == 0) {
+        bits.buffer <<= dc & Table::kFastLengthMask;
+        bits.count -= dc & Table::kFastLengthMask;
+        difference = dc >> Table::kFastValueShift;
+    } else {
+        const int category = decodeSymbol(bits, dcTable);
+        if (category > kLargestCategory) fail(kJpegCorruptData);
+        difference = receiveExtend(bits, category);
+    }
+    component.dcPredictor = wrap16(component.dcPredictor + difference);
     block[0] = wrap16(component.dcPredictor * quant[0]);
-    const JpegHuffmanTable& table = huffman_[component.acTable];
-    int last = 1;
-    for (int k = 1; k < 64;) {
-        // Enough for the longest code and value, so the slow path below never refills.
+    const int32_t* fast = huffman_[component.acTable].fast;
+    int k = 1;
+    do {
         if (bits.count < 32) fillBits(bits);
-        const int32_t fast = table.fastAc[bits.buffer >> (64 - JpegHuffmanTable::kFastBits)];
-        if (fast != 0) {
-            const int length = fast & JpegHuffmanTable::kFastLengthMask;
-            bits.buffer <<= length;
-            bits.count -= length;
-            if (fast & JpegHuffmanTable::kFastEndOfBlock) break;
-            k += (fast >> JpegHuffmanTable::kFastRunShift) & 15;
-            if (k > 63) fail(kJpegCorruptData);
-            block[kZigzag[k]] = wrap16((fast >> JpegHuffmanTable::kFastValueShift) * quant[k]);
-            last = ++k;
+        const int32_t entry = fast[bits.buffer >> (64 - Table::kFastBits)];
+        if (entry != 0) {
+            bits.buffer <<= entry & Table::kFastLengthMask;
+            bits.count -= entry & Table::kFastLengthMask;
+            if (entry & Table::kFastEndOfBlock) break;
+            k += (entry >> Table::kFastRunShift) & 15;
+            block[kBlockPosition[k]] = wrap16((entry >> Table::kFastValueShift) * quant[k]);
             continue;
         }
-        const int symbol = decodeSymbol(bits, table);
+        const int symbol = decodeSymbol(bits, huffman_[component.acTable]);
         const int run = symbol >> 4, size = symbol & 15;
         if (size == 0) {
             if (run != 15) break;
-            k += 16;
-            if (k > 64) fail(kJpegCorruptData);
+            k += 15;
             continue;
         }
         k += run;
-        if (k > 63) fail(kJpegCorruptData);
-        block[kZigzag[k]] = wrap16(receiveExtend(bits, size) * quant[k]);
-        last = ++k;
-    }
-    end = static_cast<uint8_t>(last);
+        block[kBlockPosition[k]] = wrap16(receiveExtend(bits, size) * quant[k]);
+    } while (++k < 64);
+    // Past 64: a run went beyond coefficient 63.
+    if (k > 64) fail(kJpegCorruptData);
+    end = static_cast<uint8_t>(k);
 }
 
 // Each MCU is transformed right after it is decoded, while its blocks are still in cache.
 void JpegDecoder::decodeSequentialMcuRow() {
-    int16_t* block = mcuRowCoefficients_;
-    uint8_t* end = blockEnds_;
+    int16_t* const blocks = mcuCoefficients_;
     Bits bits = bits_;
     for (int mcu = 0; mcu < mcusPerRow_; ++mcu) {
         countRestart(bits);
         for (int b = 0; b < blocksPerMcu_; ++b)
-            decodeSequentialBlock(bits, block + b * 64, end[b], components_[mcuBlockComponent_[b]]);
-        for (int b = 0; b < blocksPerMcu_; ++b, block += 64, ++end) {
+            decodeSequentialBlock(bits, blocks + b * 64, blockEnds_[b],
+                                  components_[mcuBlockComponent_[b]]);
+        for (int b = 0; b < blocksPerMcu_; ++b) {
             const Component& c = components_[mcuBlockComponent_[b]];
+            const int16_t* block = blocks + b * 64;
+            const int end = blockEnds_[b];
             uint8_t* out = c.plane + mcuBlockRow_[b] * 8 * c.planeStride +
                            (mcu * c.hSamples + mcuBlockColumn_[b]) * 8;
-            if (*end <= 1)
+            if (end <= 1)
                 jpegIdctDcOnly(block[0], out, c.planeStride);
+            else if (end <= kSparseEnd)
+                idctSparse_(block, out, c.planeStride);
             else
                 idct_(block, out, c.planeStride);
         }
@@ -672,10 +719,6 @@ size_t JpegDecoder::blockIndex(const Component& component, int column, int row) 
         row >= component.blocksPerColumn)
         fail(kJpegTooManyBlocks);
     return size_t(row) * component.blocksPerLine + column;
-}
-
-int16_t* JpegDecoder::coefficientBlock(Component& component, int column, int row) {
-    return component.coefficients + blockIndex(component, column, row) * 64;
 }
 
 void JpegDecoder::decodeProgressive() {
@@ -851,25 +894,82 @@ void JpegDecoder::decodeAcRefinement(Bits& bits, int16_t* block, uint64_t& nonZe
     }
 }
 
-void JpegDecoder::transformProgressiveMcuRow() {
+// MCU row `mcuRow` into `planes`: for each component, where that row's samples go. Reads
+// only finished coefficients and writes only its own rows, so bands of rows can be
+// transformed on several threads at once.
+void JpegDecoder::transformProgressiveMcuRow(int mcuRow, uint8_t* const* planes) const {
     int16_t block[64];
     for (int i = 0; i < componentCount_; ++i) {
-        Component& c = components_[i];
+        const Component& c = components_[i];
         const uint16_t* quant = naturalQuant_[i];
         for (int row = 0; row < c.vSamples; ++row) {
+            // Within the image: mcuRow < mcusPerColumn_, so the row < blocksPerColumn.
+            const size_t first = size_t(mcuRow * c.vSamples + row) * c.blocksPerLine;
             for (int column = 0; column < c.blocksPerLine; ++column) {
-                const int16_t* stored = coefficientBlock(c, column, mcuRow_ * c.vSamples + row);
+                const int16_t* stored = c.coefficients + (first + column) * 64;
                 // Two plain loops, so that the compiler can vectorise them.
                 for (int k = 0; k < 64; ++k) block[k] = wrap16(stored[k] * quant[k]);
                 int ac = 0;
                 for (int k = 1; k < 64; ++k) ac |= block[k];
-                uint8_t* out = c.plane + row * 8 * c.planeStride + column * 8;
+                uint8_t* out = planes[i] + row * 8 * c.planeStride + column * 8;
                 if (ac == 0)
                     jpegIdctDcOnly(block[0], out, c.planeStride);
+                else if ((c.nonZero[first + column] >> kSparseEnd) == 0)
+                    idctSparse_(block, out, c.planeStride);
                 else
                     idct_(block, out, c.planeStride);
             }
         }
+    }
+}
+
+// Band `band` of MCU rows into the band planes it takes turns with.
+void JpegDecoder::transformProgressiveBand(int band) const {
+    const int first = band * kBandMcuRows;
+    const int end = first + kBandMcuRows < mcusPerColumn_ ? first + kBandMcuRows : mcusPerColumn_;
+    for (int mcuRow = first; mcuRow < end; ++mcuRow) {
+        uint8_t* planes[4];
+        for (int i = 0; i < componentCount_; ++i)
+            planes[i] = bandPlanes_[band & 1][i] + size_t(mcuRow - first) *
+                                                       components_[i].vSamples * 8 *
+                                                       components_[i].planeStride;
+        transformProgressiveMcuRow(mcuRow, planes);
+    }
+}
+
+void JpegDecoder::startProgressiveBands() {
+    for (int i = 0; i < componentCount_; ++i) {
+        const uint32_t bytes =
+            uint32_t(components_[i].planeStride) * components_[i].vSamples * 8 * kBandMcuRows;
+        bandPlanes_[0][i] = static_cast<uint8_t*>(allocate(bytes));
+        bandPlanes_[1][i] = static_cast<uint8_t*>(allocate(bytes));
+    }
+}
+
+// Points the planes at the next MCU row. At the start of a band the helper that filled it
+// is awaited (the first band, or one whose helper could not start, is filled here), and a
+// helper starts on the following band, in the planes of the band just read.
+void JpegDecoder::nextProgressiveMcuRow() {
+    const int band = mcuRow_ / kBandMcuRows;
+    if (mcuRow_ % kBandMcuRows == 0) {
+        if (helperRunning_) {
+            helper_.join();
+            helperRunning_ = false;
+        } else {
+            transformProgressiveBand(band);
+        }
+        if ((band + 1) * kBandMcuRows < mcusPerColumn_) {
+            try {
+                helper_ = std::thread([this, band] { transformProgressiveBand(band + 1); });
+                helperRunning_ = true;
+            } catch (const std::system_error&) {
+            }
+        }
+    }
+    for (int i = 0; i < componentCount_; ++i) {
+        Component& c = components_[i];
+        c.plane = bandPlanes_[band & 1][i] +
+                  size_t(mcuRow_ % kBandMcuRows) * c.vSamples * 8 * c.planeStride;
     }
 }
 
@@ -946,8 +1046,12 @@ void JpegDecoder::outputRow(const uint8_t*& row, int& rowBytes) {
 // Decodes the next MCU row when the current one is used up.
 void JpegDecoder::prepareRow() {
     if (rowInMcuRow_ != mcuHeight_) return;
-    if (progressive_) {
-        transformProgressiveMcuRow();
+    if (progressive_ && bandPlanes_[0][0]) {
+        nextProgressiveMcuRow();
+    } else if (progressive_) {
+        uint8_t* planes[4];
+        for (int i = 0; i < componentCount_; ++i) planes[i] = components_[i].plane;
+        transformProgressiveMcuRow(mcuRow_, planes);
     } else {
         decodeSequentialMcuRow();
         if (rowsLeft_ <= mcuHeight_) readMarker();

@@ -17,6 +17,7 @@
 #include <csetjmp>
 #include <cstddef>
 #include <cstdint>
+#include <thread>
 
 class JpegSource;
 
@@ -42,6 +43,11 @@ public:
     int height() const { return height_; }
     int componentCount() const { return componentCount_; }
     bool progressive() const { return progressive_; }
+
+    // With `on`, progressive images take a helper thread for their last step: it transforms
+    // the next band of MCU rows while the calling thread hands out the rows of the current
+    // one. The bytes are the same either way. Off by default; takes effect in `begin`.
+    void setHelperThread(bool on) { helperThread_ = on; }
 
     // 0 when rows can be read (again 0 on a second call), -1 on failure. Progressive images
     // are decoded completely here.
@@ -110,11 +116,13 @@ private:
     };
     uint32_t entropyByte();
     void fillBits(Bits& bits);
+    void fillBitsBytewise();
     int decodeSymbol(Bits& bits, const JpegHuffmanTable& table);
+    int decodeLongSymbol(const JpegHuffmanTable& table, int32_t entry, uint32_t window);
     int receiveExtend(Bits& bits, int length);
     int getBits(Bits& bits, int length);
     void startEntropy();
-    void processRestart(Bits& bits);
+    void processRestart();
     void countRestart(Bits& bits);
 
     // Frame and scans.
@@ -127,7 +135,6 @@ private:
     void checkProgressiveScan();
     void decodeProgressiveScan();
     size_t blockIndex(const Component& component, int column, int row);
-    int16_t* coefficientBlock(Component& component, int column, int row);
     void decodeProgressiveBlock(Bits& bits, int16_t* block, uint64_t& nonZero,
                                 Component& component);
     void decodeAcFirst(Bits& bits, int16_t* block, uint64_t& nonZero,
@@ -136,7 +143,10 @@ private:
                             const JpegHuffmanTable& table);
     void decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end, Component& component);
     void decodeSequentialMcuRow();
-    void transformProgressiveMcuRow();
+    void transformProgressiveMcuRow(int mcuRow, uint8_t* const* planes) const;
+    void transformProgressiveBand(int band) const;
+    void startProgressiveBands();
+    void nextProgressiveMcuRow();
     int readMarker();
     const uint8_t* componentRow(int index);
     void prepareRow();
@@ -145,6 +155,7 @@ private:
 
     JpegSource* source_;
     JpegIdctFunction idct_;
+    JpegIdctFunction idctSparse_;
     JpegConvertRowFunction convertRow_;
     JpegConvertRowFunction convertRowBgr_;
     JpegStoreBgrFunction storeBgr_;
@@ -157,7 +168,7 @@ private:
     Colour colour_ = kColourGrey;
     bool begun_ = false;
 
-    uint16_t quantTables_[4][64] = {}; // zig-zag order
+    uint16_t quantTables_[4][64 + 16] = {}; // zig-zag order, with room for runs past the end
     bool quantDefined_[4] = {};
     JpegHuffmanTable huffman_[8];
 
@@ -177,10 +188,17 @@ private:
     int bytesPerPixel_ = 0, rowBytes_ = 0;
     uint8_t* rowBuffer_ = nullptr;
     uint8_t* fullRows_[4] = {}; // components repeated to full resolution, when needed
-    int16_t* mcuRowCoefficients_ = nullptr;
-    uint8_t* blockEnds_ = nullptr;
+    int16_t* mcuCoefficients_ = nullptr;
+    uint8_t blockEnds_[kMaxMcuBlocks] = {};
     uint16_t naturalQuant_[4][64] = {}; // per component, for the progressive output
     int mcuRow_ = 0;
+    // With the helper thread: two bands of kBandMcuRows MCU rows, one being read while the
+    // helper fills the other.
+    static constexpr int kBandMcuRows = 8;
+    bool helperThread_ = false;
+    uint8_t* bandPlanes_[2][4] = {};
+    std::thread helper_;
+    bool helperRunning_ = false;
     int rowsLeft_ = 0, rowInMcuRow_ = 0;
 
     uint8_t input_[kInputSize + 128];

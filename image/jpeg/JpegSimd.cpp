@@ -24,14 +24,15 @@ void convertRowBgrInPieces(const uint8_t* y, const uint8_t* cb, const uint8_t* c
     }
 }
 
-constexpr JpegKernels kInteger = {jpegIdct, jpegConvertRow, jpegStoreBgr,
+// The integer transform skips zero rows and columns itself.
+constexpr JpegKernels kInteger = {jpegIdct, jpegIdct, jpegConvertRow, jpegStoreBgr,
                                   convertRowBgrInPieces<jpegConvertRow, jpegStoreBgr>};
 #if defined(__x86_64__)
 // SSE2 has no byte shuffle; its BGR store is the integer one.
-constexpr JpegKernels kSse2 = {jpegIdctSse2, jpegConvertRowSse2, jpegStoreBgr,
+constexpr JpegKernels kSse2 = {jpegIdctSse2, jpegIdctSparseSse2, jpegConvertRowSse2, jpegStoreBgr,
                                convertRowBgrInPieces<jpegConvertRowSse2, jpegStoreBgr>};
-constexpr JpegKernels kAvx2 = {jpegIdctAvx2, jpegConvertRowAvx2, jpegStoreBgrAvx2,
-                               jpegConvertRowBgrAvx2};
+constexpr JpegKernels kAvx2 = {jpegIdctAvx2, jpegIdctSparseAvx2, jpegConvertRowAvx2,
+                               jpegStoreBgrAvx2, jpegConvertRowBgrAvx2};
 #endif
 } // namespace
 

@@ -16,6 +16,9 @@ enum class JpegSimdLevel { kInteger, kSse2, kAvx2 };
 
 struct JpegKernels {
     JpegIdctFunction idct;
+    // The same for a block whose coefficients outside the top-left 4 x 4 (zig-zag positions
+    // 0..9 and a few more) are all zero.
+    JpegIdctFunction idctSparse;
     JpegConvertRowFunction convertRow;
     JpegStoreBgrFunction storeBgr;
     // convertRow and storeBgr in one pass: `width` pixels of B, G, R, exactly 3 x `width`

@@ -32,22 +32,90 @@ struct Avx2Lanes {
 __attribute__((target("avx2"))) inline void transformAvx2(const __m128i* x, __m256i* out) {
     VORNEX_JPEG_TRANSFORM(Avx2Lanes, x, out);
 }
+
+__attribute__((target("avx2"))) inline void transformFourAvx2(const __m128i* x, __m256i* out) {
+    VORNEX_JPEG_TRANSFORM_FOUR(Avx2Lanes, x, out);
+}
+
+// Row results (rounded, shifted by 11, saturated to 16 bits) paired for the column pass:
+// row 0 with 4, 2 with 6, 1 with 7 and 3 with 5, as Avx2Lanes::pairs would pair them. Both
+// 128-bit halves are worked alike, the low one on rows 0..3, the high one on rows 4..7.
+__attribute__((target("avx2"))) inline void pairedRowResults(const __m256i* result,
+                                                             __m256i* pairs) {
+    const __m256i rounding = _mm256_set1_epi32(1024);
+    __m256i words[4];
+    for (int i = 0; i < 4; ++i)
+        words[i] = _mm256_packs_epi32(
+            _mm256_srai_epi32(_mm256_add_epi32(result[2 * i], rounding), 11),
+            _mm256_srai_epi32(_mm256_add_epi32(result[2 * i + 1], rounding), 11));
+    const __m256i a = _mm256_unpacklo_epi16(words[0], words[1]);
+    const __m256i b = _mm256_unpackhi_epi16(words[0], words[1]);
+    const __m256i c = _mm256_unpacklo_epi16(words[2], words[3]);
+    const __m256i d = _mm256_unpackhi_epi16(words[2], words[3]);
+    const __m256i low01 = _mm256_unpacklo_epi16(a, b), low23 = _mm256_unpackhi_epi16(a, b);
+    const __m256i high01 = _mm256_unpacklo_epi16(c, d), high23 = _mm256_unpackhi_epi16(c, d);
+    // Row r in the low half, row r + 4 in the high half.
+    const __m256i rows04 = _mm256_unpacklo_epi64(low01, high01);
+    const __m256i rows15 = _mm256_unpackhi_epi64(low01, high01);
+    const __m256i rows26 = _mm256_unpacklo_epi64(low23, high23);
+    const __m256i rows37 = _mm256_unpackhi_epi64(low23, high23);
+    const __m256i rows17 = _mm256_blend_epi32(rows15, rows37, 0xF0);
+    const __m256i rows35 = _mm256_blend_epi32(rows37, rows15, 0xF0);
+    // Interleaved: the words of the low halves' first 64 bits, then of their second 64 bits.
+    const __m256i interleave =
+        _mm256_setr_epi8(0, 1, 8, 9, 2, 3, 10, 11, 4, 5, 12, 13, 6, 7, 14, 15, 0, 1, 8, 9, 2, 3, 10,
+                         11, 4, 5, 12, 13, 6, 7, 14, 15);
+    const __m256i* rows[4] = {&rows04, &rows26, &rows17, &rows35};
+    for (int i = 0; i < 4; ++i)
+        pairs[i] = _mm256_shuffle_epi8(_mm256_permute4x64_epi64(*rows[i], _MM_SHUFFLE(3, 1, 2, 0)),
+                                       interleave);
+}
+
+// Column results: rounded, shifted by 18, moved up by 128, clamped to 0..255 and stored,
+// four rows per pack.
+__attribute__((target("avx2"))) inline void storeSampleRows(const __m256i* result, uint8_t* out,
+                                                            int stride) {
+    const __m256i rounding = _mm256_set1_epi32(131072), centre = _mm256_set1_epi32(128);
+    const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
+    __m256i levels[8];
+    for (int r = 0; r < 8; ++r)
+        levels[r] =
+            _mm256_add_epi32(_mm256_srai_epi32(_mm256_add_epi32(result[r], rounding), 18), centre);
+    for (int r = 0; r < 8; r += 4, out += 4 * stride) {
+        const __m256i bytes = _mm256_packus_epi16(_mm256_packs_epi32(levels[r], levels[r + 1]),
+                                                  _mm256_packs_epi32(levels[r + 2], levels[r + 3]));
+        const __m256i rows = _mm256_permutevar8x32_epi32(bytes, order);
+        const __m128i first = _mm256_castsi256_si128(rows);
+        const __m128i second = _mm256_extracti128_si256(rows, 1);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), first);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + stride),
+                         _mm_unpackhi_epi64(first, first));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 2 * stride), second);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 3 * stride),
+                         _mm_unpackhi_epi64(second, second));
+    }
+}
 } // namespace
 
 __attribute__((target("avx2"))) void jpegIdctAvx2(const int16_t* coefficients, uint8_t* out,
                                                   int stride) {
     __m128i x[8];
-    __m256i result[8];
+    __m256i result[8], pairs[4];
     loadRows(coefficients, x);
     transpose(x);
     transformAvx2(x, result);
-    for (int i = 0; i < 8; ++i)
-        x[i] = rowWords(_mm256_castsi256_si128(result[i]), _mm256_extracti128_si256(result[i], 1));
-    transpose(x);
-    transformAvx2(x, result);
-    for (int r = 0; r < 8; ++r)
-        storeSamples(_mm256_castsi256_si128(result[r]), _mm256_extracti128_si256(result[r], 1),
-                     out + r * stride);
+    pairedRowResults(result, pairs);
+    VORNEX_JPEG_TRANSFORM_PAIRS(Avx2Lanes, pairs[0], pairs[1], pairs[2], pairs[3], result);
+    storeSampleRows(result, out, stride);
+}
+
+__attribute__((target("avx2"))) void jpegIdctSparseAvx2(const int16_t* coefficients, uint8_t* out,
+                                                        int stride) {
+    __m128i rows[4];
+    __m256i result[8];
+    sparseRowPass(coefficients, rows);
+    transformFourAvx2(rows, result);
+    storeSampleRows(result, out, stride);
 }
 
 // ---- Colour conversion: the table formulas computed directly, 4 or 8 pixels at a time ----

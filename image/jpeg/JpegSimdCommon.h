@@ -32,10 +32,14 @@ inline uint32_t factorPair(int first, int second) {
 // function that has L's instruction set: 256-bit values cannot pass through code compiled
 // without AVX.
 #define VORNEX_JPEG_TRANSFORM(L, x, out)                                                           \
+    VORNEX_JPEG_TRANSFORM_PAIRS(L, L::pairs(x[0], x[4]), L::pairs(x[2], x[6]),                     \
+                                L::pairs(x[1], x[7]), L::pairs(x[3], x[5]), out)
+
+// The same on inputs already paired: 0 with 4, 2 with 6, 1 with 7, 3 with 5.
+#define VORNEX_JPEG_TRANSFORM_PAIRS(L, pairs04, pairs26, pairs17, pairs35, out)                    \
     do {                                                                                           \
         using V = typename L::V;                                                                   \
-        const V p04 = L::pairs(x[0], x[4]), p26 = L::pairs(x[2], x[6]);                            \
-        const V p17 = L::pairs(x[1], x[7]), p35 = L::pairs(x[3], x[5]);                            \
+        const V p04 = pairs04, p26 = pairs26, p17 = pairs17, p35 = pairs35;                        \
         const V even0 = L::madd(p04, 8192, 8192), even1 = L::madd(p04, 8192, -8192);               \
         const V even2 = L::madd(p26, 4433, -10704), even3 = L::madd(p26, 10703, 4433);             \
         const V tmp10 = L::add(even0, even3), tmp13 = L::sub(even0, even3);                        \
@@ -44,6 +48,26 @@ inline uint32_t factorPair(int first, int second) {
         const V odd1 = L::add(L::madd(p17, 6437, 9633), L::madd(p35, -11362, 2261));               \
         const V odd2 = L::add(L::madd(p17, 9633, -6436), L::madd(p35, -2259, -11362));             \
         const V odd3 = L::add(L::madd(p17, 11363, 2260), L::madd(p35, 9633, 6437));                \
+        out[0] = L::add(tmp10, odd3);                                                              \
+        out[7] = L::sub(tmp10, odd3);                                                              \
+        out[1] = L::add(tmp11, odd2);                                                              \
+        out[6] = L::sub(tmp11, odd2);                                                              \
+        out[2] = L::add(tmp12, odd1);                                                              \
+        out[5] = L::sub(tmp12, odd1);                                                              \
+        out[3] = L::add(tmp13, odd0);                                                              \
+        out[4] = L::sub(tmp13, odd0);                                                              \
+    } while (false)
+
+// The same transform where inputs 4..7 are zero: four of the eight products drop out of every
+// sum, the others are the same exact products.
+#define VORNEX_JPEG_TRANSFORM_FOUR(L, x, out)                                                      \
+    do {                                                                                           \
+        using V = typename L::V;                                                                   \
+        const V p02 = L::pairs(x[0], x[2]), p13 = L::pairs(x[1], x[3]);                            \
+        const V tmp10 = L::madd(p02, 8192, 10703), tmp13 = L::madd(p02, 8192, -10703);             \
+        const V tmp11 = L::madd(p02, 8192, 4433), tmp12 = L::madd(p02, 8192, -4433);               \
+        const V odd0 = L::madd(p13, 2260, -6436), odd1 = L::madd(p13, 6437, -11362);               \
+        const V odd2 = L::madd(p13, 9633, -2259), odd3 = L::madd(p13, 11363, 9633);                \
         out[0] = L::add(tmp10, odd3);                                                              \
         out[7] = L::sub(tmp10, odd3);                                                              \
         out[1] = L::add(tmp11, odd2);                                                              \
@@ -83,6 +107,49 @@ inline __m128i rowWords(__m128i low, __m128i high) {
     const __m128i rounding = _mm_set1_epi32(1024);
     return _mm_packs_epi32(_mm_srai_epi32(_mm_add_epi32(low, rounding), 11),
                            _mm_srai_epi32(_mm_add_epi32(high, rounding), 11));
+}
+
+// Four columns of four 16-bit values, one per lane, as the low or high four lanes of a
+// 128-bit value.
+struct QuarterLanes {
+    using V = __m128i;
+    static V pairs(__m128i first, __m128i second) { return _mm_unpacklo_epi16(first, second); }
+    static V madd(V a, int first, int second) {
+        return _mm_madd_epi16(a, _mm_set1_epi32(int32_t(factorPair(first, second))));
+    }
+    static V add(V a, V b) { return _mm_add_epi32(a, b); }
+    static V sub(V a, V b) { return _mm_sub_epi32(a, b); }
+};
+
+// The row pass of a block whose coefficients outside the top-left 4 x 4 are zero: rows 4..7
+// give zeros, the others have four inputs. `rows` gets rows 0..3 of the result.
+inline void sparseRowPass(const int16_t* coefficients, __m128i* rows) {
+    const __m128i r01 =
+        _mm_unpacklo_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(coefficients)),
+                           _mm_loadl_epi64(reinterpret_cast<const __m128i*>(coefficients + 8)));
+    const __m128i r23 =
+        _mm_unpacklo_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(coefficients + 16)),
+                           _mm_loadl_epi64(reinterpret_cast<const __m128i*>(coefficients + 24)));
+    // Columns 0..3 of rows 0..3, a column per 64 bits.
+    const __m128i columns01 = _mm_unpacklo_epi32(r01, r23);
+    const __m128i columns23 = _mm_unpackhi_epi32(r01, r23);
+    const __m128i x[4] = {columns01, _mm_unpackhi_epi64(columns01, columns01), columns23,
+                          _mm_unpackhi_epi64(columns23, columns23)};
+    __m128i out[8];
+    VORNEX_JPEG_TRANSFORM_FOUR(QuarterLanes, x, out);
+    // out[i] holds output i of rows 0..3; turned into rows of eight.
+    __m128i words[4];
+    for (int i = 0; i < 4; ++i) words[i] = rowWords(out[2 * i], out[2 * i + 1]);
+    const __m128i a = _mm_unpacklo_epi16(words[0], words[1]);
+    const __m128i b = _mm_unpackhi_epi16(words[0], words[1]);
+    const __m128i c = _mm_unpacklo_epi16(words[2], words[3]);
+    const __m128i d = _mm_unpackhi_epi16(words[2], words[3]);
+    const __m128i low01 = _mm_unpacklo_epi16(a, b), low23 = _mm_unpackhi_epi16(a, b);
+    const __m128i high01 = _mm_unpacklo_epi16(c, d), high23 = _mm_unpackhi_epi16(c, d);
+    rows[0] = _mm_unpacklo_epi64(low01, high01);
+    rows[1] = _mm_unpackhi_epi64(low01, high01);
+    rows[2] = _mm_unpacklo_epi64(low23, high23);
+    rows[3] = _mm_unpackhi_epi64(low23, high23);
 }
 
 // Column results: rounded, shifted by 18, moved up by 128 and clamped to 0..255.

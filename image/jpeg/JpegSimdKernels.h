@@ -6,10 +6,12 @@
 
 #if defined(__x86_64__)
 void jpegIdctSse2(const int16_t* coefficients, uint8_t* out, int stride);
+void jpegIdctSparseSse2(const int16_t* coefficients, uint8_t* out, int stride);
 void jpegConvertRowSse2(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out,
                         int width, int chromaShift);
 
 void jpegIdctAvx2(const int16_t* coefficients, uint8_t* out, int stride);
+void jpegIdctSparseAvx2(const int16_t* coefficients, uint8_t* out, int stride);
 void jpegConvertRowAvx2(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out,
                         int width, int chromaShift);
 void jpegConvertRowBgrAvx2(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* bgr,

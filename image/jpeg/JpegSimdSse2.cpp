@@ -29,6 +29,10 @@ template <bool kHigh> struct Sse2Lanes {
 template <bool kHigh> inline void transformHalf(const __m128i* x, __m128i* out) {
     VORNEX_JPEG_TRANSFORM(Sse2Lanes<kHigh>, x, out);
 }
+
+template <bool kHigh> inline void transformFourHalf(const __m128i* x, __m128i* out) {
+    VORNEX_JPEG_TRANSFORM_FOUR(Sse2Lanes<kHigh>, x, out);
+}
 } // namespace
 
 void jpegIdctSse2(const int16_t* coefficients, uint8_t* out, int stride) {
@@ -41,6 +45,14 @@ void jpegIdctSse2(const int16_t* coefficients, uint8_t* out, int stride) {
     transpose(x);
     transformHalf<false>(x, low);
     transformHalf<true>(x, high);
+    for (int r = 0; r < 8; ++r) storeSamples(low[r], high[r], out + r * stride);
+}
+
+void jpegIdctSparseSse2(const int16_t* coefficients, uint8_t* out, int stride) {
+    __m128i rows[4], low[8], high[8];
+    sparseRowPass(coefficients, rows);
+    transformFourHalf<false>(rows, low);
+    transformFourHalf<true>(rows, high);
     for (int r = 0; r < 8; ++r) storeSamples(low[r], high[r], out + r * stride);
 }
 

@@ -75,6 +75,16 @@ TEST(JpegSimd, InverseTransformsGiveTheIntegerBytes) {
     }
 }
 
+TEST(JpegSimd, SparseTransformsGiveTheIntegerBytes) {
+    for (std::vector<int16_t> block : testBlocks()) {
+        for (int i = 0; i < 64; ++i)
+            if (i / 8 >= 4 || i % 8 >= 4) block[i] = 0;
+        const std::vector<uint8_t> expected = transformed(jpegIdct, block);
+        for (JpegSimdLevel level : simdLevels())
+            ASSERT_EQ(transformed(jpegKernels(level).idctSparse, block), expected) << int(level);
+    }
+}
+
 TEST(JpegSimd, ColourConversionGivesTheTableBytes) {
     std::mt19937 random(9);
     for (int width = 1; width <= 41; ++width) {
