@@ -82,7 +82,8 @@ int ScriptDocument::parseElements(ScriptNode& parent, MemoryStream& stream) {
     try {
         return parseText(parent, stream, "(text)", 0);
     } catch (const std::bad_alloc&) {
-        formatMessage("XML Error out of memory after %zu elements and attributes", records_);
+        formatMessage("XML Error out of memory after %lu elements and attributes",
+                      static_cast<unsigned long>(records_));
         return -1;
     }
 }
@@ -277,12 +278,12 @@ int ScriptDocument::parseInclude(ScriptNode& parent, const char* tag, const char
 int ScriptDocument::refuseOverBudget() {
     budgetSpent_ = true;
     if (include_)
-        formatMessage("XML Error include [%s] refused: the script would hold more than %zu "
+        formatMessage("XML Error include [%s] refused: the script would hold more than %lu "
                       "elements and attributes",
-                      include_, kMaxRecords);
+                      include_, static_cast<unsigned long>(kMaxRecords));
     else
-        formatMessage("XML Error the script holds more than %zu elements and attributes",
-                      kMaxRecords);
+        formatMessage("XML Error the script holds more than %lu elements and attributes",
+                      static_cast<unsigned long>(kMaxRecords));
     return -1;
 }
 
