@@ -20,16 +20,6 @@ constexpr const char* kRecordingScript =
 </demo>
 )";
 
-// The bundled data tree, linked into the test's folder, with the recording script.
-void linkBundledData(const TempDir& dir) {
-    namespace fs = std::filesystem;
-    const fs::path source = fs::path(VORNEX_SOURCE_DIR) / "data";
-    fs::create_directories(dir.path() / "data");
-    for (const char* entry : {"textures", "music", "shaders", "vornex.txt"})
-        fs::create_symlink(source / entry, dir.path() / "data" / entry);
-    dir.write("data/script.txt", kRecordingScript);
-}
-
 // Mean absolute difference of two frames over a grid of samples, 0..255.
 double difference(Frame& a, Frame& b) {
     double sum = 0.0;
@@ -68,7 +58,7 @@ Rgb textureAverage(cFormat& image, float x, float y, int radius) {
 TEST(BundledDemo, PlaysToItsOwnExitWithChangingPicturesAndTheLogoInPlace) {
     if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
     TempDir dir;
-    linkBundledData(dir);
+    linkBundledData(dir, kRecordingScript);
     const PlayerResult run = runPlayer(dir.path().string(), "", 240);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const std::string log = dir.read("log.txt");

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -123,4 +124,14 @@ inline std::string framePath(const TempDir& dir, int index, const char* folder =
     char name[64];
     std::snprintf(name, sizeof name, "%s/frame_%05d.png", folder, index);
     return dir.file(name);
+}
+
+// The bundled data tree, linked into the test's folder, with `script` as data/script.txt.
+inline void linkBundledData(const TempDir& dir, const char* script) {
+    namespace fs = std::filesystem;
+    const fs::path source = fs::path(VORNEX_SOURCE_DIR) / "data";
+    fs::create_directories(dir.path() / "data");
+    for (const char* entry : {"textures", "music", "shaders", "vornex.txt"})
+        fs::create_symlink(source / entry, dir.path() / "data" / entry);
+    dir.write("data/script.txt", script);
 }

@@ -26,15 +26,6 @@ constexpr const char* kRecordingScript =
 </demo>
 )";
 
-void linkBundledData(const TempDir& dir) {
-    namespace fs = std::filesystem;
-    const fs::path source = fs::path(VORNEX_SOURCE_DIR) / "data";
-    fs::create_directories(dir.path() / "data");
-    for (const char* entry : {"textures", "music", "shaders", "vornex.txt"})
-        fs::create_symlink(source / entry, dir.path() / "data" / entry);
-    dir.write("data/script.txt", kRecordingScript);
-}
-
 std::vector<std::unique_ptr<Frame>> readFrames(const TempDir& dir) {
     std::vector<std::unique_ptr<Frame>> frames;
     for (int i = 0; std::filesystem::exists(framePath(dir, i)); ++i)
@@ -62,11 +53,11 @@ TEST(WindowsPlayer, BundledDemoFramesMatchTheLinuxBuild) {
     // SDL only once it moves: out of both windows, both players see the same (none).
     ASSERT_EQ(shell("xdotool mousemove 1279 1023"), 0);
     TempDir windows;
-    linkBundledData(windows);
+    linkBundledData(windows, kRecordingScript);
     const PlayerResult windowsRun = runPlayer(windows.path().string(), "", 300);
     ASSERT_EQ(windowsRun.exitCode, 0) << windowsRun.output;
     TempDir linux;
-    linkBundledData(linux);
+    linkBundledData(linux, kRecordingScript);
     const PlayerResult linuxRun = runLinuxPlayer(linux.path().string(), "", 300);
     ASSERT_EQ(linuxRun.exitCode, 0) << linuxRun.output;
 
