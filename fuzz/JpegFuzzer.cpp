@@ -1,11 +1,12 @@
 // Feeds arbitrary bytes to the JPEG decoder with the integer inner loops and with every SIMD
-// level the processor has, row by row and as one-pass BGR rows, and traps when their rows or
-// results differ; then runs the JPEG
-// probe and reader over the same bytes. Pictures above a megapixel stop after the headers so
-// that each input stays fast.
+// level the processor has, row by row, as one-pass BGR rows and read in two parts at once,
+// and traps when their rows or results differ; then runs the JPEG probe and reader over the
+// same bytes. Pictures above a megapixel stop after the headers so that each input stays
+// fast.
 #include "FormatFuzzer.h"
 #include "image/jpeg/FormatJPEG.h"
 #include "image/jpeg/JpegDecoder.h"
+#include "image/jpeg/JpegParallelRows.h"
 #include "image/jpeg/JpegSimd.h"
 #include "image/jpeg/MemoryJpegSource.h"
 #include "io/MemoryStream.h"
@@ -49,6 +50,21 @@ bool decode(const uint8_t* data, size_t size, bool useSimd, Decoded& out) {
             out.bgrRows.insert(out.bgrRows.end(), row.begin(), row.end());
     }
     if (bgrDecoder.errorCode() != out.errorCode) __builtin_trap();
+
+    // The reader's read in two parts at once, which must hold the same rows and zeros after.
+    MemoryJpegSource splitSource(data, static_cast<uint32_t>(size));
+    JpegDecoder splitDecoder(&splitSource, useSimd);
+    if (splitDecoder.begin() == 0) {
+        const size_t rowBytes = size_t(splitDecoder.width()) * 3;
+        std::vector<uint8_t> image(rowBytes * splitDecoder.height(), 0);
+        const JpegRowsRead read = readJpegRowsBgr(splitDecoder, data, uint32_t(size), image.data(),
+                                                  ptrdiff_t(rowBytes), true);
+        std::vector<uint8_t> expected = out.bgrRows;
+        expected.resize(image.size(), 0);
+        if (read.errorCode != out.errorCode || size_t(read.rows) * rowBytes != out.bgrRows.size() ||
+            image != expected)
+            __builtin_trap();
+    }
     return true;
 }
 } // namespace

@@ -1,5 +1,7 @@
 #include <vornex/Image.h>
 
+#include "image/ZeroedMemory.h"
+
 #include <cstdlib>
 
 cFormat::~cFormat() {
@@ -36,9 +38,7 @@ bool cFormat::allocatePixels(uint64_t byteCount) {
     pixels_ = nullptr;
     size_ = 0;
     if (byteCount == 0 || byteCount > UINT32_MAX) return false;
-    // calloc hands out large blocks as untouched zero pages, so a header that promises a big
-    // picture costs nothing until rows arrive.
-    pixels_ = static_cast<uint8_t*>(std::calloc(byteCount, 1));
+    pixels_ = static_cast<uint8_t*>(allocateZeroed(byteCount));
     if (!pixels_) return false;
     size_ = static_cast<uint32_t>(byteCount);
     return true;

@@ -1,5 +1,6 @@
 #include "image/jpeg/JpegDecoder.h"
 
+#include "image/ZeroedMemory.h"
 #include "image/jpeg/JpegColour.h"
 #include "image/jpeg/JpegError.h"
 #include "image/jpeg/JpegIdct.h"
@@ -61,7 +62,7 @@ inline int16_t wrap16(int32_t value) {
 }
 } // namespace
 
-JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source) {
+JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source), useSimd_(useSimd) {
     const JpegKernels& kernels = jpegKernels(useSimd ? jpegSimdLevel() : JpegSimdLevel::kInteger);
     idct_ = kernels.idct;
     idctSparse_ = kernels.idctSparse;
@@ -89,7 +90,7 @@ void JpegDecoder::fail(int code) {
 
 void* JpegDecoder::allocate(uint32_t bytes) {
     if (memoryBlockCount_ >= kMaxMemoryBlocks) fail(kJpegTooManyMemoryBlocks);
-    void* block = std::calloc(1, bytes ? bytes : 1);
+    void* block = allocateZeroed(bytes);
     if (!block) fail(kJpegOutOfMemory);
     memoryBlocks_[memoryBlockCount_++] = block;
     return block;
@@ -110,6 +111,7 @@ void JpegDecoder::refill() {
         const int got = source_->read(input_ + inputCount_, wanted, end);
         if (got < 0 || got > wanted) fail(kJpegReadError);
         inputCount_ += got;
+        sourceBytes_ += got;
         // A source that delivers nothing is treated as exhausted, so reading cannot hang.
         if (end || got == 0) endOfData_ = true;
     }
@@ -483,6 +485,23 @@ void JpegDecoder::processRestart() {
     nextRestart_ = (nextRestart_ + 1) & 7;
 }
 
+// Moves to the next 0xFF that is not stuffing: a restart marker, or where the data ends.
+void JpegDecoder::skipEntropyData() {
+    for (;;) {
+        const uint32_t available = inputPosition_ < inputCount_ ? inputCount_ - inputPosition_ : 0;
+        const void* mark = std::memchr(input_ + inputPosition_, 0xFF, available);
+        if (!mark) {
+            inputPosition_ += available;
+            if (endOfData_) return;
+            refill();
+            continue;
+        }
+        inputPosition_ = static_cast<uint32_t>(static_cast<const uint8_t*>(mark) - input_);
+        if (peekByte(1) != 0) return;
+        inputPosition_ += 2;
+    }
+}
+
 inline void JpegDecoder::countRestart(Bits& bits) {
     if (restartInterval_ == 0) return;
     if (restartsLeft_ == 0) {
@@ -610,6 +629,45 @@ int JpegDecoder::begin() {
     mcuRow_ = 0;
     rowInMcuRow_ = mcuHeight_;
     begun_ = true;
+    return 0;
+}
+
+int JpegDecoder::restartRowNear(int row) const {
+    if (!begun_ || progressive_ || restartInterval_ == 0) return 0;
+    int nearest = 0;
+    for (int mcuRow = 1; mcuRow < mcusPerColumn_; ++mcuRow) {
+        const int candidate = mcuRow * mcuHeight_;
+        if ((int64_t(mcuRow) * mcusPerRow_) % restartInterval_ == 0 &&
+            (nearest == 0 || std::abs(candidate - row) < std::abs(nearest - row)))
+            nearest = candidate;
+    }
+    return nearest;
+}
+
+int JpegDecoder::beginAtRow(int row) {
+    if (begin() != 0) return -1;
+    if (setjmp(failure_)) return -1;
+    if (row == 0) return 0;
+    if (row != restartRowNear(row) || mcuRow_ != 0 || rowInMcuRow_ != mcuHeight_)
+        fail(kJpegRestartMarkerInvalid);
+    const int markers = int(int64_t(row / mcuHeight_) * mcusPerRow_ / restartInterval_);
+    for (int i = 0; i < markers; ++i) {
+        skipEntropyData();
+        processRestart();
+    }
+    mcuRow_ = row / mcuHeight_;
+    rowsLeft_ = height_ - row;
+    return 0;
+}
+
+int JpegDecoder::takeRestartMarker() {
+    if (errorCode_ != 0 || !begun_) return -1;
+    if (setjmp(failure_)) return -1;
+    if (!progressive_ && restartInterval_ != 0 && restartsLeft_ == 0 &&
+        rowInMcuRow_ == mcuHeight_ && rowsLeft_ > 0) {
+        processRestart();
+        bits_ = {0, 0};
+    }
     return 0;
 }
 

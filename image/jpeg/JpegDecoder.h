@@ -52,6 +52,21 @@ public:
     // 0 when rows can be read (again 0 on a second call), -1 on failure. Progressive images
     // are decoded completely here.
     int begin();
+    // Baseline pictures whose restart intervals begin MCU rows can be read by two decoders
+    // at once, each from its own restart marker (see readJpegRowsBgr). After `begin`: the
+    // row nearest to `row` where such an interval begins, or 0 when there is none.
+    int restartRowNear(int row) const;
+    // Instead of `begin`: skips the entropy-coded data before `row`, a row restartRowNear
+    // gave, so that the next row handed out is `row`. 0, or -1 on failure.
+    int beginAtRow(int row);
+    // Between two MCU rows, reads the restart marker due before the next one now instead of
+    // when that row is decoded. 0 (also when none is due), or -1 on failure.
+    int takeRestartMarker();
+    // How many bytes of the source have been read: after beginAtRow or takeRestartMarker,
+    // where the data after that restart marker starts.
+    uint64_t inputOffset() const { return sourceBytes_ - (inputCount_ - inputPosition_); }
+    bool usesSimd() const { return useSimd_; }
+
     // 0 with `row` at the next row of `rowBytes` bytes (valid until the next call), 1 after
     // the last row, -1 after an earlier failure or without `begin`, -227 when a failure
     // interrupts this row (the cause is in errorCode()).
@@ -123,6 +138,7 @@ private:
     int getBits(Bits& bits, int length);
     void startEntropy();
     void processRestart();
+    void skipEntropyData();
     void countRestart(Bits& bits);
 
     // Frame and scans.
@@ -154,6 +170,7 @@ private:
     void outputBgrRow(uint8_t* bgr);
 
     JpegSource* source_;
+    bool useSimd_;
     JpegIdctFunction idct_;
     JpegIdctFunction idctSparse_;
     JpegConvertRowFunction convertRow_;
@@ -203,6 +220,7 @@ private:
 
     uint8_t input_[kInputSize + 128];
     uint32_t inputPosition_ = 0, inputCount_ = 0;
+    uint64_t sourceBytes_ = 0;
     bool endOfData_ = false;
     Bits bits_ = {0, 0};
     bool markerReached_ = false;

@@ -1,0 +1,22 @@
+// Reads every row of a begun decoder into an image as B, G, R, on two threads where the
+// picture allows. A baseline picture whose restart intervals begin an MCU row near its middle
+// is read in two parts at once: a second decoder, on a helper thread, reads the lower part
+// from that restart marker. Its rows are kept only if `decoder` then reaches the same marker
+// at the same place in the file, so the image holds exactly what one decoder reading every
+// row gives, on any input. Otherwise `decoder` reads the lower part itself.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class JpegDecoder;
+
+struct JpegRowsRead {
+    int rows;      // read before the first failure: the decoder's height when none
+    int errorCode; // why reading stopped early, or 0
+};
+
+// `decoder` reads `file`, of which the helper makes its own reader. Row y goes to
+// `firstRow + y * rowStep`; the image must be zeroed, as rows past a failure stay untouched.
+JpegRowsRead readJpegRowsBgr(JpegDecoder& decoder, const uint8_t* file, uint32_t fileSize,
+                             uint8_t* firstRow, ptrdiff_t rowStep, bool twoThreads);
