@@ -8,10 +8,11 @@
 // compares the decoders alone, without the cost of faulting in the image.
 // After the runs a table gives each peer's CPU time over ours (above 1: we are faster),
 // from the medians when repetitions are asked for, from the single runs otherwise. A last
-// table gives the decoder's speed-up when progressive files end on two threads.
+// table gives the decoder's speed-up on two threads.
 #include "image/ZeroedMemory.h"
 #include "image/jpeg/FormatJPEG.h"
 #include "image/jpeg/JpegDecoder.h"
+#include "image/jpeg/JpegParallelRows.h"
 #include "image/jpeg/MemoryJpegSource.h"
 #include "io/MemoryStream.h"
 
@@ -39,7 +40,8 @@
 namespace {
 using Bytes = std::vector<uint8_t>;
 
-enum Layout { k420 = 0, k444 = 1, kProgressive420 = 2 };
+enum Layout { k420 = 0, k444 = 1, kProgressive420 = 2, kRestart420 = 3 };
+const char* const kLayoutNames[] = {"4:2:0", "4:4:4", "progressive 4:2:0", "restarts 4:2:0"};
 
 // Soft shading, a few hard edges, fine texture and sensor-like noise.
 Bytes photo(int size) {
@@ -84,6 +86,7 @@ Bytes encode(int size, Layout layout) {
     info.comp_info[0].h_samp_factor = luma;
     info.comp_info[0].v_samp_factor = luma;
     if (layout == kProgressive420) jpeg_simple_progression(&info);
+    if (layout == kRestart420) info.restart_in_rows = 1;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = const_cast<uint8_t*>(&rgb[size_t(info.next_scanline) * size * 3]);
@@ -120,20 +123,26 @@ void vornex(benchmark::State& state) {
     countPixels(state, size);
 }
 
-// The decoder alone on progressive files, its last step on one thread or with a helper (the
-// third argument: threads), into a fresh image as the reader makes.
+// The decoder on one thread or two (the third argument), into a fresh image as the reader
+// makes: progressive files with a helper for their last step, files with a restart marker
+// before every MCU row read in two parts at once.
 void vornexThreads(benchmark::State& state) {
     const int size = int(state.range(0));
     const Bytes& bytes = file(size, Layout(state.range(1)));
+    const bool twoThreads = state.range(2) > 1;
+    const size_t rowBytes = size_t(size) * 3;
     for (auto _ : state) {
-        std::unique_ptr<uint8_t[]> image(new uint8_t[size_t(size) * size * 3]);
+        std::unique_ptr<uint8_t, void (*)(uint8_t*)> image(
+            static_cast<uint8_t*>(allocateZeroed(rowBytes * size)),
+            [](uint8_t* p) { std::free(p); });
         MemoryJpegSource source(bytes.data(), uint32_t(bytes.size()));
         JpegDecoder decoder(&source, true);
-        decoder.setHelperThread(state.range(2) > 1);
+        decoder.setHelperThread(twoThreads);
         if (decoder.begin() != 0) state.SkipWithError("begin failed");
-        for (int row = 0; row < size; ++row)
-            if (decoder.decodeLineBgr(&image[size_t(size - 1 - row) * size * 3]) != 0)
-                state.SkipWithError("row failed");
+        const JpegRowsRead read =
+            readJpegRowsBgr(decoder, bytes.data(), uint32_t(bytes.size()),
+                            image.get() + rowBytes * (size - 1), -ptrdiff_t(rowBytes), twoThreads);
+        if (read.rows != size) state.SkipWithError("rows failed");
         benchmark::DoNotOptimize(image.get());
     }
     countPixels(state, size);
@@ -240,15 +249,15 @@ public:
 
     // Wall time, as the threads share the work.
     void printThreadSpeedUps() const {
-        std::printf("\nProgressive 4:2:0, wall time of the decoder on one thread / on more "
-                    "(above 1.00: faster)\n");
+        std::printf("\nWall time of the decoder on one thread / on more (above 1.00: faster)\n");
         for (const auto& [args, time] : threadTimes_) {
             int size = 0, layout = 0, threads = 0;
             std::sscanf(args.c_str(), "size:%d/layout:%d/threads:%d", &size, &layout, &threads);
             const auto single = threadTimes_.find("size:" + std::to_string(size) + "/layout:" +
                                                   std::to_string(layout) + "/threads:1");
             if (threads == 1 || single == threadTimes_.end()) continue;
-            std::printf("%4d, %d threads: %.2f\n", size, threads, single->second / time);
+            std::printf("%4d %-17s %d threads: %.2f\n", size, kLayoutNames[layout], threads,
+                        single->second / time);
         }
     }
 
@@ -257,13 +266,12 @@ public:
         std::printf("%-22s", "picture");
         for (const char* peer : kPeers) std::printf(" %10s", peer);
         std::printf("\n");
-        static const char* const kLayouts[] = {"4:2:0", "4:4:4", "progressive 4:2:0"};
         for (const auto& [args, times] : times_) {
             const auto ours = times.find("vornex");
             if (ours == times.end()) continue;
             int size = 0, layout = 0;
             std::sscanf(args.c_str(), "size:%d/layout:%d", &size, &layout);
-            std::printf("%4d %-17s", size, kLayouts[layout % 3]);
+            std::printf("%4d %-17s", size, kLayoutNames[layout]);
             for (const char* peer : kPeers) {
                 const auto theirs = times.find(peer);
                 const int width = int(std::strlen(peer)) < 10 ? 10 : int(std::strlen(peer));
@@ -285,7 +293,7 @@ private:
 BENCHMARK(vornex)->Apply(arguments);
 BENCHMARK(vornexThreads)
     ->ArgNames({"size", "layout", "threads"})
-    ->ArgsProduct({{1024, 4096}, {kProgressive420}, {1, 2}})
+    ->ArgsProduct({{1024, 4096}, {kProgressive420, kRestart420}, {1, 2}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(libjpegSlowInteger)->Apply(arguments);
