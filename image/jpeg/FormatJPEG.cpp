@@ -22,6 +22,8 @@ struct FreeDeleter {
 };
 } // namespace
 
+cFormatJPEG::cFormatJPEG() : twoThreads_(std::thread::hardware_concurrency() > 1) {}
+
 int cFormatJPEG::probe(Stream* stream) {
     // SOI, then any marker: JFIF, Exif, Adobe, a comment or tables may come first.
     uint8_t header[kProbeBytes];
@@ -55,10 +57,9 @@ int cFormatJPEG::load(Stream* stream) {
 
     // Rows go in bottom first. A second thread pays for its start from about a quarter of a
     // megapixel on.
-    const bool twoThreads = std::thread::hardware_concurrency() > 1 && width * height >= 1 << 18;
     const JpegRowsRead read =
         readJpegRowsBgr(*decoder, file.get(), fileSize, pixels_ + size_t(height - 1) * width * 3,
-                        -ptrdiff_t(width) * 3, twoThreads);
+                        -ptrdiff_t(width) * 3, twoThreads_ && width * height >= 1 << 18);
     if (read.rows != height)
         std::printf("error: decoded %i lines (%i %i) %i\n", read.rows, width, height,
                     read.errorCode);

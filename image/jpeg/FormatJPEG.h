@@ -13,11 +13,16 @@ public:
     static int probe(Stream* stream);
     // A failure partway through the rows prints how far decoding got and still succeeds;
     // the rows not reached stay black.
+    cFormatJPEG();
     int load(Stream* stream) override;
     // Why the last load failed in the decoder ("12-bit JPEG not supported"); empty after a
     // success or a failure before decoding.
     const char* reason() const { return reason_; }
+    // Whether pictures of a quarter of a megapixel or more may be read on two threads; on
+    // where the processor has more than one core. The bytes are the same either way.
+    void setTwoThreads(bool on) { twoThreads_ = on; }
 
 private:
     const char* reason_ = "";
+    bool twoThreads_;
 };

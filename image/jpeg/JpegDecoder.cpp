@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <system_error>
+#include <memory>
 
 #if defined(__x86_64__)
 #include <emmintrin.h>
@@ -78,7 +78,6 @@ JpegDecoder::JpegDecoder(JpegSource* source, bool useSimd) : source_(source), us
 }
 
 JpegDecoder::~JpegDecoder() {
-    if (helperRunning_) helper_.join();
     for (int i = 0; i < memoryBlockCount_; ++i) std::free(memoryBlocks_[i]);
     if (source_) source_->detach();
 }
@@ -563,17 +562,28 @@ void JpegDecoder::setupFrame() {
         c.widthInBlocks = (componentWidth + 7) / 8;
         c.heightInBlocks = (componentHeight + 7) / 8;
         c.planeStride = c.blocksPerLine * 8;
-        c.plane = static_cast<uint8_t*>(allocate(c.planeStride * c.vSamples * 8));
+        rows_.planes[i] = static_cast<uint8_t*>(allocate(planeBytes(c)));
     }
     if (componentCount_ > 1) {
-        // The vector code works in groups of up to 16 pixels past the width.
-        const int paddedWidth = ((width_ + 15) & ~15) + 16;
-        rowBuffer_ = static_cast<uint8_t*>(allocate(paddedWidth * 4));
+        rows_.rowBuffer = static_cast<uint8_t*>(allocate(rowBufferBytes()));
         if (!fastColourPath()) {
             for (int i = 0; i < componentCount_; ++i)
-                fullRows_[i] = static_cast<uint8_t*>(allocate(paddedWidth));
+                rows_.fullRows[i] = static_cast<uint8_t*>(allocate(fullRowBytes()));
         }
     }
+}
+
+// The vector code works in groups of up to 16 pixels past the width.
+int JpegDecoder::fullRowBytes() const {
+    return ((width_ + 15) & ~15) + 16;
+}
+
+int JpegDecoder::rowBufferBytes() const {
+    return fullRowBytes() * 4;
+}
+
+uint32_t JpegDecoder::planeBytes(const Component& c) const {
+    return uint32_t(c.planeStride) * c.vSamples * 8;
 }
 
 // Three components are YCbCr unless an Adobe segment says they are unconverted RGB; four
@@ -621,7 +631,6 @@ int JpegDecoder::begin() {
     setupFrame();
     if (progressive_) {
         decodeProgressive();
-        if (helperThread_) startProgressiveBands();
     } else {
         beginSequential();
     }
@@ -632,12 +641,12 @@ int JpegDecoder::begin() {
     return 0;
 }
 
-int JpegDecoder::restartRowNear(int row) const {
-    if (!begun_ || progressive_ || restartInterval_ == 0) return 0;
+int JpegDecoder::splitRowNear(int row) const {
+    if (!begun_ || (!progressive_ && restartInterval_ == 0)) return 0;
     int nearest = 0;
     for (int mcuRow = 1; mcuRow < mcusPerColumn_; ++mcuRow) {
         const int candidate = mcuRow * mcuHeight_;
-        if ((int64_t(mcuRow) * mcusPerRow_) % restartInterval_ == 0 &&
+        if ((progressive_ || (int64_t(mcuRow) * mcusPerRow_) % restartInterval_ == 0) &&
             (nearest == 0 || std::abs(candidate - row) < std::abs(nearest - row)))
             nearest = candidate;
     }
@@ -648,7 +657,7 @@ int JpegDecoder::beginAtRow(int row) {
     if (begin() != 0) return -1;
     if (setjmp(failure_)) return -1;
     if (row == 0) return 0;
-    if (row != restartRowNear(row) || mcuRow_ != 0 || rowInMcuRow_ != mcuHeight_)
+    if (progressive_ || row != splitRowNear(row) || mcuRow_ != 0 || rowInMcuRow_ != mcuHeight_)
         fail(kJpegRestartMarkerInvalid);
     const int markers = int(int64_t(row / mcuHeight_) * mcusPerRow_ / restartInterval_);
     for (int i = 0; i < markers; ++i) {
@@ -757,7 +766,8 @@ void JpegDecoder::decodeSequentialMcuRow() {
             const Component& c = components_[mcuBlockComponent_[b]];
             const int16_t* block = blocks + b * 64;
             const int end = blockEnds_[b];
-            uint8_t* out = c.plane + mcuBlockRow_[b] * 8 * c.planeStride +
+            uint8_t* out = rows_.planes[mcuBlockComponent_[b]] +
+                           mcuBlockRow_[b] * 8 * c.planeStride +
                            (mcu * c.hSamples + mcuBlockColumn_[b]) * 8;
             if (end <= 1)
                 jpegIdctDcOnly(block[0], out, c.planeStride);
@@ -981,104 +991,83 @@ void JpegDecoder::transformProgressiveMcuRow(int mcuRow, uint8_t* const* planes)
     }
 }
 
-// Band `band` of MCU rows into the band planes it takes turns with.
-void JpegDecoder::transformProgressiveBand(int band) const {
-    const int first = band * kBandMcuRows;
-    const int end = first + kBandMcuRows < mcusPerColumn_ ? first + kBandMcuRows : mcusPerColumn_;
-    for (int mcuRow = first; mcuRow < end; ++mcuRow) {
-        uint8_t* planes[4];
-        for (int i = 0; i < componentCount_; ++i)
-            planes[i] = bandPlanes_[band & 1][i] + size_t(mcuRow - first) *
-                                                       components_[i].vSamples * 8 *
-                                                       components_[i].planeStride;
-        transformProgressiveMcuRow(mcuRow, planes);
+int JpegDecoder::transformRowsBgr(int first, int end, uint8_t* firstRow, ptrdiff_t rowStep) const {
+    if (!begun_ || !progressive_ || errorCode_ != 0 || first % mcuHeight_ != 0 || first < 0 ||
+        end > height_)
+        return -1;
+    // Buffers of its own, so that other threads can make other rows at the same time.
+    uint32_t bytes = 0;
+    for (int i = 0; i < componentCount_; ++i) bytes += planeBytes(components_[i]);
+    bytes += componentCount_ > 1 ? rowBufferBytes() + componentCount_ * fullRowBytes() : 0;
+    std::unique_ptr<uint8_t, void (*)(void*)> scratch(static_cast<uint8_t*>(std::malloc(bytes)),
+                                                      std::free);
+    if (!scratch) return -1;
+    RowScratch rows = {};
+    uint8_t* next = scratch.get();
+    for (int i = 0; i < componentCount_; ++i, next += planeBytes(components_[i - 1]))
+        rows.planes[i] = next;
+    if (componentCount_ > 1) {
+        rows.rowBuffer = next;
+        next += rowBufferBytes();
+        for (int i = 0; i < componentCount_; ++i, next += fullRowBytes()) rows.fullRows[i] = next;
     }
-}
-
-void JpegDecoder::startProgressiveBands() {
-    for (int i = 0; i < componentCount_; ++i) {
-        const uint32_t bytes =
-            uint32_t(components_[i].planeStride) * components_[i].vSamples * 8 * kBandMcuRows;
-        bandPlanes_[0][i] = static_cast<uint8_t*>(allocate(bytes));
-        bandPlanes_[1][i] = static_cast<uint8_t*>(allocate(bytes));
+    for (int row = first; row < end; ++row) {
+        const int rowInMcuRow = row % mcuHeight_;
+        if (rowInMcuRow == 0) transformProgressiveMcuRow(row / mcuHeight_, rows.planes);
+        outputBgrRow(rows, rowInMcuRow, firstRow + row * rowStep);
     }
-}
-
-// Points the planes at the next MCU row. At the start of a band the helper that filled it
-// is awaited (the first band, or one whose helper could not start, is filled here), and a
-// helper starts on the following band, in the planes of the band just read.
-void JpegDecoder::nextProgressiveMcuRow() {
-    const int band = mcuRow_ / kBandMcuRows;
-    if (mcuRow_ % kBandMcuRows == 0) {
-        if (helperRunning_) {
-            helper_.join();
-            helperRunning_ = false;
-        } else {
-            transformProgressiveBand(band);
-        }
-        if ((band + 1) * kBandMcuRows < mcusPerColumn_) {
-            try {
-                helper_ = std::thread([this, band] { transformProgressiveBand(band + 1); });
-                helperRunning_ = true;
-            } catch (const std::system_error&) {
-            }
-        }
-    }
-    for (int i = 0; i < componentCount_; ++i) {
-        Component& c = components_[i];
-        c.plane = bandPlanes_[band & 1][i] +
-                  size_t(mcuRow_ % kBandMcuRows) * c.vSamples * 8 * c.planeStride;
-    }
+    return 0;
 }
 
 // ---- Rows ----
 
 // The current row of component `index` at full resolution: its own plane row, or that row
 // with each sample repeated across.
-const uint8_t* JpegDecoder::componentRow(int index) {
+const uint8_t* JpegDecoder::componentRow(const RowScratch& rows, int rowInMcuRow, int index) const {
     const Component& c = components_[index];
-    const uint8_t* samples = c.plane + (rowInMcuRow_ / c.vRatio) * c.planeStride;
+    const uint8_t* samples = rows.planes[index] + (rowInMcuRow / c.vRatio) * c.planeStride;
     if (c.hRatio == 1) return samples;
-    uint8_t* full = fullRows_[index];
+    uint8_t* full = rows.fullRows[index];
     for (int x = 0, source = 0; x < width_; x += c.hRatio, ++source)
         std::memset(full + x, samples[source], c.hRatio);
     return full;
 }
 
-void JpegDecoder::outputRow(const uint8_t*& row, int& rowBytes) {
+void JpegDecoder::outputRow(const RowScratch& rows, int rowInMcuRow, const uint8_t*& row,
+                            int& rowBytes) const {
     rowBytes = rowBytes_;
     if (colour_ == kColourGrey) {
-        row = components_[0].plane + rowInMcuRow_ * components_[0].planeStride;
+        row = rows.planes[0] + rowInMcuRow * components_[0].planeStride;
         return;
     }
-    row = rowBuffer_;
+    row = rows.rowBuffer;
     if (fastColourPath()) {
         const Component& cb = components_[1];
-        const int chromaRow = rowInMcuRow_ / cb.vRatio;
-        convertRow_(components_[0].plane + rowInMcuRow_ * components_[0].planeStride,
-                    cb.plane + chromaRow * cb.planeStride,
-                    components_[2].plane + chromaRow * components_[2].planeStride, rowBuffer_,
-                    width_, cb.hRatio - 1);
+        const int chromaRow = rowInMcuRow / cb.vRatio;
+        convertRow_(rows.planes[0] + rowInMcuRow * components_[0].planeStride,
+                    rows.planes[1] + chromaRow * cb.planeStride,
+                    rows.planes[2] + chromaRow * components_[2].planeStride, rows.rowBuffer, width_,
+                    cb.hRatio - 1);
         return;
     }
-    const uint8_t* first = componentRow(0);
-    const uint8_t* second = componentRow(1);
-    const uint8_t* third = componentRow(2);
+    const uint8_t* first = componentRow(rows, rowInMcuRow, 0);
+    const uint8_t* second = componentRow(rows, rowInMcuRow, 1);
+    const uint8_t* third = componentRow(rows, rowInMcuRow, 2);
     if (colour_ == kColourRgb) {
         for (int x = 0; x < width_; ++x) {
-            rowBuffer_[4 * x] = first[x];
-            rowBuffer_[4 * x + 1] = second[x];
-            rowBuffer_[4 * x + 2] = third[x];
-            rowBuffer_[4 * x + 3] = 0;
+            rows.rowBuffer[4 * x] = first[x];
+            rows.rowBuffer[4 * x + 1] = second[x];
+            rows.rowBuffer[4 * x + 2] = third[x];
+            rows.rowBuffer[4 * x + 3] = 0;
         }
         return;
     }
     if (colour_ != kColourCmyk && colour_ != kColourInvertedCmyk) {
-        convertRow_(first, second, third, rowBuffer_, width_, 0);
+        convertRow_(first, second, third, rows.rowBuffer, width_, 0);
         if (colour_ == kColourYCbCr) return;
     }
-    const uint8_t* black = componentRow(3);
-    uint8_t* out = rowBuffer_;
+    const uint8_t* black = componentRow(rows, rowInMcuRow, 3);
+    uint8_t* out = rows.rowBuffer;
     for (int x = 0; x < width_; ++x, out += 4) {
         // Ink amounts as Adobe stores them (255 = no ink), whatever the coding.
         int ink[3], white;
@@ -1104,12 +1093,8 @@ void JpegDecoder::outputRow(const uint8_t*& row, int& rowBytes) {
 // Decodes the next MCU row when the current one is used up.
 void JpegDecoder::prepareRow() {
     if (rowInMcuRow_ != mcuHeight_) return;
-    if (progressive_ && bandPlanes_[0][0]) {
-        nextProgressiveMcuRow();
-    } else if (progressive_) {
-        uint8_t* planes[4];
-        for (int i = 0; i < componentCount_; ++i) planes[i] = components_[i].plane;
-        transformProgressiveMcuRow(mcuRow_, planes);
+    if (progressive_) {
+        transformProgressiveMcuRow(mcuRow_, rows_.planes);
     } else {
         decodeSequentialMcuRow();
         if (rowsLeft_ <= mcuHeight_) readMarker();
@@ -1118,21 +1103,20 @@ void JpegDecoder::prepareRow() {
     rowInMcuRow_ = 0;
 }
 
-void JpegDecoder::outputBgrRow(uint8_t* bgr) {
+void JpegDecoder::outputBgrRow(const RowScratch& rows, int rowInMcuRow, uint8_t* bgr) const {
     if (colour_ == kColourGrey) {
-        jpegStoreGreyBgr(components_[0].plane + rowInMcuRow_ * components_[0].planeStride, bgr,
-                         width_);
+        jpegStoreGreyBgr(rows.planes[0] + rowInMcuRow * components_[0].planeStride, bgr, width_);
     } else if (fastColourPath()) {
         const Component& cb = components_[1];
-        const int chromaRow = rowInMcuRow_ / cb.vRatio;
-        convertRowBgr_(components_[0].plane + rowInMcuRow_ * components_[0].planeStride,
-                       cb.plane + chromaRow * cb.planeStride,
-                       components_[2].plane + chromaRow * components_[2].planeStride, bgr, width_,
+        const int chromaRow = rowInMcuRow / cb.vRatio;
+        convertRowBgr_(rows.planes[0] + rowInMcuRow * components_[0].planeStride,
+                       rows.planes[1] + chromaRow * cb.planeStride,
+                       rows.planes[2] + chromaRow * components_[2].planeStride, bgr, width_,
                        cb.hRatio - 1);
     } else {
         const uint8_t* row = nullptr;
         int rowBytes = 0;
-        outputRow(row, rowBytes);
+        outputRow(rows, rowInMcuRow, row, rowBytes);
         storeBgr_(row, bgr, width_);
     }
 }
@@ -1142,7 +1126,7 @@ int JpegDecoder::decodeLine(const uint8_t*& row, int& rowBytes) {
     if (rowsLeft_ == 0) return 1;
     if (setjmp(failure_)) return kJpegCorruptData;
     prepareRow();
-    outputRow(row, rowBytes);
+    outputRow(rows_, rowInMcuRow_, row, rowBytes);
     ++rowInMcuRow_;
     --rowsLeft_;
     return 0;
@@ -1153,7 +1137,7 @@ int JpegDecoder::decodeLineBgr(uint8_t* bgr) {
     if (rowsLeft_ == 0) return 1;
     if (setjmp(failure_)) return kJpegCorruptData;
     prepareRow();
-    outputBgrRow(bgr);
+    outputBgrRow(rows_, rowInMcuRow_, bgr);
     ++rowInMcuRow_;
     --rowsLeft_;
     return 0;

@@ -17,7 +17,6 @@
 #include <csetjmp>
 #include <cstddef>
 #include <cstdint>
-#include <thread>
 
 class JpegSource;
 
@@ -44,20 +43,20 @@ public:
     int componentCount() const { return componentCount_; }
     bool progressive() const { return progressive_; }
 
-    // With `on`, progressive images take a helper thread for their last step: it transforms
-    // the next band of MCU rows while the calling thread hands out the rows of the current
-    // one. The bytes are the same either way. Off by default; takes effect in `begin`.
-    void setHelperThread(bool on) { helperThread_ = on; }
-
     // 0 when rows can be read (again 0 on a second call), -1 on failure. Progressive images
     // are decoded completely here.
     int begin();
-    // Baseline pictures whose restart intervals begin MCU rows can be read by two decoders
-    // at once, each from its own restart marker (see readJpegRowsBgr). After `begin`: the
-    // row nearest to `row` where such an interval begins, or 0 when there is none.
-    int restartRowNear(int row) const;
-    // Instead of `begin`: skips the entropy-coded data before `row`, a row restartRowNear
-    // gave, so that the next row handed out is `row`. 0, or -1 on failure.
+    // Pictures can be made in two parts at once (see readJpegRowsBgr): progressive ones, whose
+    // coefficients are all in memory after `begin`, from any MCU row; baseline ones by two
+    // decoders, each from its own restart marker, where a restart interval begins an MCU
+    // row. After `begin`: the row nearest to `row` where a part can start, or 0 for none.
+    int splitRowNear(int row) const;
+    // Progressive pictures after `begin`: rows [first, end) as B, G, R to `firstRow + y *
+    // rowStep`, `first` a row splitRowNear gave or 0. Changes no state, so other threads can
+    // make other rows at once. 0, or -1 when refused or out of memory.
+    int transformRowsBgr(int first, int end, uint8_t* firstRow, ptrdiff_t rowStep) const;
+    // Baseline pictures, instead of `begin`: skips the entropy-coded data before `row`, a
+    // row splitRowNear gave, so that the next row handed out is `row`. 0, or -1 on failure.
     int beginAtRow(int row);
     // Between two MCU rows, reads the restart marker due before the next one now instead of
     // when that row is decoded. 0 (also when none is due), or -1 on failure.
@@ -95,8 +94,7 @@ private:
         int widthInBlocks, heightInBlocks;  // what a scan of this component alone covers
         int dcPredictor;
         int dcTable, acTable;
-        uint8_t* plane; // one MCU row of samples
-        int planeStride;
+        int planeStride;       // of its samples of one MCU row
         int16_t* coefficients; // progressive: every block of the image
         uint64_t* nonZero;     // progressive: per block, bit k set where zig-zag k is not 0
     };
@@ -125,6 +123,14 @@ private:
 
     // Entropy-coded data. The hot loops keep the bit buffer in a local Bits (so that it
     // stays in registers) and store it back into `bits_` when they return.
+    // Where rows are made: per component the samples of one MCU row, and scratch rows for
+    // the colour conversion.
+    struct RowScratch {
+        uint8_t* planes[4];
+        uint8_t* fullRows[4]; // components repeated to full resolution, when needed
+        uint8_t* rowBuffer;
+    };
+
     struct Bits {
         uint64_t buffer; // next bit at the top
         int count;
@@ -143,6 +149,9 @@ private:
 
     // Frame and scans.
     void setupFrame();
+    int fullRowBytes() const;
+    int rowBufferBytes() const;
+    uint32_t planeBytes(const Component& c) const;
     void chooseColourTransform();
     bool fastColourPath() const;
     void setupMcu();
@@ -160,14 +169,12 @@ private:
     void decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end, Component& component);
     void decodeSequentialMcuRow();
     void transformProgressiveMcuRow(int mcuRow, uint8_t* const* planes) const;
-    void transformProgressiveBand(int band) const;
-    void startProgressiveBands();
-    void nextProgressiveMcuRow();
     int readMarker();
-    const uint8_t* componentRow(int index);
+    const uint8_t* componentRow(const RowScratch& rows, int rowInMcuRow, int index) const;
     void prepareRow();
-    void outputRow(const uint8_t*& row, int& rowBytes);
-    void outputBgrRow(uint8_t* bgr);
+    void outputRow(const RowScratch& rows, int rowInMcuRow, const uint8_t*& row,
+                   int& rowBytes) const;
+    void outputBgrRow(const RowScratch& rows, int rowInMcuRow, uint8_t* bgr) const;
 
     JpegSource* source_;
     bool useSimd_;
@@ -203,19 +210,11 @@ private:
     int mcuBlockRow_[kMaxMcuBlocks] = {};
 
     int bytesPerPixel_ = 0, rowBytes_ = 0;
-    uint8_t* rowBuffer_ = nullptr;
-    uint8_t* fullRows_[4] = {}; // components repeated to full resolution, when needed
+    RowScratch rows_ = {}; // for the rows handed out one at a time
     int16_t* mcuCoefficients_ = nullptr;
     uint8_t blockEnds_[kMaxMcuBlocks] = {};
     uint16_t naturalQuant_[4][64] = {}; // per component, for the progressive output
     int mcuRow_ = 0;
-    // With the helper thread: two bands of kBandMcuRows MCU rows, one being read while the
-    // helper fills the other.
-    static constexpr int kBandMcuRows = 8;
-    bool helperThread_ = false;
-    uint8_t* bandPlanes_[2][4] = {};
-    std::thread helper_;
-    bool helperRunning_ = false;
     int rowsLeft_ = 0, rowInMcuRow_ = 0;
 
     uint8_t input_[kInputSize + 128];

@@ -34,6 +34,22 @@ void readLowerPart(const uint8_t* file, uint32_t fileSize, bool useSimd, uint8_t
     readRows(decoder, firstRow, rowStep, part);
 }
 
+bool transformInTwoParts(const JpegDecoder& decoder, int split, uint8_t* firstRow,
+                         ptrdiff_t rowStep) {
+    int lowerResult = -1;
+    std::thread helper;
+    try {
+        helper = std::thread([&] {
+            lowerResult = decoder.transformRowsBgr(split, decoder.height(), firstRow, rowStep);
+        });
+    } catch (const std::system_error&) {
+        return false;
+    }
+    const int upperResult = decoder.transformRowsBgr(0, split, firstRow, rowStep);
+    helper.join();
+    return upperResult == 0 && lowerResult == 0;
+}
+
 void clearRows(uint8_t* firstRow, ptrdiff_t rowStep, size_t rowBytes, int first, int count) {
     for (int y = first; y < first + count; ++y) std::memset(firstRow + y * rowStep, 0, rowBytes);
 }
@@ -42,10 +58,14 @@ void clearRows(uint8_t* firstRow, ptrdiff_t rowStep, size_t rowBytes, int first,
 JpegRowsRead readJpegRowsBgr(JpegDecoder& decoder, const uint8_t* file, uint32_t fileSize,
                              uint8_t* firstRow, ptrdiff_t rowStep, bool twoThreads) {
     const int height = decoder.height();
-    const int split = twoThreads ? decoder.restartRowNear(height / 2) : 0;
+    const int split = twoThreads ? decoder.splitRowNear(height / 2) : 0;
+    // Without a thread, or memory for its buffers, the rows are read one at a time below.
+    if (split != 0 && decoder.progressive() &&
+        transformInTwoParts(decoder, split, firstRow, rowStep))
+        return {height, 0};
     Part upper;
     upper.end = height;
-    if (split == 0) {
+    if (split == 0 || decoder.progressive()) {
         readRows(decoder, firstRow, rowStep, upper);
         return {upper.rows, upper.errorCode};
     }

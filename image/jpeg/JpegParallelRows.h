@@ -1,9 +1,11 @@
 // Reads every row of a begun decoder into an image as B, G, R, on two threads where the
-// picture allows. A baseline picture whose restart intervals begin an MCU row near its middle
-// is read in two parts at once: a second decoder, on a helper thread, reads the lower part
-// from that restart marker. Its rows are kept only if `decoder` then reaches the same marker
-// at the same place in the file, so the image holds exactly what one decoder reading every
-// row gives, on any input. Otherwise `decoder` reads the lower part itself.
+// picture allows, with exactly the bytes one thread would give, on any input.
+// - Progressive pictures, whose coefficients are all in memory: a helper thread transforms
+//   the lower half while the calling thread transforms the upper one.
+// - Baseline pictures whose restart intervals begin an MCU row near the middle: a second
+//   decoder, on a helper thread, reads the lower part from that restart marker. Its rows are
+//   kept only if `decoder` then reaches the same marker at the same place in the file;
+//   otherwise `decoder` reads the lower part itself.
 #pragma once
 
 #include <cstddef>

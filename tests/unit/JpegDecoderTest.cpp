@@ -101,36 +101,6 @@ TEST(JpegDecoder, MatchesTheOracleInEverySamplingLayout) {
     EXPECT_EQ(decodeJpeg(cjpeg(grey, "-quality 75 -progressive")).pixels, decoded.pixels);
 }
 
-TEST(JpegDecoder, ProgressiveFilesGiveTheSameRowsWithAHelperThread) {
-    if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
-    // Several bands with a short last one, a picture of one MCU row, grey, a truncated file
-    // whose missing blocks stay zero; and a decoder let go of halfway, with its helper busy.
-    const std::string picture = photoPnm(203, 301);
-    std::vector<JpegBytes> files;
-    for (const char* sampling : {"1x1", "2x2", "2x1"})
-        files.push_back(
-            cjpeg(picture, std::string("-quality 85 -progressive -sample ") + sampling));
-    files.push_back(cjpeg(photoPnm(64, 8), "-progressive"));
-    files.push_back(cjpeg(photoPnm(77, 50, true), "-progressive"));
-    JpegBytes truncated = files[1];
-    truncated.resize(truncated.size() * 2 / 3);
-    files.push_back(truncated);
-    for (const JpegBytes& file : files) {
-        const DecodedJpeg alone = decodeJpeg(file);
-        ASSERT_EQ(alone.lastResult, 1);
-        const DecodedJpeg helped = decodeJpeg(file, true, true);
-        EXPECT_EQ(helped.lastResult, 1);
-        EXPECT_EQ(helped.pixels, alone.pixels);
-    }
-    MemoryJpegSource source(files[0].data(), uint32_t(files[0].size()));
-    JpegDecoder decoder(&source, true);
-    decoder.setHelperThread(true);
-    ASSERT_EQ(decoder.begin(), 0);
-    const uint8_t* row = nullptr;
-    int rowBytes = 0;
-    for (int i = 0; i < 100; ++i) ASSERT_EQ(decoder.decodeLine(row, rowBytes), 0);
-}
-
 TEST(JpegDecoder, RestartMarkersCycleAndASkippedNumberFails) {
     if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
     const std::string picture = photoPnm(160, 48);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -20,7 +22,7 @@ ReadImage readImage(const JpegBytes& file, bool twoThreads, const JpegBytes* hel
     MemoryJpegSource source(file.data(), uint32_t(file.size()));
     JpegDecoder decoder(&source, true);
     if (decoder.begin() != 0) return image;
-    image.split = decoder.restartRowNear(decoder.height() / 2);
+    image.split = decoder.splitRowNear(decoder.height() / 2);
     image.bgr.assign(size_t(decoder.width()) * decoder.height() * 3, 0);
     const JpegBytes& lowerFile = helperFile ? *helperFile : file;
     image.read = readJpegRowsBgr(decoder, lowerFile.data(), uint32_t(lowerFile.size()),
@@ -59,9 +61,41 @@ TEST(JpegParallelRows, RestartFilesReadInTwoPartsGiveTheImageOfOneReader) {
     }
     expectSameAsOneThread(cjpeg(photoPnm(77, 150, true), "-restart 1"), true);
     expectSameAsOneThread(cjpeg(picture, "-sample 2x2"), false);
-    expectSameAsOneThread(cjpeg(picture, "-progressive -restart 1"), false);
     // One MCU row: nowhere to split.
     expectSameAsOneThread(cjpeg(photoPnm(64, 16), "-sample 2x2 -restart 1B"), false);
+}
+
+TEST(JpegParallelRows, ProgressiveFilesMadeInTwoHalvesGiveTheImageOfOneReader) {
+    if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
+    // Common and unusual sampling, unconverted RGB and grey (the slower colour paths), and a
+    // truncated file whose missing blocks stay zero; one MCU row cannot be split.
+    const std::string picture = photoPnm(203, 301);
+    for (const char* options :
+         {"-sample 1x1", "-sample 2x2", "-sample 2x1", "-sample 1x2,2x1,1x1", "-rgb"}) {
+        SCOPED_TRACE(options);
+        expectSameAsOneThread(cjpeg(picture, std::string("-progressive ") + options), true);
+    }
+    expectSameAsOneThread(cjpeg(photoPnm(77, 50, true), "-progressive"), true);
+    JpegBytes truncated = cjpeg(picture, "-progressive -sample 2x2");
+    truncated.resize(truncated.size() * 2 / 3);
+    expectSameAsOneThread(truncated, true);
+    expectSameAsOneThread(cjpeg(photoPnm(64, 8), "-progressive"), false);
+
+    // The lower half alone leaves the upper one untouched.
+    const JpegBytes file = cjpeg(picture, "-progressive -sample 2x2");
+    const ReadImage alone = readImage(file, false);
+    MemoryJpegSource source(file.data(), uint32_t(file.size()));
+    JpegDecoder decoder(&source, true);
+    ASSERT_EQ(decoder.begin(), 0);
+    const int split = decoder.splitRowNear(150);
+    EXPECT_EQ(split, 144);
+    JpegBytes lower(alone.bgr.size(), 0);
+    const size_t rowBytes = 203 * 3;
+    EXPECT_EQ(decoder.transformRowsBgr(split, 301, lower.data(), ptrdiff_t(rowBytes)), 0);
+    EXPECT_TRUE(std::equal(alone.bgr.begin() + split * rowBytes, alone.bgr.end(),
+                           lower.begin() + split * rowBytes));
+    EXPECT_EQ(std::count(lower.begin(), lower.begin() + split * rowBytes, 0), split * rowBytes);
+    EXPECT_EQ(decoder.transformRowsBgr(split + 1, 301, lower.data(), ptrdiff_t(rowBytes)), -1);
 }
 
 TEST(JpegParallelRows, DamageAnywhereEndsWhereOneReaderWouldEnd) {

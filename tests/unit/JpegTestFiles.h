@@ -67,12 +67,10 @@ struct DecodedJpeg {
     JpegBytes pixels; // rows as handed out
 };
 
-inline DecodedJpeg decodeJpeg(const JpegBytes& file, bool useSimd = true,
-                              bool helperThread = false) {
+inline DecodedJpeg decodeJpeg(const JpegBytes& file, bool useSimd = true) {
     DecodedJpeg result;
     MemoryJpegSource source(file.data(), uint32_t(file.size()));
     JpegDecoder decoder(&source, useSimd);
-    decoder.setHelperThread(helperThread);
     result.constructError = decoder.errorCode();
     result.width = decoder.width();
     result.height = decoder.height();
