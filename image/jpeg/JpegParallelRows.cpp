@@ -53,43 +53,50 @@ bool transformInTwoParts(const JpegDecoder& decoder, int split, uint8_t* firstRo
 void clearRows(uint8_t* firstRow, ptrdiff_t rowStep, size_t rowBytes, int first, int count) {
     for (int y = first; y < first + count; ++y) std::memset(firstRow + y * rowStep, 0, rowBytes);
 }
-} // namespace
 
-JpegRowsRead readJpegRowsBgr(JpegDecoder& decoder, const uint8_t* file, uint32_t fileSize,
-                             uint8_t* firstRow, ptrdiff_t rowStep, bool twoThreads) {
-    const int height = decoder.height();
-    const int split = twoThreads ? decoder.splitRowNear(height / 2) : 0;
-    // Without a thread, or memory for its buffers, the rows are read one at a time below.
-    if (split != 0 && decoder.progressive() &&
-        transformInTwoParts(decoder, split, firstRow, rowStep))
-        return {height, 0};
-    Part upper;
-    upper.end = height;
-    if (split == 0 || decoder.progressive()) {
-        readRows(decoder, firstRow, rowStep, upper);
-        return {upper.rows, upper.errorCode};
-    }
+// True when the helper's lower part is kept and `whole` is complete; otherwise `whole` holds
+// the rows `decoder` has read so far, and `decoder` reads on from there.
+bool readInTwoParts(JpegDecoder& decoder, const uint8_t* file, uint32_t fileSize, int split,
+                    uint8_t* firstRow, ptrdiff_t rowStep, Part& whole) {
     Part lower;
     lower.first = split;
-    lower.end = height;
+    lower.end = whole.end;
     std::thread helper;
     try {
         helper = std::thread(readLowerPart, file, fileSize, decoder.usesSimd(), firstRow, rowStep,
                              std::ref(lower));
     } catch (const std::system_error&) {
-        readRows(decoder, firstRow, rowStep, upper);
-        return {upper.rows, upper.errorCode};
+        return false;
     }
+    Part upper;
     upper.end = split;
     readRows(decoder, firstRow, rowStep, upper);
     const bool reachedSplit = upper.rows == split && decoder.takeRestartMarker() == 0;
     helper.join();
-    if (reachedSplit && lower.begun && lower.startOffset == decoder.inputOffset())
-        return {split + lower.rows, lower.errorCode};
-    // The helper's rows are not what `decoder` reads from here on.
+    whole.rows = upper.rows;
+    if (reachedSplit && lower.begun && lower.startOffset == decoder.inputOffset()) {
+        whole.rows += lower.rows;
+        whole.errorCode = lower.errorCode;
+        return true;
+    }
     clearRows(firstRow, rowStep, size_t(decoder.width()) * 3, split, lower.rows);
-    if (!reachedSplit) return {upper.rows, decoder.errorCode()};
-    upper.end = height;
-    readRows(decoder, firstRow, rowStep, upper);
-    return {upper.rows, upper.errorCode};
+    return false;
+}
+} // namespace
+
+JpegRowsRead readJpegRowsBgr(JpegDecoder& decoder, const uint8_t* file, uint32_t fileSize,
+                             uint8_t* firstRow, ptrdiff_t rowStep, bool twoThreads) {
+    const int split = twoThreads ? decoder.splitRowNear(decoder.height() / 2) : 0;
+    Part whole;
+    whole.end = decoder.height();
+    if (split != 0 && decoder.progressive() &&
+        transformInTwoParts(decoder, split, firstRow, rowStep))
+        return {whole.end, 0};
+    if (split != 0 && !decoder.progressive() &&
+        readInTwoParts(decoder, file, fileSize, split, firstRow, rowStep, whole))
+        return {whole.rows, whole.errorCode};
+    // One thread, or a second that could not start or whose rows were dropped. After a
+    // failure the decoder reads no further row.
+    readRows(decoder, firstRow, rowStep, whole);
+    return {whole.rows, whole.errorCode};
 }
