@@ -18,8 +18,8 @@ public:
     // Why the last load failed in the decoder ("12-bit JPEG not supported"); empty after a
     // success or a failure before decoding.
     const char* reason() const { return reason_; }
-    // Whether pictures of a quarter of a megapixel or more may be read on two threads; on
-    // where the processor has more than one core. The bytes are the same either way.
+    // Whether large pictures may be read on two threads; on where the processor has more
+    // than one core. The bytes are the same either way.
     void setTwoThreads(bool on) { twoThreads_ = on; }
 
 private:

@@ -999,7 +999,7 @@ int JpegDecoder::transformRowsBgr(int first, int end, uint8_t* firstRow, ptrdiff
     uint32_t bytes = 0;
     for (int i = 0; i < componentCount_; ++i) bytes += planeBytes(components_[i]);
     bytes += componentCount_ > 1 ? rowBufferBytes() + componentCount_ * fullRowBytes() : 0;
-    std::unique_ptr<uint8_t, void (*)(void*)> scratch(static_cast<uint8_t*>(std::malloc(bytes)),
+    std::unique_ptr<uint8_t, void (*)(void*)> scratch(static_cast<uint8_t*>(std::calloc(bytes, 1)),
                                                       std::free);
     if (!scratch) return -1;
     RowScratch rows = {};
