@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -122,4 +123,28 @@ TEST(FormatJPEG, AFailurePartwayKeepsTheImageWithBlackRows) {
     const Loaded cut = load(image, JpegBytes(whole.begin(), whole.begin() + whole.size() * 2 / 3));
     EXPECT_EQ(cut.result, 0);
     EXPECT_EQ(cut.output, "");
+}
+
+TEST(FormatJPEG, TwoThreadsGiveTheImageAndTheMessageOfOne) {
+    if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
+    // Large enough for a second thread: whole, and with a wrong marker in the lower half.
+    JpegBytes file = cjpeg(photoPnm(512, 512), "-sample 2x2 -restart 1");
+    JpegBytes damaged = file;
+    // The third RST4 comes before MCU row 21 of 32; the halves meet at row 16.
+    size_t marker = findMarker(damaged, 0xD4);
+    for (int i = 0; i < 2 && marker != std::string::npos; ++i)
+        marker = findMarker(damaged, 0xD4, marker + 2);
+    ASSERT_NE(marker, std::string::npos);
+    damaged[marker + 1] = 0xD6;
+    for (const JpegBytes* bytes : {&file, &damaged}) {
+        cFormatJPEG one, two;
+        one.setTwoThreads(false);
+        two.setTwoThreads(true);
+        const Loaded alone = load(one, *bytes);
+        const Loaded helped = load(two, *bytes);
+        EXPECT_EQ(helped.result, alone.result);
+        EXPECT_EQ(helped.output, alone.output);
+        EXPECT_EQ(alone.output, bytes == &file ? "" : "error: decoded 336 lines (512 512) -228\n");
+        EXPECT_EQ(std::memcmp(one.pixels(0), two.pixels(0), 512 * 512 * 3), 0);
+    }
 }
