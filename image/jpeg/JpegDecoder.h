@@ -63,7 +63,7 @@ public:
     int takeRestartMarker();
     // How many bytes of the source have been read: after beginAtRow or takeRestartMarker,
     // where the data after that restart marker starts.
-    uint64_t inputOffset() const { return sourceBytes_ - (inputCount_ - inputPosition_); }
+    uint64_t inputOffset() const { return sourceBytes_ - inputCount_ + inputPosition_; }
     bool usesSimd() const { return useSimd_; }
 
     // 0 with `row` at the next row of `rowBytes` bytes (valid until the next call), 1 after
@@ -121,8 +121,6 @@ private:
     void readScan();
     void readHeaders();
 
-    // Entropy-coded data. The hot loops keep the bit buffer in a local Bits (so that it
-    // stays in registers) and store it back into `bits_` when they return.
     // Where rows are made: per component the samples of one MCU row, and scratch rows for
     // the colour conversion.
     struct RowScratch {
@@ -131,6 +129,8 @@ private:
         uint8_t* rowBuffer;
     };
 
+    // Entropy-coded data. The hot loops keep the bit buffer in a local Bits (so that it
+    // stays in registers) and store it back into `bits_` when they return.
     struct Bits {
         uint64_t buffer; // next bit at the top
         int count;

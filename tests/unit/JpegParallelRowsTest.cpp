@@ -1,11 +1,9 @@
 #include "image/jpeg/JpegParallelRows.h"
 #include "JpegTestFiles.h"
-#include "image/jpeg/JpegError.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <string>
 #include <vector>
 
@@ -16,7 +14,7 @@ struct ReadImage {
     JpegBytes bgr; // top row first
 };
 
-// `decoded` reads `file`; the helper, when there is one, reads `helperFile`.
+// The decoder reads `file`; the helper, when there is one, reads `helperFile`.
 ReadImage readImage(const JpegBytes& file, bool twoThreads, const JpegBytes* helperFile = nullptr) {
     ReadImage image;
     MemoryJpegSource source(file.data(), uint32_t(file.size()));
