@@ -27,6 +27,19 @@ inline uint32_t factorPair(int first, int second) {
     return uint32_t(uint16_t(first)) | uint32_t(uint16_t(second)) << 16;
 }
 
+// The last butterfly of both transforms: even parts tmp10..tmp13, odd parts odd0..odd3.
+#define VORNEX_JPEG_TRANSFORM_OUTPUTS(L, tmp10, tmp11, tmp12, tmp13, odd0, odd1, odd2, odd3, out)  \
+    do {                                                                                           \
+        out[0] = L::add(tmp10, odd3);                                                              \
+        out[7] = L::sub(tmp10, odd3);                                                              \
+        out[1] = L::add(tmp11, odd2);                                                              \
+        out[6] = L::sub(tmp11, odd2);                                                              \
+        out[2] = L::add(tmp12, odd1);                                                              \
+        out[5] = L::sub(tmp12, odd1);                                                              \
+        out[3] = L::add(tmp13, odd0);                                                              \
+        out[4] = L::sub(tmp13, odd0);                                                              \
+    } while (false)
+
 // The transform on lane set L: x[j] is input j of the transforms, one per lane; out[i] gets
 // their outputs in 32 bits. A macro rather than a template, because it must be expanded in a
 // function that has L's instruction set: 256-bit values cannot pass through code compiled
@@ -48,14 +61,7 @@ inline uint32_t factorPair(int first, int second) {
         const V odd1 = L::add(L::madd(p17, 6437, 9633), L::madd(p35, -11362, 2261));               \
         const V odd2 = L::add(L::madd(p17, 9633, -6436), L::madd(p35, -2259, -11362));             \
         const V odd3 = L::add(L::madd(p17, 11363, 2260), L::madd(p35, 9633, 6437));                \
-        out[0] = L::add(tmp10, odd3);                                                              \
-        out[7] = L::sub(tmp10, odd3);                                                              \
-        out[1] = L::add(tmp11, odd2);                                                              \
-        out[6] = L::sub(tmp11, odd2);                                                              \
-        out[2] = L::add(tmp12, odd1);                                                              \
-        out[5] = L::sub(tmp12, odd1);                                                              \
-        out[3] = L::add(tmp13, odd0);                                                              \
-        out[4] = L::sub(tmp13, odd0);                                                              \
+        VORNEX_JPEG_TRANSFORM_OUTPUTS(L, tmp10, tmp11, tmp12, tmp13, odd0, odd1, odd2, odd3, out); \
     } while (false)
 
 // The same transform where inputs 4..7 are zero: four of the eight products drop out of every
@@ -68,14 +74,7 @@ inline uint32_t factorPair(int first, int second) {
         const V tmp11 = L::madd(p02, 8192, 4433), tmp12 = L::madd(p02, 8192, -4433);               \
         const V odd0 = L::madd(p13, 2260, -6436), odd1 = L::madd(p13, 6437, -11362);               \
         const V odd2 = L::madd(p13, 9633, -2259), odd3 = L::madd(p13, 11363, 9633);                \
-        out[0] = L::add(tmp10, odd3);                                                              \
-        out[7] = L::sub(tmp10, odd3);                                                              \
-        out[1] = L::add(tmp11, odd2);                                                              \
-        out[6] = L::sub(tmp11, odd2);                                                              \
-        out[2] = L::add(tmp12, odd1);                                                              \
-        out[5] = L::sub(tmp12, odd1);                                                              \
-        out[3] = L::add(tmp13, odd0);                                                              \
-        out[4] = L::sub(tmp13, odd0);                                                              \
+        VORNEX_JPEG_TRANSFORM_OUTPUTS(L, tmp10, tmp11, tmp12, tmp13, odd0, odd1, odd2, odd3, out); \
     } while (false)
 
 // 8 x 8 transpose of 16-bit values: rows become columns.
