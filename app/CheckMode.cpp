@@ -1,5 +1,7 @@
 #include "app/CheckMode.h"
 
+#include "app/ExitStatus.h"
+
 #include "demo/Diagnostics.h"
 #include "demo/ScriptCheck.h"
 #include "script/ScriptDocument.h"
@@ -52,5 +54,6 @@ int runCheck(const char* scriptPath) {
         diagnostics.summary();
     }
     std::fputs(diagnostics.text().c_str(), stdout);
-    return diagnostics.exitStatus();
+    if (diagnostics.errors()) return kScriptUnusable;
+    return diagnostics.warnings() ? kCheckWarnings : kDone;
 }

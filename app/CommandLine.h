@@ -1,17 +1,25 @@
 // The player's command line: options first or last, and at most one script name (further
-// names are ignored, as they always were). New options go in the one table in
+// names are ignored, as they always were). Each option works in some of the modes (play,
+// --check, --edit, --render); one given where it would do nothing is refused, and numbers
+// are read strictly, whole text or nothing. New options go in the one table in
 // CommandLine.cpp, with their line of the usage text.
 #pragma once
 
 #include <string>
 
 struct CommandLine {
+    static constexpr int kMaxFps = 240;
+    static constexpr int kMaxSide = 8192;
+    static constexpr double kMaxStart = 1.0e6;
+    // A day: longer renders are a typing mistake, and their frame counts would overflow.
+    static constexpr double kMaxDuration = 86400.0;
+
     std::string script = "script.txt";
     bool help = false;
     bool version = false;
     bool check = false;     // --check: diagnostics only, no window
     bool edit = false;      // --edit: pause and seek keys, live reload
-    float startTime = 0.0f; // --start <seconds>
+    double startTime = 0.0; // --start <seconds>
     bool sync = false;      // --sync: link to the sync editor
     std::string renderPath; // --render <file>: write a video instead of playing
     int fps = 30;           // --fps

@@ -2,12 +2,13 @@
 
 #include "demo/Demo.h"
 #include "demo/EditSession.h"
+#include "demo/FrameDriver.h"
 #include "platform/Log.h"
 #include "script/ScriptDocument.h"
 
 #include <new>
 
-void runDemos(ScriptDocument& document, float startTime, EditSession* edit, FrameDriver* driver) {
+void runDemos(ScriptDocument& document, double startTime, EditSession* edit, FrameDriver* driver) {
     for (ScriptNode* element : document.children) {
         if (!element->is("demo")) continue;
         // The walk lets no exception out; making the demo's tables may still fail.
@@ -24,5 +25,6 @@ void runDemos(ScriptDocument& document, float startTime, EditSession* edit, Fram
         demo->walk(element);
         delete demo;
         if (edit && edit->restartWanted()) return;
+        if (driver && driver->finished()) return;
     }
 }

@@ -1,12 +1,14 @@
 // Program entry: the command line, banner, log set-up, script reading, then the script
-// driver (or check mode, edit mode, or rendering to a video file). Playing exits with 1
-// when the script cannot be found, read or parsed (a batch run can tell that from a demo
-// that played), 0 otherwise: failures inside a demo never change it. Check mode's status
-// tells what it found, and an unusable command line exits with 2.
+// driver (or check mode, edit mode, or rendering to a video file). The exit statuses are
+// in ExitStatus.h: playing exits with 1 when the script cannot be found, read or parsed (a
+// batch run can tell that from a demo that played), 0 otherwise, since failures inside a
+// demo never change it; an unusable command line exits with 2.
 #include "app/CheckMode.h"
 #include "app/CommandLine.h"
 #include "app/EditLoop.h"
+#include "app/ExitStatus.h"
 #include "app/RunDemos.h"
+#include "app/ScriptName.h"
 #include "demo/SyncLink.h"
 #include "platform/Log.h"
 #ifdef VORNEX_RENDER
@@ -18,8 +20,31 @@
 #include <cstring>
 
 namespace {
+
 constexpr size_t kScriptPathSize = 256;
-constexpr int kScriptUnreadable = 1;
+
+#ifdef VORNEX_RENDER
+int render(const CommandLine& line, ScriptDocument& document) {
+    RenderSession::Options options;
+    options.path = line.renderPath.c_str();
+    options.fps = line.fps;
+    options.width = line.width;
+    options.height = line.height;
+    options.duration = line.duration;
+    RenderSession session(options);
+    if (session.begin() != 0) return kRenderFailed;
+    runDemos(document, line.startTime, nullptr, &session);
+    switch (session.finish()) {
+    case RenderSession::Outcome::Written:
+        return kDone;
+    case RenderSession::Outcome::Stopped:
+        return kSignalBase + session.stopSignal();
+    default:
+        return kRenderFailed;
+    }
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -29,17 +54,32 @@ int main(int argc, char** argv) {
     CommandLine line;
     if (!parseCommandLine(argc, argv, line)) {
         std::printf("vornex: %s\n\n%s", line.error.c_str(), usageText());
-        return 2;
+        return kBadCommandLine;
     }
     if (line.help) {
         std::printf("%s", usageText());
-        return 0;
+        return kDone;
     }
     if (line.version) {
         std::printf("Vornex %s (Build: %s %s)\n", VORNEX_VERSION, __TIME__, __DATE__);
-        return 0;
+        return kDone;
     }
-    if (line.check) return runCheck(line.script.c_str());
+#ifdef VORNEX_RENDER
+    if (!line.renderPath.empty()) {
+        char reason[256];
+        // Before anything is read or written, so an existing file stays as it is.
+        if (RenderSession::checkTarget(line.renderPath.c_str(), reason, sizeof reason) != 0) {
+            std::printf("vornex: --render %s: %s\n", line.renderPath.c_str(), reason);
+            return kBadCommandLine;
+        }
+    }
+#endif
+    if (!haveDataFolder()) {
+        std::printf("%s\n", noDataFolderMessage().c_str());
+        return kScriptUnusable;
+    }
+    const std::string script = scriptNameBelowData(line.script);
+    if (line.check) return runCheck(script.c_str());
 
     // Compared by scripts and tests: keep the text exactly.
     std::printf("Vornex (Build: %s %s)\n", __TIME__, __DATE__);
@@ -50,15 +90,15 @@ int main(int argc, char** argv) {
     log.setEnabled(true);
 
     // A cut path could name another script.
-    if (line.script.size() >= kScriptPathSize) {
+    if (script.size() >= kScriptPathSize) {
         log.print("Script path longer than %u characters refused",
                   static_cast<unsigned>(kScriptPathSize - 1));
-        return kScriptUnreadable;
+        return kScriptUnusable;
     }
-    const char* scriptPath = line.script.c_str();
+    const char* scriptPath = script.c_str();
     if (line.edit) {
-        runEditLoop(scriptPath, line.startTime);
-        return 0;
+        runEditLoop(scriptPath, static_cast<float>(line.startTime));
+        return kDone;
     }
 
     // Compared by scripts and tests: keep the text exactly.
@@ -66,25 +106,13 @@ int main(int argc, char** argv) {
     ScriptDocument document;
     if (document.parseFile(scriptPath) != 0) {
         log.print("%s", ScriptDocument::lastMessage());
-        return kScriptUnreadable;
+        return kScriptUnusable;
     }
     log.print("done.");
     SyncLink::linkToEditor(line.sync);
-    if (line.renderPath.empty()) {
-        runDemos(document, line.startTime, nullptr);
-        return 0;
-    }
 #ifdef VORNEX_RENDER
-    RenderSession::Options render;
-    render.path = line.renderPath.c_str();
-    render.fps = line.fps;
-    render.width = line.width;
-    render.height = line.height;
-    render.duration = line.duration;
-    RenderSession session(render);
-    session.begin();
-    runDemos(document, line.startTime, nullptr, &session);
-    session.finish();
-    return 0;
+    if (!line.renderPath.empty()) return render(line, document);
 #endif
+    runDemos(document, line.startTime, nullptr);
+    return kDone;
 }

@@ -333,7 +333,12 @@ void Demo::run(ScriptNode&) {
         return;
     }
     clock->reset();
-    if (startTime > 0.0f) jumpBy(startTime);
+    // A run nested in an event goes on from where the demo is: jumping again would fire
+    // that event again, and so on without end.
+    if (!runBegun) {
+        runBegun = true;
+        if (startTime > 0.0) jumpTo(startTime);
+    }
     if (edit) edit->runStarted(*this);
     // A run nested in an event may have taken the quit message: the closed window ends
     // every loop, not only the one that drained it.

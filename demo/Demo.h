@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 class EditSession;
 class FrameDriver;
@@ -46,7 +47,7 @@ public:
 
     int walk(ScriptNode* element) override;
     bool seeking() override { return seeking_; }
-    float time() override { return time_; }
+    float time() override { return static_cast<float>(time_); }
     float width() override { return static_cast<float>(Window::width); }
     float height() override { return static_cast<float>(Window::height); }
     int pluginCount() override { return static_cast<int>(pluginCount_); }
@@ -67,14 +68,17 @@ public:
     int adoptEffect(Effect* effect, const char* type, const char* name);
     // The frame step with `delta` in hundredths of a second, without presenting.
     void step(float delta);
+    // The frame step that ends exactly at demo time `end` (a renderer's picture), without
+    // presenting; effects and cameras are told the difference.
+    void stepTo(double end);
     // Moves the demo to `seconds` (0 at least) at once, through the seek path: musics
     // follow, cameras move by the difference, and every event up to there fires again in
     // table order; the events after it fire again as the demo plays on.
-    void jumpTo(float seconds);
-    void jumpBy(float seconds) { jumpTo(time_ + seconds); }
+    void jumpTo(double seconds);
+    void jumpBy(double seconds) { jumpTo(time_ + seconds); }
 
     WindowSettings settings;
-    float frameStartTime = 0.0f; // demo time at the start of the current frame step
+    double frameStartTime = 0.0; // demo time at the start of the current frame step
     int32_t currentBank = 0;
     bool seeking_ = false;
     Effect* effects[kMaxEffects] = {};
@@ -85,7 +89,7 @@ public:
     Effect* loader = nullptr; // loading-screen effect, one of `effects`
     EffectPlugin plugins[kMaxPlugins];
     uint32_t pluginCount_ = 0;
-    float startTime = 0.0f;      // where `run` begins, in seconds
+    double startTime = 0.0;      // where the first `run` begins, in seconds
     EditSession* edit = nullptr; // edit mode's keys and reloads, when on
     SyncLink sync;
     // A renderer's clock and frame sink in place of the real-time ones; not owned.
@@ -111,11 +115,15 @@ private:
     void defineSync(ScriptNode& element);
     void defineDrive(ScriptNode& element);
 
+    // The step itself; `end`, when given, is where the demo time ends up exactly.
+    void advance(float delta, std::optional<double> end);
     void showLoadingScreen();
     // Translates pending messages to the window; true when the quit message was among them.
     bool drainMessages();
 
     int walkDepth = 0;
+    // Set by the first `run`: the start time applies once, not to a run nested in an event.
+    bool runBegun = false;
     // Set by the first attempt, whether or not it succeeded.
     bool windowCreated = false;
 };

@@ -16,39 +16,52 @@
 
 bool Demo::frame() {
     if (edit) edit->beforeFrame(*this);
+    if (frameDriver) {
+        sync.beforeStep(0.0f);
+        frameStartTime = time_;
+        // A renderer's picture shows exactly its own time, never a sum of rounded steps.
+        stepTo(frameDriver->frameTime(time_));
+        sync.afterStep();
+        frameDriver->frameDrawn(*this);
+        return false;
+    }
     const float measured = clock->getDelta();
     // A fixed step of 1/lockfps seconds, in hundredths; none while edit mode holds the demo.
     const int32_t lockfps = processSettings().lockfps;
     float delta = lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured;
-    if (frameDriver) delta = frameDriver->frameStep();
     // The editor may move the demo before the frame starts.
     delta = sync.beforeStep(delta);
     frameStartTime = time_;
     step(edit && edit->paused() ? 0.0f : delta);
     sync.afterStep();
-    if (frameDriver)
-        frameDriver->frameDrawn(*this);
-    else
-        present();
+    present();
     return false;
 }
 
 void Demo::step(float delta) {
+    advance(delta, std::nullopt);
+}
+
+void Demo::stepTo(double end) {
+    advance(static_cast<float>((end - time_) * 100.0), end);
+}
+
+void Demo::advance(float delta, std::optional<double> end) {
     // Compared by scripts and tests: keep the text exactly.
     if (processSettings().showfps) std::printf("fps %3.3f\n", static_cast<double>(clock->getFps()));
-    events.forwardPass(frameStartTime, *this);
+    events.forwardPass(static_cast<float>(frameStartTime), *this);
     const float scaled = delta * speed;
-    time_ = time_ + scaled * 0.01f;
+    time_ = end ? *end : time_ + static_cast<double>(scaled) * 0.01;
     if (speed != 1.0f) {
-        if (time_ < 0.0f) {
-            time_ = 0.0f;
+        if (time_ < 0.0) {
+            time_ = 0.0;
             clock->reset();
         }
         seeking_ = true;
         // Music keeps its position in step with the seek even when nothing draws it.
         for (uint32_t i = 0; i < effectCount_; ++i)
             if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(scaled);
-        events.seekPass(time_, *this);
+        events.seekPass(static_cast<float>(time_), *this);
     }
     sync.applyDrives();
     registry->cameras.updateCameras(scaled);

@@ -7,14 +7,14 @@
 
 #include <strings.h>
 
-void Demo::jumpTo(float seconds) {
-    const float target = seconds > 0.0f ? seconds : 0.0f;
-    const float moved = (target - time_) * 100.0f;
+void Demo::jumpTo(double seconds) {
+    const double target = seconds > 0.0 ? seconds : 0.0;
+    const float moved = static_cast<float>((target - time_) * 100.0);
     time_ = target;
     seeking_ = true;
     for (uint32_t i = 0; i < effectCount_; ++i)
         if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(moved);
-    events.jumpPass(time_, *this);
+    events.jumpPass(static_cast<float>(time_), *this);
     registry->cameras.updateCameras(moved);
     seeking_ = false;
 }

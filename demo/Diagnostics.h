@@ -23,8 +23,6 @@ public:
 
     int errors() const { return errors_; }
     int warnings() const { return warnings_; }
-    // 0 clean, 1 with errors, 2 with warnings only.
-    int exitStatus() const { return errors_ ? 1 : (warnings_ ? 2 : 0); }
 
 private:
     const ScriptDocument& document_;

@@ -59,21 +59,22 @@ void EventTable::forwardPass(float frameStartTime, DemoHost& host) {
 void EventTable::seekPass(float time, DemoHost& host) {
     for (uint32_t i = 0; i < count_; ++i) {
         if (events[i].time >= 0.0f && events[i].time <= time) {
-            host.walk(events[i].element);
+            // Before the walk: a `run` in the event plays on from here.
             next = i;
+            host.walk(events[i].element);
         }
     }
 }
 
 void EventTable::jumpPass(float time, DemoHost& host) {
-    uint32_t after = 0;
+    next = 0;
     for (uint32_t i = 0; i < count_; ++i) {
         if (events[i].time >= 0.0f && events[i].time <= time) {
+            // Before the walk: a `run` in the event plays on from the events after it.
+            next = i + 1;
             host.walk(events[i].element);
-            after = i + 1;
         }
     }
-    next = after;
 }
 
 void EventTable::fireKey(int32_t character, int32_t bank, DemoHost& host) {

@@ -45,7 +45,9 @@ public:
 
     FrameTimer* clock;
     float speed = 1.0f;
-    float time_ = 0.0f; // demo time in seconds
+    // Demo time in seconds. Kept in double, so that a fixed step adds up exactly enough over
+    // hours; effects read it as a float through DemoHost::time().
+    double time_ = 0.0;
     // x and y in 0..1 of the client area from the left and top; [2] the wheel sum.
     float mouse[3] = {};
     float previousMouse[3] = {};

@@ -6,33 +6,47 @@
 #include "platform/WindowSettings.h"
 #include "platform/native/Native.h"
 #include "render/RenderProgress.h"
+#include "render/RenderSignals.h"
 #include <vornex/ScriptNode.h>
 
 #include <GL/gl.h>
-#include <cmath>
+#include <cstdarg>
 #include <cstdio>
 
 namespace {
 constexpr uint32_t kProgressMilliseconds = 250;
 } // namespace
 
+int RenderSession::checkTarget(const char* path, char* message, size_t messageSize) {
+    return VideoEncoder::checkContainer(path, message, messageSize);
+}
+
 RenderSession::RenderSession(const Options& options)
-    : options_(options),
-      // A frame's share of the sound, rounded up, with room for the carried remainder.
-      soundCapacity_(static_cast<uint32_t>(kSampleRate / (options.fps > 0 ? options.fps : 1) + 2)) {
-    sound_.reset(new float[2 * static_cast<size_t>(soundCapacity_)]);
+    : options_(options), clock_(options.fps > 0 ? options.fps : 1, kSampleRate) {
+    sound_.reset(new float[2 * static_cast<size_t>(clock_.maxSamplesOfPicture())]);
     if (options_.duration > 0.0)
-        totalFrames_ = static_cast<int64_t>(std::ceil(options_.duration * options_.fps));
+        totalFrames_ = RenderClock::framesIn(options_.duration, options_.fps);
 }
 
 RenderSession::~RenderSession() {
+    renderSignals::restore();
     audio::setRenderMode(false);
 }
 
-void RenderSession::begin() {
+int RenderSession::begin() {
+    char message[256];
+    if (file_.create(options_.path, message, sizeof message) != 0) {
+        Log::instance().print("render: %s: %s", options_.path, message);
+        std::printf("render: %s: %s\n", options_.path, message);
+        return -1;
+    }
+    renderSignals::install();
+    renderSignals::setFileToRemove(file_.path().c_str());
     audio::setRenderMode(true);
     startTick_ = native::getTickCount();
     lastShownTick_ = startTick_;
+    begun_ = true;
+    return 0;
 }
 
 void RenderSession::adjustWindow(WindowSettings& settings) {
@@ -43,16 +57,11 @@ void RenderSession::adjustWindow(WindowSettings& settings) {
     settings.fullscreen = false;
     settings.vsync = false;
     settings.flags |= WF_HIDDEN;
-    firstFrameOfDemo_ = true;
+    clock_.newDemo();
 }
 
-float RenderSession::frameStep() {
-    // The first picture shows demo time 0, picture k demo time k / fps.
-    if (firstFrameOfDemo_) {
-        firstFrameOfDemo_ = false;
-        return 0.0f;
-    }
-    return 100.0f / static_cast<float>(options_.fps);
+double RenderSession::frameTime(double now) {
+    return clock_.nextPictureTime(now);
 }
 
 bool RenderSession::openFile(Demo& demo, int windowWidth, int windowHeight) {
@@ -63,13 +72,14 @@ bool RenderSession::openFile(Demo& demo, int windowWidth, int windowHeight) {
     settings.fps = options_.fps;
     settings.sampleRate = kSampleRate;
     char message[256];
-    if (encoder_.open(options_.path, settings, message, sizeof message) != 0) {
-        Log::instance().print("render: %s: %s", options_.path, message);
-        std::printf("render: %s: %s\n", options_.path, message);
+    if (encoder_.open(file_.path().c_str(), options_.path, settings, message, sizeof message) !=
+        0) {
+        say("render: %s: %s", options_.path, message);
         failed_ = true;
-        demo.close();
+        stop(demo);
         return false;
     }
+    opened_ = true;
     if (totalFrames_ == 0) totalFrames_ = framesUntilExit(demo);
     Log::instance().print("render: %s, %dx%d at %d frames a second", options_.path, settings.width,
                           settings.height, settings.fps);
@@ -77,25 +87,47 @@ bool RenderSession::openFile(Demo& demo, int windowWidth, int windowHeight) {
 }
 
 int64_t RenderSession::framesUntilExit(Demo& demo) const {
-    double earliest = -1.0;
+    float earliest = -1.0f;
     for (uint32_t i = 0; i < demo.events.count(); ++i) {
         const Event& event = demo.events[i];
         if (event.time < 0.0f || !event.element) continue;
         for (const ScriptNode* child : event.element->children)
-            if (child->is("exit") && (earliest < 0.0 || event.time < earliest))
+            if (child->is("exit") && (earliest < 0.0f || event.time < earliest))
                 earliest = event.time;
     }
-    // The event fires in the frame that starts at its time, one after the picture of it.
-    return earliest < 0.0 ? 0 : static_cast<int64_t>(std::ceil(earliest * options_.fps)) + 1;
+    return earliest < 0.0f ? 0 : clock_.framesUntilExitAt(earliest);
+}
+
+void RenderSession::stop(Demo& demo) {
+    done_ = true;
+    demo.close();
+}
+
+void RenderSession::say(const char* format, ...) {
+    char line[512];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(line, sizeof line, format, arguments);
+    va_end(arguments);
+    Log::instance().print("%s", line);
+    std::printf("%s\n", line);
 }
 
 void RenderSession::frameDrawn(Demo& demo) {
+    if (done_) {
+        demo.close();
+        return;
+    }
+    if (renderSignals::caught()) {
+        stop(demo);
+        return;
+    }
     // An `exit` fired in this frame: its picture was never finished.
-    if (demo.closed || failed_) return;
+    if (demo.closed) return;
     const int width = demo.Window::width;
     const int height = demo.Window::height;
     if (width <= 0 || height <= 0) return;
-    if (frames_ == 0 && !openFile(demo, width, height)) return;
+    if (!opened_ && !openFile(demo, width, height)) return;
 
     const size_t needed = static_cast<size_t>(width) * static_cast<size_t>(height) * 3;
     if (needed > pixelCapacity_) {
@@ -107,26 +139,23 @@ void RenderSession::frameDrawn(Demo& demo) {
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels_.get());
 
-    // The sound of this picture's stretch of demo time, to the sample: frame k ends at
-    // sample (k + 1) * rate / fps.
-    const int64_t soundEnd = (frames_ + 1) * kSampleRate / options_.fps;
-    const uint32_t count = static_cast<uint32_t>(soundEnd - soundFrames_);
-    audio::renderMix(sound_.get(), count);
+    const int64_t frame = clock_.frames();
+    const uint32_t samples = clock_.pictureWritten();
+    audio::renderMix(sound_.get(), samples);
     if (encoder_.writePicture(pixels_.get(), width, height) != 0 ||
-        encoder_.writeSound(sound_.get(), count) != 0) {
-        Log::instance().print("render: writing %s failed at frame %lld", options_.path,
-                              static_cast<long long>(frames_));
-        std::printf("render: writing %s failed at frame %lld\n", options_.path,
-                    static_cast<long long>(frames_));
+        encoder_.writeSound(sound_.get(), samples) != 0 || encoder_.writeError() != 0) {
+        // After the progress line, which has no line end of its own.
+        std::fprintf(stderr, "\n");
+        say("render: writing %s failed at frame %lld (a full disk or a file size limit); "
+            "nothing was written to it",
+            options_.path, static_cast<long long>(frame));
         failed_ = true;
-        demo.close();
+        stop(demo);
         return;
     }
-    soundFrames_ = soundEnd;
-    ++frames_;
-    lastDemoSeconds_ = static_cast<double>(demo.time_);
+    lastDemoSeconds_ = demo.time_;
     showProgress(false);
-    if (options_.duration > 0.0 && frames_ >= totalFrames_) demo.close();
+    if (options_.duration > 0.0 && clock_.frames() >= totalFrames_) stop(demo);
 }
 
 void RenderSession::showProgress(bool last) {
@@ -134,29 +163,54 @@ void RenderSession::showProgress(bool last) {
     if (!last && now - lastShownTick_ < kProgressMilliseconds) return;
     lastShownTick_ = now;
     const double seconds = (now - startTick_) / 1000.0;
-    RenderProgress progress = {frames_, totalFrames_, lastDemoSeconds_,
-                               seconds > 0.0 ? frames_ / seconds : 0.0};
+    RenderProgress progress = {clock_.frames(), totalFrames_, lastDemoSeconds_,
+                               seconds > 0.0 ? clock_.frames() / seconds : 0.0};
     char line[160];
     formatRenderProgress(progress, line, sizeof line);
     std::fprintf(stderr, "\r%-100s%s", line, last ? "\n" : "");
 }
 
-int RenderSession::finish() {
-    if (frames_ == 0 || failed_) {
-        if (!failed_) {
-            Log::instance().print("render: no frame was drawn; %s not written", options_.path);
-            std::printf("render: no frame was drawn; %s not written\n", options_.path);
-        }
-        return -1;
+RenderSession::Outcome RenderSession::stopped(int signal) {
+    stopSignal_ = signal;
+    file_.abandon();
+    renderSignals::restore();
+    std::fprintf(stderr, "\n");
+    say("render: stopped by %s; nothing was written to %s", renderSignals::name(signal),
+        options_.path);
+    return Outcome::Stopped;
+}
+
+RenderSession::Outcome RenderSession::finish() {
+    if (!begun_) return Outcome::Failed;
+    if (const int signal = stopSignal_ ? stopSignal_ : renderSignals::caught())
+        return stopped(signal);
+    if (failed_) {
+        file_.abandon();
+        return Outcome::Failed;
+    }
+    if (clock_.frames() == 0) {
+        file_.abandon();
+        say("render: no frame was drawn; %s not written", options_.path);
+        return Outcome::Failed;
     }
     showProgress(true);
-    const int result = encoder_.finish();
-    const double seconds = (native::getTickCount() - startTick_) / 1000.0;
-    Log::instance().print("render: %s: %lld frames, %.3f s of sound, %.1f s to render%s",
-                          options_.path, static_cast<long long>(frames_),
-                          static_cast<double>(soundFrames_) / kSampleRate, seconds,
-                          result == 0 ? "" : "; the file could not be completed");
-    std::printf("render: %s: %lld frames in %.1f s (%.1f frames a second)\n", options_.path,
-                static_cast<long long>(frames_), seconds, seconds > 0.0 ? frames_ / seconds : 0.0);
-    return result;
+    char message[256] = "";
+    if (encoder_.finish() != 0) {
+        std::snprintf(message, sizeof message, "writing the end of the file failed");
+        file_.abandon();
+    } else if (file_.commit(message, sizeof message) == 0) {
+        renderSignals::restore();
+        const double seconds = (native::getTickCount() - startTick_) / 1000.0;
+        const long long frames = static_cast<long long>(clock_.frames());
+        Log::instance().print("render: %s: %lld frames, %.3f s of sound, %.1f s to render",
+                              options_.path, frames,
+                              static_cast<double>(clock_.soundSamples()) / kSampleRate, seconds);
+        std::printf("render: %s: %lld frames in %.1f s (%.1f frames a second)\n", options_.path,
+                    frames, seconds, seconds > 0.0 ? frames / seconds : 0.0);
+        return Outcome::Written;
+    }
+    // A signal that came while the file was being completed removed it.
+    if (const int signal = renderSignals::caught()) return stopped(signal);
+    say("render: %s: %s; nothing was written to it", options_.path, message);
+    return Outcome::Failed;
 }

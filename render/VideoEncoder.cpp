@@ -27,8 +27,27 @@ VideoEncoder::~VideoEncoder() {
     close();
 }
 
-int VideoEncoder::open(const char* path, const Settings& settings, char* message,
-                       size_t messageSize) {
+int VideoEncoder::checkContainer(const char* name, char* message, size_t messageSize) {
+    const AVOutputFormat* container = av_guess_format(nullptr, name, nullptr);
+    if (!container) {
+        std::snprintf(message, messageSize,
+                      "no video container goes by that name; name the file .mp4, .mkv or .mov");
+        return -1;
+    }
+    // 1 is a definite yes; 0 is no, and below 0 the muxer cannot tell.
+    if (avformat_query_codec(container, AV_CODEC_ID_H264, FF_COMPLIANCE_NORMAL) != 1 ||
+        avformat_query_codec(container, AV_CODEC_ID_AAC, FF_COMPLIANCE_NORMAL) != 1) {
+        std::snprintf(message, messageSize,
+                      "a %s file cannot hold H.264 pictures with AAC sound; name the file .mp4, "
+                      ".mkv or .mov",
+                      container->name);
+        return -1;
+    }
+    return 0;
+}
+
+int VideoEncoder::open(const char* path, const char* containerName, const Settings& settings,
+                       char* message, size_t messageSize) {
     close();
     // The encoders' own statistics would bury the progress line; errors still show.
     av_log_set_level(AV_LOG_ERROR);
@@ -41,7 +60,8 @@ int VideoEncoder::open(const char* path, const Settings& settings, char* message
                       settings.width, settings.height, settings.fps);
         return -1;
     }
-    int error = avformat_alloc_output_context2(&format_, nullptr, nullptr, path);
+    if (checkContainer(containerName, message, messageSize) != 0) return -1;
+    int error = avformat_alloc_output_context2(&format_, nullptr, nullptr, containerName);
     if (error < 0 || !format_) {
         describe(message, messageSize, "no container for that file name", error);
         return -1;
@@ -195,6 +215,10 @@ int VideoEncoder::encode(AVCodecContext* codec, AVStream* stream, AVFrame* frame
     }
 }
 
+int VideoEncoder::writeError() const {
+    return format_ && format_->pb && format_->pb->error < 0 ? -1 : 0;
+}
+
 int VideoEncoder::finish() {
     if (!headerWritten_) return -1;
     int result = 0;
@@ -214,6 +238,13 @@ int VideoEncoder::finish() {
     if (encode(sound_, soundStream_, nullptr) != 0) result = -1;
     if (av_write_trailer(format_) < 0) result = -1;
     headerWritten_ = false;
+    // Buffered bytes may meet a full disk only now.
+    if (fileOpen_) {
+        avio_flush(format_->pb);
+        if (format_->pb->error < 0) result = -1;
+        fileOpen_ = false;
+        if (avio_closep(&format_->pb) < 0) result = -1;
+    }
     close();
     return result;
 }

@@ -1,5 +1,5 @@
 // Writes a video file through the FFmpeg libraries: one H.264 picture stream and one AAC
-// sound stream, in the container the file name's extension selects (MP4 for ".mp4").
+// sound stream, in the container a file name's extension selects (MP4 for ".mp4").
 // Pictures come as OpenGL reads them (RGB, bottom row first) and are scaled to the file's
 // size when theirs differs; sound comes as interleaved float stereo and is cut into the
 // encoder's frames here. Buffers are made by open(); writing allocates nothing of ours.
@@ -30,13 +30,22 @@ public:
     VideoEncoder(const VideoEncoder&) = delete;
     VideoEncoder& operator=(const VideoEncoder&) = delete;
 
-    // -1 with the reason in `message` when the file or an encoder cannot be had.
-    int open(const char* path, const Settings& settings, char* message, size_t messageSize);
+    // 0 when the container that the extension of `name` selects takes H.264 and AAC; -1
+    // with the reason in `message` otherwise.
+    static int checkContainer(const char* name, char* message, size_t messageSize);
+    // Writes to `path` in the container `containerName`'s extension selects (the file may
+    // be a temporary one with a name of its own). -1 with the reason in `message` when the
+    // container, the file or an encoder cannot be had.
+    int open(const char* path, const char* containerName, const Settings& settings, char* message,
+             size_t messageSize);
     // One picture, `width` x `height` RGB bytes without row padding, bottom row first.
     int writePicture(const uint8_t* rgb, int width, int height);
     // `frames` stereo frames, left and right interleaved.
     int writeSound(const float* stereo, uint32_t frames);
-    // Flushes both encoders and completes the file.
+    // -1 once writing the file has failed (a full disk), which may show a few frames after
+    // the write that failed, as bytes are buffered.
+    int writeError() const;
+    // Flushes both encoders and completes and closes the file: -1 when any of it failed.
     int finish();
 
     int64_t picturesWritten() const { return pictures_; }

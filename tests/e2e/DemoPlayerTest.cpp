@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -103,4 +104,27 @@ TEST(DemoPlayer, ChildrenAfterRunFollowTheClosedWindowAndTwoDemosRunInOrder) {
     EXPECT_LT(firstGone, secondMade) << calls;
     // showfps set by the first demo stays on for the second.
     EXPECT_NE(run.output.find("fps "), std::string::npos);
+}
+
+TEST(DemoPlayer, AStartTimeWithARunNestedInAnEventPlaysOnAndEnds) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    // The event with the nested run lies before the start: the jump there fires it once,
+    // and its run plays on to the exit. Its trigger writes a key log line each time it fires.
+    dir.write("data/script.txt", R"(<demo name="nested" width="64" height="48" lockfps="50">
+  <loadplugin file="stockfx.so"/>
+  <add type="clear" name="bg"/>
+  <draworder effect="bg"/>
+  <event time="0.5" trigger="A"><run/></event>
+  <event time="1.2"><exit/></event>
+  <load/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--start 1");
+    EXPECT_EQ(run.exitCode, 0) << run.output << dir.read("log.txt");
+    const std::string log = dir.read("log.txt");
+    EXPECT_EQ(log.find("Walk nested deeper"), std::string::npos) << log;
+    const std::string keylog = dir.read("keylog.txt");
+    EXPECT_EQ(std::count(keylog.begin(), keylog.end(), '\n'), 1) << keylog;
 }

@@ -3,7 +3,7 @@
 // and across a seek.
 #include "StockEffectsFixture.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -116,17 +116,14 @@ TEST(StockEffectsMusic, OnTheSilentDeviceTheMusicFollowsAFixedFrameStep) {
                                              25, 3.0f));
     // No sound output to be had: the player uses the silent device.
     Environment driver("SDL_AUDIODRIVER", "none-for-this-test");
-    const auto started = std::chrono::steady_clock::now();
     const PlayerResult run = runPlayer(dir.path().string());
-    const double realSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const std::string log = dir.read("log.txt");
     double position = 0.0;
     double demoTime = 0.0;
     ASSERT_TRUE(stoppedAt(log, "music", position, demoTime)) << log;
     EXPECT_NEAR(demoTime, 3.0, 0.1);
-    EXPECT_NEAR(position, demoTime, 0.1) << "ran " << realSeconds << " s";
+    EXPECT_NEAR(position, demoTime, 0.1);
     ASSERT_TRUE(stoppedAt(log, "late", position, demoTime)) << log;
     EXPECT_NEAR(position, demoTime - 1.0, 0.1);
     EXPECT_NE(log.find("never: music missing.ogg could not be opened; staying silent"),
@@ -138,10 +135,13 @@ TEST(StockEffectsMusic, TheMusicJumpsWithASeek) {
     if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
     TempDir dir;
     dir.write("data/music/tone.wav", toneWav(60.0, 440.0, 0.5));
+    // The event at 0 writes a key log line whenever it fires: once as the demo starts, and
+    // again in every frame of a seek, which fires every event up to the new time.
     dir.write("data/script.txt", R"(<demo name="stockseek" width="160" height="120" vhs="1">
 <loadplugin file="stockfx.so"/>
 <add type="musicplay" name="music"/><music file="tone.wav"/>
 <draworder effect="music"/>
+<event time="0" trigger="A"/>
 <event time="30"><exit/></event><load/><run/></demo>
 )");
     Environment driver("SDL_AUDIODRIVER", "none-for-this-test");
@@ -151,13 +151,12 @@ TEST(StockEffectsMusic, TheMusicJumpsWithASeek) {
                     "mousemove --window %1 40 40 sleep 0.3 mousedown 1 sleep 2 mouseup 1 "
                     ">/dev/null 2>&1");
     });
-    const auto started = std::chrono::steady_clock::now();
     const PlayerResult run = runPlayer(dir.path().string(), "", 45);
-    const double realSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     seeker.join();
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_LT(realSeconds, 20.0) << "the demo was not fast-forwarded";
+    const std::string keylog = dir.read("keylog.txt");
+    EXPECT_GT(std::count(keylog.begin(), keylog.end(), '\n'), 1)
+        << "the demo was not fast-forwarded";
     const std::string log = dir.read("log.txt");
     double position = 0.0;
     double demoTime = 0.0;
