@@ -74,12 +74,14 @@ int main(int argc, char** argv) {
         }
     }
 #endif
-    if (!haveDataFolder()) {
-        std::printf("%s\n", noDataFolderMessage().c_str());
-        return kScriptUnusable;
-    }
     const std::string script = scriptNameBelowData(line.script);
-    if (line.check) return runCheck(script.c_str());
+    if (line.check) {
+        if (!haveDataFolder()) {
+            std::printf("%s\n", noDataFolderMessage().c_str());
+            return kScriptUnusable;
+        }
+        return runCheck(script.c_str());
+    }
 
     // Compared by scripts and tests: keep the text exactly.
     std::printf("Vornex (Build: %s %s)\n", __TIME__, __DATE__);
@@ -93,6 +95,12 @@ int main(int argc, char** argv) {
     if (script.size() >= kScriptPathSize) {
         log.print("Script path longer than %u characters refused",
                   static_cast<unsigned>(kScriptPathSize - 1));
+        return kScriptUnusable;
+    }
+    if (!haveDataFolder()) {
+        const std::string message = noDataFolderMessage();
+        log.print("%s", message.c_str());
+        std::printf("%s\n", message.c_str());
         return kScriptUnusable;
     }
     const char* scriptPath = script.c_str();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <string>
 
 namespace {
@@ -108,7 +110,7 @@ TEST(CheckMode, SyntaxErrorsAreReportedAtTheBrokenTagInsideIncludes) {
         << comment.output;
 }
 
-TEST(CheckMode, WarningsAloneExitWithTwoAndACleanScriptWithZero) {
+TEST(CheckMode, WarningsAloneExitWithThreeAndACleanScriptWithZero) {
     TempDir dir;
     dir.write("data/shaders/glow.frag", "void main() { gl_FragColor = vec4(1.0); }\n");
     const std::string clean = R"(<demo name="ok" width="320" height="240" vhs="1">
@@ -137,7 +139,7 @@ TEST(CheckMode, WarningsAloneExitWithTwoAndACleanScriptWithZero) {
     warned.replace(warned.find("</demo>"), 0, "<event time=\"9\"><exit/></event>\n");
     dir.write("data/script.txt", warned);
     const PlayerResult warn = runPlayer(dir.path().string(), "--check");
-    EXPECT_EQ(warn.exitCode, 2) << warn.output;
+    EXPECT_EQ(warn.exitCode, 3) << warn.output;
     EXPECT_TRUE(has(warn.output, "data/more.txt:1:1: warning: <event> is not closed before the "
                                  "end of its file"))
         << warn.output;
@@ -149,6 +151,7 @@ TEST(CheckMode, WarningsAloneExitWithTwoAndACleanScriptWithZero) {
 
 TEST(CheckMode, AMissingScriptIsAnError) {
     TempDir dir;
+    std::filesystem::create_directories(dir.path() / "data");
     const PlayerResult run = runPlayer(dir.path().string(), "--check nothing.txt");
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_TRUE(has(run.output, "data/nothing.txt: error: script file not found")) << run.output;

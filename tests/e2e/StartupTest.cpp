@@ -94,3 +94,32 @@ TEST(Startup, LogLinesAreNumberedFromZeroInEveryRunAndIncludesAreReadInPlace) {
             << dir.read("log.txt");
     }
 }
+
+TEST(Startup, ScriptNamesTypedAsPathsIntoDataAreFoundAndAMissingDataFolderIsExplained) {
+    TempDir dir;
+    dir.write("data/parts/intro.txt", "<notademo/>\n");
+    // Tab completion, a Windows path, and the name below data/.
+    for (const char* name :
+         {"data/parts/intro.txt", "'data\\parts\\intro.txt'", "parts/intro.txt"}) {
+        const PlayerResult run = runPlayer(dir.path().string(), name);
+        EXPECT_EQ(run.exitCode, 0) << name << "\n" << run.output;
+        EXPECT_NE(dir.read("log.txt").find("Parsing Script [parts/intro.txt]\r\n"),
+                  std::string::npos)
+            << name << "\n"
+            << dir.read("log.txt");
+    }
+    const PlayerResult missing = runPlayer(dir.path().string(), "data/gone.txt");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.output.find("Error: file not found data/gone.txt"), std::string::npos)
+        << missing.output;
+
+    TempDir empty;
+    for (const char* arguments : {"", "--check"}) {
+        const PlayerResult run = runPlayer(empty.path().string(), arguments);
+        EXPECT_EQ(run.exitCode, 1) << run.output;
+        EXPECT_NE(run.output.find("there is no data/ folder in " + empty.path().string()),
+                  std::string::npos)
+            << run.output;
+        EXPECT_NE(run.output.find("run vornex there"), std::string::npos) << run.output;
+    }
+}
