@@ -65,11 +65,11 @@ struct Drained {
     std::vector<native::Message> messages;
 };
 
-// The run loop's drain, repeated until the condition holds or the time is up.
-template <typename Condition> Drained drainUntil(Condition done, uint32_t milliseconds = 3000) {
+// The run loop's drain, repeated until the condition holds: however long the window
+// system takes on a busy machine.
+template <typename Condition> Drained drainUntil(Condition done) {
     Drained drained;
-    const uint32_t start = SDL_GetTicks();
-    do {
+    for (;;) {
         native::Message message;
         while (native::peekMessage(&message, nullptr, 0, 0, native::PM_REMOVE)) {
             drained.messages.push_back(message);
@@ -80,14 +80,22 @@ template <typename Condition> Drained drainUntil(Condition done, uint32_t millis
             native::translateMessage(&message);
             native::dispatchMessage(&message);
         }
-        if (done(drained)) break;
+        if (done(drained)) return drained;
         SDL_Delay(5);
-    } while (SDL_GetTicks() - start < milliseconds);
-    return drained;
+    }
 }
 
-Drained drainFor(uint32_t milliseconds) {
-    return drainUntil([](const Drained&) { return false; }, milliseconds);
+// The drain, a few times over a pause of `milliseconds` (to let the window system settle).
+void drainFor(uint32_t milliseconds) {
+    for (uint32_t waited = 0; waited < milliseconds; waited += 5) {
+        native::Message message;
+        while (native::peekMessage(&message, nullptr, 0, 0, native::PM_REMOVE))
+            if (message.message != native::WM_QUIT) {
+                native::translateMessage(&message);
+                native::dispatchMessage(&message);
+            }
+        SDL_Delay(5);
+    }
 }
 
 // "r,g,b" of a pixel of the named window as the X server holds it; empty if unreadable.

@@ -58,8 +58,9 @@ BoxRun showBox(const std::string& caption, std::initializer_list<const char*> en
     }
     setpgid(child, child);
     close(errors[1]);
-    // A shown box waits for a click: look for it for a while, then end the child.
-    for (int attempt = 0; attempt < 100 && !run.ended && !run.shown; ++attempt) {
+    // A shown box waits for a click: look for it until it shows or the child has ended,
+    // then end the child.
+    while (!run.ended && !run.shown) {
         usleep(100 * 1000);
         run.ended = waitpid(child, nullptr, WNOHANG) == child;
         if (!run.ended && !display.empty()) run.shown = windowNamed(caption);

@@ -4,6 +4,8 @@
 #include "StockEffectsFixture.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <thread>
 
@@ -145,13 +147,18 @@ TEST(StockEffectsMusic, TheMusicJumpsWithASeek) {
 <event time="30"><exit/></event><load/><run/></demo>
 )");
     Environment driver("SDL_AUDIODRIVER", "none-for-this-test");
-    std::thread seeker([] {
-        // Holds the left button (fast forward) over the window until the demo has ended.
-        std::system("timeout 25 xdotool search --sync --name '^stockseek$' "
-                    "mousemove --window %1 40 40 sleep 0.3 mousedown 1 sleep 2 mouseup 1 "
-                    ">/dev/null 2>&1");
+    // Holds the left button (fast forward) over the window, again until the player has
+    // ended: the window may take long to appear on a busy machine.
+    std::atomic<bool> ended{false};
+    std::thread seeker([&ended] {
+        while (!ended) {
+            std::system("xdotool search --name '^stockseek$' mousemove --window %1 40 40 "
+                        "mousedown 1 sleep 2 mouseup 1 >/dev/null 2>&1");
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        }
     });
     const PlayerResult run = runPlayer(dir.path().string(), "", 45);
+    ended = true;
     seeker.join();
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const std::string keylog = dir.read("keylog.txt");

@@ -32,14 +32,13 @@ protected:
     static void write(const std::string& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
     }
-    // The changed paths reported within about two seconds (the notifications arrive on the
-    // system's own time), each once.
+    // The changed paths reported, each once: the notifications arrive on the system's own
+    // time, so this waits for the first however long it takes, then a little for the rest.
     std::set<std::string> changes() {
         std::set<std::string> reported;
         char changed[512];
-        for (int wait = 0; wait < 40; ++wait) {
+        for (int after = 0; after < 6; after += reported.empty() ? 0 : 1) {
             while (native::readFileChange(watch, changed, sizeof changed)) reported.insert(changed);
-            if (!reported.empty() && wait > 5) break;
             native::sleep(50);
         }
         return reported;
