@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
         return kScriptUnreadable;
     }
     const char* scriptPath = line.script.c_str();
+    SyncLink::linkToEditor(line.sync);
     if (line.edit) {
         runEditLoop(scriptPath, line.startTime);
         return 0;
@@ -69,7 +70,6 @@ int main(int argc, char** argv) {
         return kScriptUnreadable;
     }
     log.print("done.");
-    SyncLink::linkToEditor(line.sync);
     if (line.renderPath.empty()) {
         runDemos(document, line.startTime, nullptr);
         return 0;

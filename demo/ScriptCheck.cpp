@@ -6,6 +6,7 @@
 #include "demo/ScriptVocabulary.h"
 #include "io/DataLocator.h"
 #include "script/ScriptDocument.h"
+#include "sync/TrackFileName.h"
 #include <vornex/Effect.h>
 #include <vornex/EffectParamTable.h>
 
@@ -208,6 +209,14 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
         if (name)
             (keyword->check == KeywordCheck::Texture ? textures_ : surfaces_)
                 .push_back(name->value);
+        break;
+    }
+    case KeywordCheck::Sync: {
+        const ScriptAttribute* base = child.findAttribute("base");
+        if (base && base->value[0] && !trackBaseUsable(base->value))
+            out_.error(base, "track file base " + quoted(base->value) +
+                                 " would lead out of data/ (no leading '/', no '\\' or ':', "
+                                 "no empty, '.' or '..' part)");
         break;
     }
     case KeywordCheck::Drive:

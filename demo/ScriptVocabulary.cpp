@@ -67,7 +67,7 @@ const Keyword KeywordTable::kEntries[] = {
     {rule("load", kLoad), &Demo::loadAll, KeywordCheck::Load},
     {bare("run"), &Demo::run, KeywordCheck::None},
     {bare("exit"), &Demo::exit, KeywordCheck::None},
-    {rule("sync", kSync), &Demo::defineSync, KeywordCheck::None},
+    {rule("sync", kSync), &Demo::defineSync, KeywordCheck::Sync},
     {rule("drive", kDrive), &Demo::defineDrive, KeywordCheck::Drive},
 };
 

@@ -42,6 +42,7 @@ enum class KeywordCheck {
     Event,      // the settings too; its children are checked as they would fire
     LoadPlugin, // the library opens
     Load,       // the loading screen is an effect; effects added after it are never loaded
+    Sync,       // a base that keeps the track files below data/
     Drive,      // an effect added so far
 };
 

@@ -22,7 +22,7 @@ int SyncTrackSet::setTiming(float bpm, float rowsPerBeat) {
 }
 
 int SyncTrackSet::setBase(const char* base) {
-    if (!base || std::strlen(base) >= kBaseSize) return -1;
+    if (!base || std::strlen(base) >= kBaseSize || (base[0] && !trackBaseUsable(base))) return -1;
     std::strcpy(base_, base);
     for (uint32_t i = 0; i < count_; ++i) loadTrackFile(base_, *tracks_[i]);
     return 0;

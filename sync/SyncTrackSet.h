@@ -21,7 +21,8 @@ public:
 
     // Rows per second = bpm / 60 * rows per beat; non-positive or non-finite values are
     // refused (-1, settings unchanged). A base name, once set, reloads every track from
-    // its file; -1 when it is too long.
+    // its file; -1, the base unchanged, when it is too long or could lead out of the data
+    // folder (trackBaseUsable). An empty base means no files.
     int setTiming(float bpm, float rowsPerBeat);
     int setBase(const char* base);
     double rowsPerSecond() const { return rowsPerSecond_; }

@@ -167,6 +167,7 @@ TEST(CheckMode, KnowsEveryKeywordTheWalkDispatchesSyncAndDriveIncluded) {
 
     std::string broken = clean;
     broken.replace(broken.find("bpm="), 3, "bpms");
+    broken.replace(broken.find("sync/intro"), 10, "../intro");
     broken.replace(broken.find("drive effect=\"bg\""), 17, "drive effect=\"bgg\"");
     broken.replace(broken.find("\"color\" tracks=\"one"), 7, "\"colour\"");
     dir.write("data/script.txt", broken);
@@ -181,7 +182,10 @@ TEST(CheckMode, KnowsEveryKeywordTheWalkDispatchesSyncAndDriveIncluded) {
     EXPECT_TRUE(has(run.output, "data/script.txt:7:36: error: effect 'bg' (clear) has no "
                                 "parameter 'colour'; did you mean 'color'?"))
         << run.output;
-    EXPECT_TRUE(has(run.output, "3 errors, 0 warnings\n")) << run.output;
+    EXPECT_TRUE(has(run.output, "data/script.txt:3:34: error: track file base '../intro' would "
+                                "lead out of data/"))
+        << run.output;
+    EXPECT_TRUE(has(run.output, "4 errors, 0 warnings\n")) << run.output;
 }
 
 TEST(CheckMode, AMissingScriptIsAnError) {

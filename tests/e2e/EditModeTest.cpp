@@ -1,6 +1,7 @@
 // Starting at a time, and edit mode's live reload: a shader, a texture and the script are
 // changed under a running player, and what it draws follows without a restart.
 #include "AudioTestFiles.h"
+#include "EditorStandIn.h"
 #include "StockEffectsFixture.h"
 
 #include <chrono>
@@ -318,4 +319,50 @@ TEST(EditMode, AChangedMusicFileIsNotReopened) {
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.output.find("configuring effect song again"), std::string::npos) << run.output;
     EXPECT_EQ(log.find("could not be opened"), std::string::npos) << log;
+}
+
+TEST(EditMode, LinksToASyncEditorStartedAfterThePlayer) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    {
+        EditorStandIn probe(syncProtocol::kEditorPort);
+        if (probe.port() != syncProtocol::kEditorPort) GTEST_SKIP() << "the editor's port is taken";
+    }
+    TempDir dir;
+    const auto script = [](const char* exitTime) {
+        return std::string(R"(<demo name="edit" width="96" height="64">
+<loadplugin file="stockfx.so"/>
+<add type="clear" name="bg"/>
+<drive effect="bg" param="color" tracks="red, zero, zero, one"/>
+<add type="capture" name="rec"/><rec folder="frames" every="2"/>
+<draworder effect="bg" effect="rec"/>
+<event time=")") +
+               exitTime + R"("><exit/></event>
+<load/>
+<run/>
+</demo>
+)";
+    };
+    dir.write("data/script.txt", script("50"));
+    PlayerResult run;
+    std::thread player([&] { run = runPlayer(dir.path().string(), "--edit --sync", 60); });
+    const auto shows = [](Rgb colour) {
+        return [=](Frame& frame) { return near(frame.at(0.5f, 0.5f), colour); };
+    };
+    EXPECT_GE(secondsUntil(dir, shows(kBlack)), 0.0) << "the demo never drew";
+    EXPECT_TRUE(waitForText(dir, "log.txt", "sync: no editor at 127.0.0.1:1338"));
+
+    EditorStandIn editor(syncProtocol::kEditorPort);
+    ASSERT_TRUE(editor.accept(10000)) << "the player never tried again";
+    EXPECT_EQ(editor.read(19), "hello, synctracker!");
+    editor.write("hello, demo!");
+    EXPECT_EQ(editor.read(3 * 5 + 3 + 4 + 3), EditorStandIn::getTrack("red") +
+                                                  EditorStandIn::getTrack("zero") +
+                                                  EditorStandIn::getTrack("one"));
+    editor.write(EditorStandIn::setKey(0, 0, 1.0f, 0) + EditorStandIn::setKey(2, 0, 1.0f, 0));
+    EXPECT_GE(secondsUntil(dir, shows(kRed)), 0.0) << "the editor's keys did not show";
+
+    replaceFile(dir, "data/script.txt", script("0"));
+    player.join();
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(dir.read("log.txt").find("sync: editor linked at 127.0.0.1:1338"), std::string::npos);
 }
