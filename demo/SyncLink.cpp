@@ -6,7 +6,6 @@
 #include "platform/native/Native.h"
 #include <vornex/ScriptNode.h>
 
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -94,8 +93,7 @@ void SyncLink::applyDrives() {
 
 void SyncLink::afterStep() {
     if (client_ && !paused_)
-        client_->reportRow(
-            static_cast<int32_t>(std::floor(tracks_.rowAt(static_cast<double>(demo_.time_)))));
+        client_->reportRow(tracks_.wholeRowAt(static_cast<double>(demo_.time_)));
 }
 
 void SyncLink::editorSeek(int32_t row) {

@@ -27,6 +27,9 @@ public:
     int setBase(const char* base);
     double rowsPerSecond() const { return rowsPerSecond_; }
     double rowAt(double seconds) const { return seconds * rowsPerSecond_; }
+    // The whole row played at `seconds`, as the editor is told it: held within the 32 bits
+    // the protocol carries (a seek to the last row plays on past it).
+    int32_t wholeRowAt(double seconds) const;
     double secondsAt(double row) const { return row / rowsPerSecond_; }
     const char* base() const { return base_; }
 

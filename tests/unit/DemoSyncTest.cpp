@@ -154,6 +154,29 @@ TEST_F(DemoSync, LinksToAnEditorStartedAfterTheDemo) {
     EXPECT_EQ(log.find("sync: no editor"), log.rfind("sync: no editor")) << log;
 }
 
+TEST_F(DemoSync, ASeekToTheLastRowPlaysOnAndReportsRowsTheProtocolCarries) {
+    EditorStandIn editor;
+    SyncLink::linkToEditor(true, editor.port());
+    start();
+    for (int i = 0; i < 100 && !editor.accept(); ++i) frame();
+    frame();
+    ASSERT_EQ(editor.read(19), "hello, synctracker!");
+    editor.write("hello, demo!");
+    editor.quiet(20);
+    frame();
+    editor.drain();
+    // Played on from there, the row would no longer fit 32 bits.
+    editor.write(EditorStandIn::setRow(0x7FFFFFFF));
+    editor.quiet(20);
+    frame();
+    frame();
+    EXPECT_TRUE(editor.quiet());
+    editor.write(EditorStandIn::setRow(-5) + EditorStandIn::setRow(0));
+    editor.quiet(20);
+    frame();
+    EXPECT_EQ(editor.read(5), EditorStandIn::setRow(4));
+}
+
 TEST_F(DemoSync, FollowsTheEditorThenPlaysTheSameFromTheSavedFiles) {
     EditorStandIn editor;
     SyncLink::linkToEditor(true, editor.port());
