@@ -395,6 +395,10 @@ void ScriptCheck::checkLoad(const ScriptNode& element) {
 }
 
 void ScriptCheck::checkDrive(const ScriptNode& element) {
+    if (!element.findAttribute("param") || !element.findAttribute("tracks")) {
+        out_.error(&element, "<drive> needs effect=, param= and tracks=");
+        return;
+    }
     const ScriptAttribute* effectName = element.findAttribute("effect");
     const AddedEffect* effect = effectName ? findEffect(effectName->value) : nullptr;
     if (!effect) {
@@ -408,7 +412,7 @@ void ScriptCheck::checkDrive(const ScriptNode& element) {
     }
     const ScriptAttribute* param = element.findAttribute("param");
     const EffectParamTable* table = effect->instance->params();
-    if (!param || !table || !table->params) return;
+    if (!table || !table->params) return;
     std::vector<std::string> names;
     for (uint32_t i = 0; i < table->count; ++i) {
         if (!table->params[i] || !table->params[i]->name) continue;

@@ -170,6 +170,7 @@ TEST(CheckMode, KnowsEveryKeywordTheWalkDispatchesSyncAndDriveIncluded) {
     broken.replace(broken.find("sync/intro"), 10, "../intro");
     broken.replace(broken.find("drive effect=\"bg\""), 17, "drive effect=\"bgg\"");
     broken.replace(broken.find("\"color\" tracks=\"one"), 7, "\"colour\"");
+    broken.replace(broken.find("<draworder"), 0, "<drive effect=\"bg\" tracks=\"one\"/>");
     dir.write("data/script.txt", broken);
     const PlayerResult run = runPlayer(dir.path().string(), "--check");
     EXPECT_EQ(run.exitCode, 1) << run.output;
@@ -185,7 +186,10 @@ TEST(CheckMode, KnowsEveryKeywordTheWalkDispatchesSyncAndDriveIncluded) {
     EXPECT_TRUE(has(run.output, "data/script.txt:3:34: error: track file base '../intro' would "
                                 "lead out of data/"))
         << run.output;
-    EXPECT_TRUE(has(run.output, "4 errors, 0 warnings\n")) << run.output;
+    EXPECT_TRUE(has(run.output, "data/script.txt:6:1: error: <drive> needs effect=, param= and "
+                                "tracks="))
+        << run.output;
+    EXPECT_TRUE(has(run.output, "5 errors, 0 warnings\n")) << run.output;
 }
 
 TEST(CheckMode, AMissingScriptIsAnError) {
