@@ -29,6 +29,13 @@ void runEditLoop(const char* scriptPath, float startTime) {
         }
         log.print("done.");
         runDemos(document, start, &session);
-        if (!session.takeRestart(start)) return;
+        if (session.takeRestart(start)) continue;
+        if (session.played()) return;
+        // A script saved in steps may read well before it is whole: one that plays nothing
+        // waits for the next save instead of ending edit mode.
+        log.print("edit: the script plays nothing (no demo reached its run); waiting for the "
+                  "script to change");
+        std::printf("edit: the script plays nothing; waiting for the script to change\n");
+        if (!session.waitForScriptChange()) return;
     }
 }

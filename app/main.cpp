@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
         return kScriptUnusable;
     }
     const char* scriptPath = script.c_str();
+    SyncLink::linkToEditor(line.sync);
     if (line.edit) {
         runEditLoop(scriptPath, static_cast<float>(line.startTime));
         return kDone;
@@ -117,7 +118,6 @@ int main(int argc, char** argv) {
         return kScriptUnusable;
     }
     log.print("done.");
-    SyncLink::linkToEditor(line.sync);
 #ifdef VORNEX_RENDER
     if (!line.renderPath.empty()) return render(line, document);
 #endif

@@ -7,6 +7,7 @@
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
+#include "demo/ScriptVocabulary.h"
 #include "demo/TriggerKey.h"
 #include "image/ReadImage.h"
 #include "platform/ExtensionLoader.h"
@@ -28,11 +29,6 @@ namespace {
 // Every attribute group of OpenGL 1.1 (GL_ALL_ATTRIB_BITS sets all 32 bits, which later
 // versions give meanings such as multisample state).
 constexpr GLbitfield kLoaderAttributeMask = 0xFFFFF;
-
-struct DispatchEntry {
-    const char* keyword;
-    void (Demo::*handler)(ScriptNode&);
-};
 
 bool named(const ScriptAttribute& attribute, const char* name) {
     return strcasecmp(attribute.name, name) == 0;
@@ -149,21 +145,7 @@ void Demo::dispatch(ScriptNode& child) {
         effect->configure(&child);
         return;
     }
-    static const DispatchEntry kTable[] = {
-        {"keybank", &Demo::selectBank},  {"draworder", &Demo::replaceDrawOrder},
-        {"add", &Demo::addEffect},       {"texture", &Demo::defineTexture},
-        {"camera", &Demo::defineCamera}, {"surface", &Demo::defineSurface},
-        {"event", &Demo::defineEvent},   {"loadplugin", &Demo::loadPlugin},
-        {"load", &Demo::loadAll},        {"run", &Demo::run},
-        {"exit", &Demo::exit},           {"sync", &Demo::defineSync},
-        {"drive", &Demo::defineDrive},
-    };
-    for (const DispatchEntry& entry : kTable) {
-        if (child.is(entry.keyword)) {
-            (this->*entry.handler)(child);
-            return;
-        }
-    }
+    if (const Keyword* keyword = findKeyword(child.name)) (this->*keyword->handler)(child);
 }
 
 void Demo::selectBank(ScriptNode& element) {

@@ -96,11 +96,14 @@ public:
     FrameDriver* frameDriver = nullptr;
 
 private:
+    // The keyword table of the dispatch names the handlers below.
+    friend struct KeywordTable;
+
     void applyAttribute(const ScriptAttribute& attribute);
     void createWindow();
     void dispatch(ScriptNode& child);
 
-    // Handlers of the dispatch table.
+    // Handlers of the dispatch table (demo/ScriptVocabulary.cpp).
     void selectBank(ScriptNode& element);
     void replaceDrawOrder(ScriptNode& element);
     void addEffect(ScriptNode& element);

@@ -7,6 +7,7 @@
 #include "demo/ResourceRegistry.h"
 #include "image/ReadImage.h"
 #include "io/DataLocator.h"
+#include "platform/Log.h"
 #include "platform/native/FileWatch.h"
 #include "platform/native/Native.h"
 #include "script/ScriptDocument.h"
@@ -44,6 +45,7 @@ EditSession::~EditSession() {
 }
 
 void EditSession::watchScript(const ScriptDocument& document) {
+    played_ = false;
     for (const std::string& name : document.fileNames()) {
         char path[DataLocator::kPathSize];
         if (!resolved(name.c_str(), path)) continue;
@@ -67,6 +69,7 @@ bool EditSession::waitForScriptChange() {
 
 void EditSession::runStarted(Demo& demo) {
     restart_ = false;
+    played_ = true;
     processSettings().vhs = true;
     watchTextures(demo);
     if (!watch_) std::printf("edit: no file notifications here; files are not reloaded\n");
@@ -122,32 +125,33 @@ void EditSession::reloadTextures(Demo& demo, const char* path) {
         Texture& texture = *textures.at(i);
         char texturePath[DataLocator::kPathSize];
         if (!resolved(texture.name, texturePath) || std::strcmp(texturePath, path) != 0) continue;
-        cFormat* image = loadImage(texture.name);
+        // As the texture was first loaded: a GIF as its 32-bit first frame.
+        cFormat* image = loadTextureImage(texture.name);
         if (!image) {
             std::printf("edit: %s changed but cannot be read; the texture stays as it was\n", path);
             continue;
         }
-        GLTexture& gl = texture.texture;
-        const bool sameShape = gl.glName && gl.width == static_cast<uint32_t>(image->width()) &&
-                               gl.height == static_cast<uint32_t>(image->height()) &&
-                               gl.bytesPerPixel * 8 == image->bitsPerPixel();
-        if (!sameShape) {
-            GLTexture replacement;
-            if (replacement.create(static_cast<int>(image->width()),
-                                   static_cast<int>(image->height()),
-                                   static_cast<int>(image->bitsPerPixel())) == 0) {
-                gl.release();
-                gl = replacement;
-            }
+        if (replaceTexturePicture(texture, *image) == 0) {
+            std::printf("edit: texture %s read again\n", texture.name);
+        } else {
+            std::printf("edit: %s changed but textures refuse the new picture; the texture stays "
+                        "as it was\n",
+                        path);
+            Log::instance().print("edit: texture %s keeps its picture: the new one is %i x %i at "
+                                  "%u bits, which textures refuse",
+                                  texture.name, image->width(), image->height(),
+                                  image->bitsPerPixel());
         }
-        gl.upload(image->pixels(0));
         delete image;
-        std::printf("edit: texture %s read again\n", texture.name);
     }
 }
 
 void EditSession::configured(Effect& effect, const ScriptNode& element) {
     for (const ScriptAttribute* attribute : element.attributes) {
+        // Music is not reopened by a change: a music program writes a long file for a while,
+        // and reopening a half-written one would leave the demo silent. Saving the script
+        // reopens it.
+        if (std::strcmp(DataLocator::folderFor(attribute->value), "music/") == 0) continue;
         bool known = false;
         for (FileUse& use : uses_) {
             if (use.effect != &effect || strcasecmp(use.attribute.c_str(), attribute->name) != 0)

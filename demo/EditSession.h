@@ -3,8 +3,8 @@
 // all through the demo's seek path; the window title shows demo time, key bank and pause
 // state; the vhs mouse seek is on. Files the demo uses are watched: a changed texture is
 // read and uploaded again, an effect whose attribute names a changed file is configured
-// with it again (a shader recompiles), and a changed script file ends the demo so the
-// driver can read the script again and resume at the same time.
+// with it again (a shader recompiles; music files are left alone), and a changed script
+// file ends the demo so the driver can read the script again and resume at the same time.
 // One session lives for the whole edit run, across the demos it restarts.
 #pragma once
 
@@ -31,8 +31,11 @@ public:
 
     // False when the system gives no file notifications: the keys still work.
     bool watching() const { return watch_ != nullptr; }
-    // Watches every file the document was read from; a change restarts the demo.
+    // Watches every file the document was read from; a change restarts the demo. Called
+    // for every reading of the script, which has not played until a demo of it runs.
     void watchScript(const ScriptDocument& document);
+    // True once a demo of the script read last has started its `run`.
+    bool played() const { return played_; }
     // Sleeps until a script file changes; false when nothing can be watched.
     bool waitForScriptChange();
 
@@ -69,6 +72,7 @@ private:
     std::vector<FileUse> uses_;
     bool paused_ = false;
     bool restart_ = false;
+    bool played_ = false;
     float resumeTime_ = 0.0f;
     char title_[kTitleSize] = {};
 };

@@ -6,6 +6,7 @@
 #include "demo/ScriptVocabulary.h"
 #include "io/DataLocator.h"
 #include "script/ScriptDocument.h"
+#include "sync/TrackFileName.h"
 #include <vornex/Effect.h>
 #include <vornex/EffectParamTable.h>
 
@@ -176,28 +177,53 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
         checkEffectElement(*effect, child);
         return;
     }
-    const ElementRule* keyword = findKeyword(child.name);
+    const Keyword* keyword = findKeyword(child.name);
     if (!keyword) {
         unknownElement(child);
         return;
     }
-    checkAttributes(child, keyword, child.is("event"));
-    if (child.is("add")) {
+    checkAttributes(child, &keyword->rule, keyword->check == KeywordCheck::Event);
+    switch (keyword->check) {
+    case KeywordCheck::Add:
         checkAdd(child);
-    } else if (child.is("loadplugin")) {
+        break;
+    case KeywordCheck::LoadPlugin:
         checkLoadPlugin(child);
-    } else if (child.is("draworder")) {
+        break;
+    case KeywordCheck::DrawOrder:
         checkDrawOrder(child);
-    } else if (child.is("load")) {
+        break;
+    case KeywordCheck::Load:
         checkLoad(child);
-    } else if (child.is("camera")) {
+        break;
+    case KeywordCheck::Camera:
         checkCamera(child);
-    } else if (child.is("event")) {
+        break;
+    case KeywordCheck::Event:
         events_.push_back(&child);
-    } else if (child.is("texture") || child.is("surface")) {
+        break;
+    case KeywordCheck::Texture:
+    case KeywordCheck::Surface: {
         const ScriptAttribute* name = child.findAttribute("name");
         if (!name) name = child.findAttribute("filename");
-        if (name) (child.is("texture") ? textures_ : surfaces_).push_back(name->value);
+        if (name)
+            (keyword->check == KeywordCheck::Texture ? textures_ : surfaces_)
+                .push_back(name->value);
+        break;
+    }
+    case KeywordCheck::Sync: {
+        const ScriptAttribute* base = child.findAttribute("base");
+        if (base && base->value[0] && !trackBaseUsable(base->value))
+            out_.error(base, "track file base " + quoted(base->value) +
+                                 " would lead out of data/ (no leading '/', no '\\' or ':', "
+                                 "no empty, '.' or '..' part)");
+        break;
+    }
+    case KeywordCheck::Drive:
+        checkDrive(child);
+        break;
+    case KeywordCheck::None:
+        break;
     }
 }
 
@@ -214,7 +240,7 @@ void ScriptCheck::unknownElement(const ScriptNode& element) {
         }
     }
     std::vector<std::string> candidates;
-    for (size_t i = 0; i < keywordCount(); ++i) candidates.push_back(keywordAt(i)->name);
+    for (size_t i = 0; i < keywordCount(); ++i) candidates.push_back(keywordAt(i)->rule.name);
     for (const auto& effect : effects_) candidates.push_back(effect->name);
     out_.error(&element, "unknown element <" + std::string(element.name) +
                              ">: neither a keyword nor an effect name" +
@@ -232,10 +258,8 @@ void ScriptCheck::checkAttributes(const ScriptNode& element, const ElementRule* 
         std::vector<std::string> candidates;
         for (size_t i = 0; rule && i < rule->attributeCount; ++i)
             candidates.push_back(rule->attributes[i].name);
-        if (walked)
-            for (const char* setting : {"name", "width", "height", "bpp", "vsync", "fullscreen",
-                                        "vhs", "showfps", "lockfps", "keylog", "mouse", "trigger"})
-                candidates.push_back(setting);
+        for (size_t i = 0; walked && i < settingCount(); ++i)
+            candidates.push_back(settingAt(i)->name);
         out_.error(attribute, "unknown attribute " + quoted(attribute->name) + " of <" +
                                   element.name + ">" + hint(attribute->name, candidates));
     }
@@ -301,9 +325,9 @@ void ScriptCheck::checkAdd(const ScriptNode& element) {
         out_.error(&element, "effect and type names have at most 15 characters");
         return;
     }
-    if (const ElementRule* keyword = findKeyword(name))
+    if (const Keyword* keyword = findKeyword(name))
         out_.warning(nameAttribute, "effect name " + quoted(name) + " takes over every later <" +
-                                        keyword->name + "> element of the demo");
+                                        keyword->rule.name + "> element of the demo");
     if (findEffect(name))
         out_.warning(nameAttribute, "an effect named " + quoted(name) +
                                         " exists already; elements of that name go to the first");
@@ -368,6 +392,36 @@ void ScriptCheck::checkLoad(const ScriptNode& element) {
                                       " as its loading screen, which is no effect added so far");
     sawLoad_ = true;
     effectsLoaded_ = effects_.size();
+}
+
+void ScriptCheck::checkDrive(const ScriptNode& element) {
+    if (!element.findAttribute("param") || !element.findAttribute("tracks")) {
+        out_.error(&element, "<drive> needs effect=, param= and tracks=");
+        return;
+    }
+    const ScriptAttribute* effectName = element.findAttribute("effect");
+    const AddedEffect* effect = effectName ? findEffect(effectName->value) : nullptr;
+    if (!effect) {
+        std::vector<std::string> names;
+        for (const auto& added : effects_) names.push_back(added->name);
+        out_.error(effectName ? static_cast<const void*>(effectName) : &element,
+                   "<drive> names effect " + quoted(effectName ? effectName->value : "") +
+                       ", which is no effect added so far" +
+                       hint(effectName ? effectName->value : "", names));
+        return;
+    }
+    const ScriptAttribute* param = element.findAttribute("param");
+    const EffectParamTable* table = effect->instance->params();
+    if (!table || !table->params) return;
+    std::vector<std::string> names;
+    for (uint32_t i = 0; i < table->count; ++i) {
+        if (!table->params[i] || !table->params[i]->name) continue;
+        if (strcasecmp(table->params[i]->name, param->value) == 0) return;
+        names.push_back(table->params[i]->name);
+    }
+    out_.error(param, "effect " + quoted(effect->name.c_str()) + " (" + effect->type +
+                          ") has no parameter " + quoted(param->value) + hint(param->value, names) +
+                          " (it takes " + joined(names) + ")");
 }
 
 void ScriptCheck::checkCamera(const ScriptNode& element) {

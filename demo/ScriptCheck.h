@@ -2,8 +2,9 @@
 // and reports what the player would silently skip or misread: unknown elements and
 // attributes, numbers that do not read as numbers, effect names that take keywords over,
 // effect types no loaded plugin offers, plugins loaded after the `add` that needs them,
-// draw-order names that match no effect, files the locator cannot find, attributes an
-// effect's parameter list does not name, and events after `run` that never fire.
+// draw-order and drive names that match no effect, track file bases that leave the data
+// folder, files the locator cannot find, attributes an effect's parameter list does not
+// name, and events after `run` that never fire.
 // It loads the plugins the script names (to ask for types and parameters) and makes one
 // instance of each added effect, which it never loads.
 #pragma once
@@ -44,6 +45,7 @@ private:
     void checkDrawOrder(const ScriptNode& element);
     void checkLoad(const ScriptNode& element);
     void checkCamera(const ScriptNode& element);
+    void checkDrive(const ScriptNode& element);
     void checkEffectElement(const AddedEffect& effect, const ScriptNode& element);
     void checkEffectValue(const ScriptAttribute& attribute, unsigned typeCode);
     void checkDataFile(const ScriptAttribute& attribute);

@@ -1,5 +1,7 @@
 #include "demo/ScriptVocabulary.h"
 
+#include "demo/Demo.h"
+
 #include <strings.h>
 
 namespace {
@@ -32,41 +34,69 @@ const AttributeRule kSurface[] = {
 const AttributeRule kEvent[] = {{"time", K::Number}, {"key", K::Text}, {"bank", K::Integer}};
 const AttributeRule kLoadplugin[] = {{"file", K::Plugin}};
 const AttributeRule kLoad[] = {{"effect", K::EffectName}};
+const AttributeRule kSync[] = {{"bpm", K::Number}, {"rowsperbeat", K::Number}, {"base", K::Text}};
+const AttributeRule kDrive[] = {{"effect", K::EffectName}, {"param", K::Text}, {"tracks", K::Text}};
 
 template <size_t N> constexpr ElementRule rule(const char* name, const AttributeRule (&list)[N]) {
     return {name, list, N};
 }
 
-const ElementRule kKeywords[] = {
-    rule("keybank", kKeybank), rule("draworder", kDraworder),
-    rule("add", kAdd),         rule("texture", kTexture),
-    rule("camera", kCamera),   rule("surface", kSurface),
-    rule("event", kEvent),     rule("loadplugin", kLoadplugin),
-    rule("load", kLoad),       {"run", nullptr, 0},
-    {"exit", nullptr, 0},
-};
+constexpr ElementRule bare(const char* name) {
+    return {name, nullptr, 0};
+}
+
 const ElementRule kCameraKeyRule = rule("key", kCameraKey);
 
 } // namespace
 
-const ElementRule* findKeyword(const char* name) {
-    for (const ElementRule& keyword : kKeywords)
-        if (strcasecmp(keyword.name, name) == 0) return &keyword;
+// A friend of Demo, whose handlers are its own business but for this table.
+struct KeywordTable {
+    static const Keyword kEntries[];
+};
+
+// Effect names are tested before these, then the keywords in this order.
+const Keyword KeywordTable::kEntries[] = {
+    {rule("keybank", kKeybank), &Demo::selectBank, KeywordCheck::None},
+    {rule("draworder", kDraworder), &Demo::replaceDrawOrder, KeywordCheck::DrawOrder},
+    {rule("add", kAdd), &Demo::addEffect, KeywordCheck::Add},
+    {rule("texture", kTexture), &Demo::defineTexture, KeywordCheck::Texture},
+    {rule("camera", kCamera), &Demo::defineCamera, KeywordCheck::Camera},
+    {rule("surface", kSurface), &Demo::defineSurface, KeywordCheck::Surface},
+    {rule("event", kEvent), &Demo::defineEvent, KeywordCheck::Event},
+    {rule("loadplugin", kLoadplugin), &Demo::loadPlugin, KeywordCheck::LoadPlugin},
+    {rule("load", kLoad), &Demo::loadAll, KeywordCheck::Load},
+    {bare("run"), &Demo::run, KeywordCheck::None},
+    {bare("exit"), &Demo::exit, KeywordCheck::None},
+    {rule("sync", kSync), &Demo::defineSync, KeywordCheck::Sync},
+    {rule("drive", kDrive), &Demo::defineDrive, KeywordCheck::Drive},
+};
+
+const Keyword* findKeyword(const char* name) {
+    for (const Keyword& keyword : KeywordTable::kEntries)
+        if (strcasecmp(keyword.rule.name, name) == 0) return &keyword;
     return nullptr;
 }
 
-const ElementRule* keywordAt(size_t index) {
-    return index < keywordCount() ? &kKeywords[index] : nullptr;
+const Keyword* keywordAt(size_t index) {
+    return index < keywordCount() ? &KeywordTable::kEntries[index] : nullptr;
 }
 
 size_t keywordCount() {
-    return sizeof kKeywords / sizeof kKeywords[0];
+    return sizeof KeywordTable::kEntries / sizeof KeywordTable::kEntries[0];
 }
 
 const AttributeRule* findSetting(const char* name) {
     for (const AttributeRule& setting : kSettings)
         if (strcasecmp(setting.name, name) == 0) return &setting;
     return nullptr;
+}
+
+const AttributeRule* settingAt(size_t index) {
+    return index < settingCount() ? &kSettings[index] : nullptr;
+}
+
+size_t settingCount() {
+    return sizeof kSettings / sizeof kSettings[0];
 }
 
 const ElementRule& cameraKeyRule() {

@@ -3,9 +3,10 @@
 #include "audio/AudioDevice.h"
 #include "demo/Demo.h"
 #include "platform/Log.h"
+#include "platform/native/Native.h"
 #include <vornex/ScriptNode.h>
 
-#include <cmath>
+#include <cstring>
 
 namespace {
 bool editorWanted = false;
@@ -31,9 +32,13 @@ void SyncLink::defineSync(ScriptNode& element) {
                   static_cast<double>(bpm), static_cast<double>(rowsPerBeat));
     const char* base = nullptr;
     element.getString("base", base);
-    if (base && tracks_.setBase(base) != 0)
+    if (base && std::strlen(base) >= SyncTrackSet::kBaseSize)
         log.print("sync: base name longer than %u characters refused",
                   static_cast<unsigned>(SyncTrackSet::kBaseSize - 1));
+    else if (base && tracks_.setBase(base) != 0)
+        log.print("sync: base name [%s] refused: it must stay below data/ (no leading '/', no "
+                  "'\\' or ':', no empty, '.' or '..' part)",
+                  base);
     log.print("sync: %.3f rows a second, track files [%s]", tracks_.rowsPerSecond(),
               tracks_.base());
 }
@@ -51,6 +56,14 @@ void SyncLink::defineDrive(ScriptNode& element) {
         log.print("drive: no effect [%s]", effectName ? effectName : "");
         return;
     }
+    // The same drive again (an event that fires on every seek past it) replaces the old one.
+    TrackDrive* drive = nullptr;
+    for (uint32_t i = 0; i < driveCount_ && !drive; ++i)
+        if (drives_[i].feeds(*effect, param)) drive = &drives_[i];
+    if (drive) {
+        drive->define(*effect, param, trackList, tracks_);
+        return;
+    }
     if (driveCount_ >= kMaxDrives) {
         log.print("drive: [%s] of [%s] refused: at most %u drives", param ? param : "", effectName,
                   kMaxDrives);
@@ -64,11 +77,12 @@ float SyncLink::value(int32_t handle) const {
 }
 
 float SyncLink::beforeStep(float delta) {
+    const uint32_t now = native::getTickCount();
     if (editorWanted && !client_) {
         client_.reset(new SyncClient(tracks_));
-        client_->connect(editorPort);
+        client_->connect(editorPort, now);
     }
-    if (client_) client_->poll(*this);
+    if (client_) client_->poll(*this, now);
     return paused_ ? 0.0f : delta;
 }
 
@@ -79,8 +93,7 @@ void SyncLink::applyDrives() {
 
 void SyncLink::afterStep() {
     if (client_ && !paused_)
-        client_->reportRow(
-            static_cast<int32_t>(std::floor(tracks_.rowAt(static_cast<double>(demo_.time_)))));
+        client_->reportRow(tracks_.wholeRowAt(static_cast<double>(demo_.time_)));
 }
 
 void SyncLink::editorSeek(int32_t row) {

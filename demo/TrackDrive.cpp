@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <strings.h>
 
 TrackDrive::TrackDrive() = default;
 TrackDrive::~TrackDrive() = default;
@@ -43,15 +44,21 @@ int TrackDrive::define(Effect& effect, const char* param, const char* trackList,
         if (!comma) break;
         at = comma + 1;
     }
-    element_.reset(new ScriptNode);
+    // Defined again (an event firing again), the drive keeps its element.
+    if (!element_) {
+        element_.reset(new ScriptNode);
+        element_->attributes.push_back(new ScriptAttribute);
+    }
     std::snprintf(element_->name, ScriptNode::kNameSize, "%s", effect.name);
-    ScriptAttribute* attribute = new ScriptAttribute;
-    std::strcpy(attribute->name, param);
-    element_->attributes.push_back(attribute);
+    std::strcpy(element_->attributes[0]->name, param);
     effect_ = &effect;
     std::memcpy(tracks_, handles, sizeof handles);
     count_ = count;
     return 0;
+}
+
+bool TrackDrive::feeds(const Effect& effect, const char* param) const {
+    return effect_ == &effect && param && strcasecmp(element_->attributes[0]->name, param) == 0;
 }
 
 void TrackDrive::apply(SyncTrackSet& tracks, double seconds) {

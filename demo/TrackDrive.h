@@ -22,8 +22,10 @@ public:
     TrackDrive& operator=(const TrackDrive&) = delete;
 
     // `param` names the attribute, `tracks` its components, comma-separated. -1 with a
-    // log line when something is missing or the tracks are refused.
+    // log line, the drive as it was, when something is missing or the tracks are refused.
     int define(Effect& effect, const char* param, const char* trackList, SyncTrackSet& tracks);
+    // True when the drive feeds `param` (any case) of `effect`.
+    bool feeds(const Effect& effect, const char* param) const;
     // Writes the values at `seconds` into the element and hands it to the effect.
     void apply(SyncTrackSet& tracks, double seconds);
 

@@ -53,6 +53,25 @@ Texture* TextureList::createTexture(int width, int height, int bitsPerPixel, boo
     return entry;
 }
 
+int replaceTexturePicture(Texture& entry, cFormat& image) {
+    GLTexture& gl = entry.texture;
+    const int width = image.width();
+    const int height = image.height();
+    const int bitsPerPixel = int(image.bitsPerPixel());
+    const bool sameShape = gl.glName && gl.width == uint32_t(width) &&
+                           gl.height == uint32_t(height) &&
+                           int(gl.bytesPerPixel) * 8 == bitsPerPixel;
+    if (!sameShape) {
+        GLTexture replacement;
+        // Refused, the old texture stays: its size must not be read from the new picture.
+        if (replacement.create(width, height, bitsPerPixel) != 0) return -1;
+        gl.release();
+        gl = replacement;
+    }
+    gl.upload(image.pixels(0));
+    return 0;
+}
+
 int defineTexture(TextureList& textures, const ScriptNode& element) {
     const char* mode = nullptr;
     element.getString("mode", mode);

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <vector>
 
+class cFormat;
 struct ScriptNode;
 
 class TextureList {
@@ -37,6 +38,11 @@ private:
 
     std::vector<Texture*> entries_;
 };
+
+// Replaces the entry's picture by `image`, in a new OpenGL texture when the size or depth
+// differ. -1, with the old picture kept, when textures refuse the image's size or depth
+// (create prints why).
+int replaceTexturePicture(Texture& entry, cFormat& image);
 
 // The script's `texture` element: mode "load" with `filename`, or mode "create" with
 // `name`, `width`, `height` and `bpp` (24 or 32). Anything else, and a create without a

@@ -1,39 +1,66 @@
 #include "sync/SyncClient.h"
 
+#include "sync/SyncSocket.h"
 #include "sync/SyncTrackSet.h"
 #include <vornex/HostLog.h>
 
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 using namespace syncProtocol;
 
-SyncClient::SyncClient(SyncTrackSet& tracks) : tracks_(tracks) {}
+SyncClient::SyncClient(SyncTrackSet& tracks)
+    : tracks_(tracks), ownSocket_(new SyncSocket), connection_(*ownSocket_) {}
 
-void SyncClient::connect(uint16_t port) {
+SyncClient::SyncClient(SyncTrackSet& tracks, SyncConnection& connection)
+    : tracks_(tracks), connection_(connection) {}
+
+SyncClient::~SyncClient() = default;
+
+void SyncClient::connect(uint16_t port, uint32_t now) {
     port_ = port;
+    wanted_ = true;
+    attempt(now);
+}
+
+void SyncClient::attempt(uint32_t now) {
+    attemptedAt_ = now;
     inCount_ = outCount_ = 0;
     requested_ = 0;
     lastRow_ = -1;
     broken_ = false;
-    if (socket_.connect(port) != 0) {
+    greetingLogged_ = false;
+    if (connection_.connect(port_) != 0) {
         stage_ = kIdle;
-        hostLog("sync: no editor at 127.0.0.1:%u; playing from the track files", port);
+        missing(nullptr);
         return;
     }
     stage_ = kConnecting;
 }
 
-void SyncClient::drop(SyncEditorListener& listener, const char* reason) {
-    const bool wasLinked = stage_ == kLinked;
-    socket_.close();
+void SyncClient::missing(const char* reason) {
+    connection_.close();
     stage_ = kIdle;
-    if (wasLinked) {
-        hostLog("sync: %s; playing on alone", reason);
-        listener.editorGone();
-    } else {
+    if (missingLogged_) return;
+    missingLogged_ = true;
+    if (reason)
         hostLog("sync: no editor at 127.0.0.1:%u (%s); playing from the track files", port_,
                 reason);
-    }
+    else
+        hostLog("sync: no editor at 127.0.0.1:%u; playing from the track files", port_);
+}
+
+void SyncClient::drop(SyncEditorListener& listener, const char* reason) {
+    if (stage_ != kLinked) return missing(reason);
+    connection_.close();
+    stage_ = kIdle;
+    // The next attempt comes a second after the loss, and stays quiet until it links.
+    attemptedAt_ = now_;
+    missingLogged_ = true;
+    hostLog("sync: %s; playing on alone", reason);
+    listener.editorGone();
 }
 
 bool SyncClient::queue(const uint8_t* bytes, size_t size) {
@@ -50,7 +77,7 @@ bool SyncClient::flush() {
     if (broken_) return false;
     size_t sent = 0;
     while (sent < outCount_) {
-        const long taken = socket_.send(out_ + sent, outCount_ - sent);
+        const long taken = connection_.send(out_ + sent, outCount_ - sent);
         if (taken < 0) {
             broken_ = true;
             return false;
@@ -77,13 +104,20 @@ void SyncClient::requestNewTracks() {
     }
 }
 
-void SyncClient::poll(SyncEditorListener& listener) {
-    if (stage_ == kIdle) return;
+void SyncClient::poll(SyncEditorListener& listener, uint32_t now) {
+    now_ = now;
+    sumUpRefusals();
+    if (stage_ == kIdle) {
+        if (!wanted_ || now - attemptedAt_ < kRetryMilliseconds) return;
+        attempt(now);
+        if (stage_ == kIdle) return;
+    }
     if (stage_ == kConnecting) {
-        const SyncSocket::State state = socket_.update();
-        if (state == SyncSocket::kClosed) return drop(listener, "refused");
-        if (state == SyncSocket::kConnecting) return;
+        const SyncConnection::State state = connection_.update();
+        if (state == SyncConnection::kClosed) return missing("refused");
+        if (state == SyncConnection::kConnecting) return;
         stage_ = kGreeting;
+        connectedAt_ = now;
         queue(reinterpret_cast<const uint8_t*>(kDemoGreeting), kDemoGreetingSize);
     }
     if (stage_ == kLinked) requestNewTracks();
@@ -91,7 +125,7 @@ void SyncClient::poll(SyncEditorListener& listener) {
 
     size_t received = 0;
     while (received < kBufferSize && inCount_ < kBufferSize) {
-        const long got = socket_.receive(in_ + inCount_, kBufferSize - inCount_);
+        const long got = connection_.receive(in_ + inCount_, kBufferSize - inCount_);
         if (got < 0) return drop(listener, "editor closed the connection");
         if (got == 0) break;
         inCount_ += static_cast<size_t>(got);
@@ -100,11 +134,20 @@ void SyncClient::poll(SyncEditorListener& listener) {
 
     size_t used = 0;
     if (stage_ == kGreeting) {
-        if (inCount_ < kEditorGreetingSize) return;
+        if (inCount_ < kEditorGreetingSize) {
+            if (!greetingLogged_ && now - connectedAt_ >= kGreetingMilliseconds) {
+                greetingLogged_ = true;
+                hostLog("sync: the program at 127.0.0.1:%u took the link but has not greeted "
+                        "in %u s; waiting for it",
+                        port_, kGreetingMilliseconds / 1000);
+            }
+            return;
+        }
         if (std::memcmp(in_, kEditorGreeting, kEditorGreetingSize) != 0)
-            return drop(listener, "the program on the port did not greet as the editor");
+            return missing("the program on the port did not greet as the editor");
         used = kEditorGreetingSize;
         stage_ = kLinked;
+        missingLogged_ = false;
         hostLog("sync: editor linked at 127.0.0.1:%u", port_);
         requestNewTracks();
         if (!flush()) return drop(listener, "editor connection lost");
@@ -133,7 +176,7 @@ void SyncClient::apply(const uint8_t* command, SyncEditorListener& listener) {
         const int32_t row = static_cast<int32_t>(readBigEndian(command + 5));
         SyncTrack* track = tracks_.track(handle);
         if (!track || static_cast<uint32_t>(handle) >= requested_) {
-            hostLog("sync: editor named track %d, which the demo never asked for", handle);
+            refuse("sync: editor named track %d, which the demo never asked for", handle);
             return;
         }
         if (command[0] == kDeleteKey) {
@@ -143,9 +186,12 @@ void SyncClient::apply(const uint8_t* command, SyncEditorListener& listener) {
         const uint32_t valueBits = readBigEndian(command + 9);
         SyncKey key = {row, 0.0f, command[13]};
         std::memcpy(&key.value, &valueBits, sizeof key.value);
-        if (track->setKey(key) != 0)
-            hostLog("sync: key at row %d of track [%s] refused (interpolation %u, %u keys)", row,
-                    track->name(), key.interpolation, track->keyCount());
+        if (!std::isfinite(key.value))
+            refuse("sync: key at row %d of track [%s] refused: its value is not a finite number",
+                   row, track->name());
+        else if (track->setKey(key) != 0)
+            refuse("sync: key at row %d of track [%s] refused (interpolation %u, %u keys)", row,
+                   track->name(), key.interpolation, track->keyCount());
         return;
     }
     case kSetRow: {
@@ -163,6 +209,31 @@ void SyncClient::apply(const uint8_t* command, SyncEditorListener& listener) {
     default:
         return; // sizes come from editorCommandSize, which knows no other command
     }
+}
+
+void SyncClient::refuse(const char* format, ...) {
+    if (refusalLineOut_) {
+        ++refusalsHeld_;
+        return;
+    }
+    char line[256];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(line, sizeof line, format, arguments);
+    va_end(arguments);
+    hostLog("%s", line);
+    refusalLineOut_ = true;
+    refusalLineAt_ = now_;
+}
+
+void SyncClient::sumUpRefusals() {
+    if (!refusalLineOut_ || now_ - refusalLineAt_ < kRefusalLineMilliseconds) return;
+    // While refusals go on, the summary is the one line of each second.
+    refusalLineOut_ = refusalsHeld_ > 0;
+    refusalLineAt_ = now_;
+    if (refusalsHeld_)
+        hostLog("sync: %u more of the editor's keys refused in the last second", refusalsHeld_);
+    refusalsHeld_ = 0;
 }
 
 void SyncClient::reportRow(int32_t row) {

@@ -3,30 +3,24 @@
 // calls, so another system's variant replaces just this one.
 #pragma once
 
+#include "sync/SyncConnection.h"
+
 #include <cstddef>
 #include <cstdint>
 
-class SyncSocket {
+class SyncSocket : public SyncConnection {
 public:
-    enum State { kClosed, kConnecting, kConnected };
-
     SyncSocket() = default;
-    ~SyncSocket();
+    ~SyncSocket() override;
     SyncSocket(const SyncSocket&) = delete;
     SyncSocket& operator=(const SyncSocket&) = delete;
 
-    // Starts connecting to 127.0.0.1:port. -1 when it failed at once (nothing listening
-    // is often known at once on the loopback).
-    int connect(uint16_t port);
-    // Advances a connection under way: kConnected once it stands, kClosed when refused.
-    State update();
+    int connect(uint16_t port) override;
+    State update() override;
     State state() const { return state_; }
-    // Bytes taken (fewer than `size` when the system's buffer is full), or -1 when the
-    // connection broke.
-    long send(const void* bytes, size_t size);
-    // Bytes read, 0 when none are waiting, -1 when the peer closed or the connection broke.
-    long receive(void* bytes, size_t size);
-    void close();
+    long send(const void* bytes, size_t size) override;
+    long receive(void* bytes, size_t size) override;
+    void close() override;
 
 private:
     // A file descriptor, or a SOCKET on Windows (whose INVALID_SOCKET is -1 here too).

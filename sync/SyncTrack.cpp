@@ -1,5 +1,6 @@
 #include "sync/SyncTrack.h"
 
+#include <cmath>
 #include <cstring>
 
 SyncTrack::SyncTrack() : keys_(new SyncKey[kMaxKeys]) {}
@@ -24,7 +25,7 @@ uint32_t SyncTrack::lowerBound(int32_t row) const {
 }
 
 int SyncTrack::setKey(const SyncKey& key) {
-    if (key.interpolation > kSyncRamp) return -1;
+    if (key.interpolation > kSyncRamp || !std::isfinite(key.value)) return -1;
     const uint32_t at = lowerBound(key.row);
     if (at < count_ && keys_[at].row == key.row) {
         keys_[at] = key;

@@ -34,8 +34,9 @@ public:
     int setName(const char* name);
     const char* name() const { return name_; }
 
-    // Inserts the key, or replaces the one at the same row. -1 when the table is full or
-    // the interpolation is not one of SyncInterpolation.
+    // Inserts the key, or replaces the one at the same row. -1 when the table is full, the
+    // interpolation is not one of SyncInterpolation or the value is not a finite number
+    // (effects would be handed "nan").
     int setKey(const SyncKey& key);
     // -1 when no key sits at `row`.
     int deleteKey(int32_t row);

@@ -4,6 +4,7 @@
 #include "sync/TrackFileName.h"
 #include <vornex/HostLog.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -22,10 +23,17 @@ int SyncTrackSet::setTiming(float bpm, float rowsPerBeat) {
 }
 
 int SyncTrackSet::setBase(const char* base) {
-    if (!base || std::strlen(base) >= kBaseSize) return -1;
+    if (!base || std::strlen(base) >= kBaseSize || (base[0] && !trackBaseUsable(base))) return -1;
     std::strcpy(base_, base);
     for (uint32_t i = 0; i < count_; ++i) loadTrackFile(base_, *tracks_[i]);
     return 0;
+}
+
+int32_t SyncTrackSet::wholeRowAt(double seconds) const {
+    const double row = std::floor(rowAt(seconds));
+    if (!(row > INT32_MIN)) return INT32_MIN;
+    if (row > INT32_MAX) return INT32_MAX;
+    return static_cast<int32_t>(row);
 }
 
 int32_t SyncTrackSet::acquire(const char* name) {

@@ -21,11 +21,15 @@ public:
 
     // Rows per second = bpm / 60 * rows per beat; non-positive or non-finite values are
     // refused (-1, settings unchanged). A base name, once set, reloads every track from
-    // its file; -1 when it is too long.
+    // its file; -1, the base unchanged, when it is too long or could lead out of the data
+    // folder (trackBaseUsable). An empty base means no files.
     int setTiming(float bpm, float rowsPerBeat);
     int setBase(const char* base);
     double rowsPerSecond() const { return rowsPerSecond_; }
     double rowAt(double seconds) const { return seconds * rowsPerSecond_; }
+    // The whole row played at `seconds`, as the editor is told it: held within the 32 bits
+    // the protocol carries (a seek to the last row plays on past it).
+    int32_t wholeRowAt(double seconds) const;
     double secondsAt(double row) const { return row / rowsPerSecond_; }
     const char* base() const { return base_; }
 

@@ -6,6 +6,7 @@
 #include "sync/TrackFileName.h"
 #include <vornex/HostLog.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -60,6 +61,14 @@ int parseTrackFile(const uint8_t* bytes, size_t size, SyncTrack& track, char* me
                           interpolation);
             return -1;
         }
+        const uint32_t valueBits = readUint32(bytes + 4 + i * kKeyBytes + 4);
+        float value;
+        std::memcpy(&value, &valueBits, sizeof value);
+        if (!std::isfinite(value)) {
+            std::snprintf(message, messageSize, "key %d has a value that is not a finite number",
+                          i);
+            return -1;
+        }
     }
     track.clear();
     for (int32_t i = 0; i < count; ++i) {
@@ -67,7 +76,7 @@ int parseTrackFile(const uint8_t* bytes, size_t size, SyncTrack& track, char* me
         const uint32_t valueBits = readUint32(key + 4);
         SyncKey parsed = {static_cast<int32_t>(readUint32(key)), 0.0f, key[8]};
         std::memcpy(&parsed.value, &valueBits, sizeof parsed.value);
-        track.setKey(parsed); // cannot fail: count and interpolation were checked
+        track.setKey(parsed); // cannot fail: count, interpolation and value were checked
     }
     return 0;
 }

@@ -10,8 +10,9 @@ class SyncTrack;
 
 // Replaces the track's keys by those in `bytes`. -1, with the track unchanged and the
 // reason in `message`, when the bytes are not a whole track file: a negative count, more
-// keys than the bytes hold or than a track takes, an unknown interpolation, or bytes left
-// over after the keys. Keys out of order are sorted; of two keys on one row the later wins.
+// keys than the bytes hold or than a track takes, an unknown interpolation, a value that
+// is not a finite number, or bytes left over after the keys. Keys out of order are sorted; of two
+// keys on one row the later wins.
 int parseTrackFile(const uint8_t* bytes, size_t size, SyncTrack& track, char* message,
                    size_t messageSize);
 

@@ -25,11 +25,15 @@ bool trackNameUsable(const char* trackName) {
     }
 }
 
+bool trackBaseUsable(const char* base) {
+    return trackNameUsable(base) && !std::strpbrk(base, "\\:");
+}
+
 bool trackFileName(const char* base, const char* trackName, char* out, size_t size) {
     static const char kHex[] = "0123456789ABCDEF";
     if (size == 0) return false;
     out[0] = '\0';
-    if (!base || !trackNameUsable(trackName)) return false;
+    if (!trackBaseUsable(base) || !trackNameUsable(trackName)) return false;
     int written = std::snprintf(out, size, "%s_", base);
     if (written < 0 || static_cast<size_t>(written) >= size) {
         out[0] = '\0';

@@ -149,6 +149,51 @@ TEST(CheckMode, WarningsAloneExitWithThreeAndACleanScriptWithZero) {
     EXPECT_TRUE(has(warn.output, "0 errors, 2 warnings\n")) << warn.output;
 }
 
+TEST(CheckMode, KnowsEveryKeywordTheWalkDispatchesSyncAndDriveIncluded) {
+    TempDir dir;
+    const std::string clean = R"(<demo name="ok">
+<loadplugin file="stockfx.so"/>
+<sync bpm="128" rowsperbeat="8" base="sync/intro"/>
+<add type="clear" name="bg"/>
+<drive effect="bg" param="color" tracks="bg:red, bg:green, bg:blue, one"/>
+<draworder effect="bg"/>
+<event time="2"><drive effect="bg" param="color" tracks="one, one, one, one"/><exit/></event>
+<load/>
+<run/>
+</demo>
+)";
+    dir.write("data/script.txt", clean);
+    const PlayerResult ok = runPlayer(dir.path().string(), "--check");
+    EXPECT_EQ(ok.exitCode, 0) << ok.output;
+    EXPECT_EQ(ok.output, "0 errors, 0 warnings\n");
+
+    std::string broken = clean;
+    broken.replace(broken.find("bpm="), 3, "bpms");
+    broken.replace(broken.find("sync/intro"), 10, "../intro");
+    broken.replace(broken.find("drive effect=\"bg\""), 17, "drive effect=\"bgg\"");
+    broken.replace(broken.find("\"color\" tracks=\"one"), 7, "\"colour\"");
+    broken.replace(broken.find("<draworder"), 0, "<drive effect=\"bg\" tracks=\"one\"/>");
+    dir.write("data/script.txt", broken);
+    const PlayerResult run = runPlayer(dir.path().string(), "--check");
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_TRUE(has(run.output, "data/script.txt:3:7: error: unknown attribute 'bpms' of <sync>; "
+                                "did you mean 'bpm'?"))
+        << run.output;
+    EXPECT_TRUE(has(run.output, "data/script.txt:5:8: error: <drive> names effect 'bgg', which is "
+                                "no effect added so far; did you mean 'bg'?"))
+        << run.output;
+    EXPECT_TRUE(has(run.output, "data/script.txt:7:36: error: effect 'bg' (clear) has no "
+                                "parameter 'colour'; did you mean 'color'?"))
+        << run.output;
+    EXPECT_TRUE(has(run.output, "data/script.txt:3:34: error: track file base '../intro' would "
+                                "lead out of data/"))
+        << run.output;
+    EXPECT_TRUE(has(run.output, "data/script.txt:6:1: error: <drive> needs effect=, param= and "
+                                "tracks="))
+        << run.output;
+    EXPECT_TRUE(has(run.output, "5 errors, 0 warnings\n")) << run.output;
+}
+
 TEST(CheckMode, AMissingScriptIsAnError) {
     TempDir dir;
     std::filesystem::create_directories(dir.path() / "data");

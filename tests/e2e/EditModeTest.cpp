@@ -1,6 +1,7 @@
 // Starting at a time, and edit mode's live reload: a shader, a texture and the script are
 // changed under a running player, and what it draws follows without a restart.
 #include "AudioTestFiles.h"
+#include "EditorStandIn.h"
 #include "StockEffectsFixture.h"
 
 #include <atomic>
@@ -67,6 +68,28 @@ std::string fillShader(const char* colour) {
 void replaceFile(const TempDir& dir, const std::string& relative, const std::string& bytes) {
     dir.write(relative + ".new", bytes);
     std::filesystem::rename(dir.file(relative + ".new"), dir.file(relative));
+}
+
+// An 8 x 8 GIF of one colour: each pair of pixels after a clear code, so every code stays
+// three bits wide.
+std::string solidGif(Rgb colour) {
+    std::string gif = "GIF89a";
+    for (const int byte : {8, 0,    8, 0, 0x80, 0, 0, colour.r, colour.g, colour.b, 0, 0,
+                           0, 0x2C, 0, 0, 0,    0, 8, 0,        8,        0,        0, 2})
+        gif += static_cast<char>(byte);
+    std::string packed;
+    uint32_t bits = 0, count = 0;
+    for (int pair = 0; pair <= 32; ++pair)
+        for (const uint32_t code :
+             pair == 32 ? std::vector<uint32_t>{5} : std::vector<uint32_t>{4, 0, 0}) {
+            bits |= code << count;
+            for (count += 3; count >= 8; count -= 8, bits >>= 8) packed += static_cast<char>(bits);
+        }
+    packed += static_cast<char>(bits);
+    gif += static_cast<char>(packed.size());
+    gif += packed;
+    gif += std::string(1, '\0') + ";";
+    return gif;
 }
 
 const Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kYellow{255, 255, 0},
@@ -175,4 +198,199 @@ TEST(EditMode, ShaderTextureAndScriptChangesShowWithoutARestart) {
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("data/shaders/fill.frag:2:"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("reading the script again at"), std::string::npos) << run.output;
+}
+
+TEST(EditMode, TexturesAreReadAgainAsFirstLoadedAndARefusedOneKeepsItsPicture) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    dir.write("data/textures/big.tga", quadrantTga(2048, kGreen, kGreen, kGreen, kGreen));
+    dir.write("data/textures/swatch.gif", solidGif(kRed));
+    // Ends at once when saved again with an exit at 0.
+    const auto script = [](const char* exitTime) {
+        return std::string(R"(<demo name="edit" width="96" height="64">
+<loadplugin file="stockfx.so"/>
+<add type="picture" name="big"/><big texture="big.tga" viewport="0,0,0.5,1"/>
+<add type="picture" name="gif"/><gif texture="swatch.gif" viewport="0.5,0,0.5,1"/>
+<add type="capture" name="rec"/><rec folder="frames" every="2"/>
+<draworder effect="big" effect="gif" effect="rec"/>
+<event time=")") +
+               exitTime + R"("><exit/></event>
+<load/>
+<run/>
+</demo>
+)";
+    };
+    dir.write("data/script.txt", script("50"));
+    PlayerResult run;
+    std::atomic<bool> ended{false};
+    std::thread player([&] {
+        run = runPlayer(dir.path().string(), "--edit", 600);
+        ended = true;
+    });
+    const auto shows = [](Rgb left, Rgb right) {
+        return [=](Frame& frame) {
+            return near(frame.at(0.25f, 0.5f), left) && near(frame.at(0.75f, 0.5f), right);
+        };
+    };
+    EXPECT_TRUE(frameShows(dir, ended, shows(kGreen, kRed))) << "the demo never drew";
+
+    // A GIF is read again as a 32-bit picture, as it was first loaded.
+    replaceFile(dir, "data/textures/swatch.gif", solidGif(kBlue));
+    EXPECT_TRUE(frameShows(dir, ended, shows(kGreen, kBlue))) << "the GIF was not read again";
+
+    // Too small for a texture: the old picture stays, and the demo plays on.
+    replaceFile(dir, "data/textures/big.tga", quadrantTga(4, kRed, kRed, kRed, kRed));
+    replaceFile(dir, "data/textures/swatch.gif", solidGif(kYellow));
+    EXPECT_TRUE(frameShows(dir, ended, shows(kGreen, kYellow))) << "the player stopped drawing";
+    // A picture textures take replaces it again.
+    replaceFile(dir, "data/textures/big.tga", quadrantTga(8, kWhite, kWhite, kWhite, kWhite));
+    EXPECT_TRUE(frameShows(dir, ended, shows(kWhite, kYellow))) << "big.tga was not read again";
+    replaceFile(dir, "data/script.txt", script("0"));
+
+    player.join();
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("Error: bad texture dimensions (w4 h4) too small/large"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(dir.read("log.txt").find("edit: texture big.tga keeps its picture: the new one is "
+                                       "4 x 4 at 24 bits, which textures refuse"),
+              std::string::npos)
+        << dir.read("log.txt");
+}
+
+TEST(EditMode, AScriptSavedHalfWrittenWaitsForTheRest) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    const auto script = [](const char* colour, const char* exitTime, bool whole) {
+        return std::string(R"(<demo name="edit" width="96" height="64">
+<loadplugin file="stockfx.so"/>
+<add type="clear" name="bg"/><bg color=")") +
+               colour + R"("/>
+<add type="capture" name="rec"/><rec folder="frames" every="2"/>
+<draworder effect="bg" effect="rec"/>
+<event time=")" +
+               exitTime + R"("><exit/></event>
+)" + (whole ? "<load/>\n<run/>\n</demo>\n" : "");
+    };
+    dir.write("data/script.txt", script("1,0,0,1", "50", true));
+    PlayerResult run;
+    std::atomic<bool> ended{false};
+    std::thread player([&] {
+        run = runPlayer(dir.path().string(), "--edit", 600);
+        ended = true;
+    });
+    const auto shows = [](Rgb colour) {
+        return [=](Frame& frame) { return near(frame.at(0.5f, 0.5f), colour); };
+    };
+    EXPECT_TRUE(frameShows(dir, ended, shows(kRed))) << "the demo never drew";
+
+    // The first step of a save: everything up to the load and run.
+    replaceFile(dir, "data/script.txt", script("0,1,0,1", "50", false));
+    EXPECT_TRUE(logHas(dir, ended, "edit: the script plays nothing")) << dir.read("log.txt");
+    // The second step: the player is still there to read it.
+    replaceFile(dir, "data/script.txt", script("0,0,1,1", "50", true));
+    EXPECT_TRUE(frameShows(dir, ended, shows(kBlue))) << "the whole script was not read";
+    replaceFile(dir, "data/script.txt", script("0,0,1,1", "0", true));
+
+    player.join();
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("edit: the script plays nothing; waiting for the script to change"),
+              std::string::npos)
+        << run.output;
+}
+
+TEST(EditMode, AChangedMusicFileIsNotReopened) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    ASSERT_TRUE(writeSound(dir.file("data/music/tone.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050,
+                           1, sine(22050, 1, 60.0, 440.0)));
+    dir.write("data/textures/swatch.tga", quadrantTga(8, kRed, kRed, kRed, kRed));
+    const auto script = [](const char* exitTime) {
+        return std::string(R"(<demo name="edit" width="96" height="64">
+<loadplugin file="stockfx.so"/>
+<add type="musicplay" name="song"/><song file="tone.wav"/>
+<add type="picture" name="pic"/><pic texture="swatch.tga"/>
+<add type="capture" name="rec"/><rec folder="frames" every="2"/>
+<draworder effect="song" effect="pic" effect="rec"/>
+<event time=")") +
+               exitTime + R"("><exit/></event>
+<load/>
+<run/>
+</demo>
+)";
+    };
+    dir.write("data/script.txt", script("50"));
+    PlayerResult run;
+    std::atomic<bool> ended{false};
+    std::thread player([&] {
+        run = runPlayer(dir.path().string(), "--edit", 600);
+        ended = true;
+    });
+    const auto shows = [](Rgb colour) {
+        return [=](Frame& frame) { return near(frame.at(0.5f, 0.5f), colour); };
+    };
+    EXPECT_TRUE(frameShows(dir, ended, shows(kRed))) << "the demo never drew";
+
+    // A music file half written by a music program; then a texture change, which the player
+    // handles after the music's, so the music's has been seen once the texture shows.
+    replaceFile(dir, "data/music/tone.wav", "RIFF");
+    dir.write("data/textures/swatch.tga", quadrantTga(8, kBlue, kBlue, kBlue, kBlue));
+    EXPECT_TRUE(frameShows(dir, ended, shows(kBlue))) << "the texture was not read again";
+    const std::string log = dir.read("log.txt");
+    replaceFile(dir, "data/script.txt", script("0"));
+
+    player.join();
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.output.find("configuring effect song again"), std::string::npos) << run.output;
+    EXPECT_EQ(log.find("could not be opened"), std::string::npos) << log;
+}
+
+TEST(EditMode, LinksToASyncEditorStartedAfterThePlayer) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    {
+        EditorStandIn probe(syncProtocol::kEditorPort);
+        if (probe.port() != syncProtocol::kEditorPort) GTEST_SKIP() << "the editor's port is taken";
+    }
+    TempDir dir;
+    const auto script = [](const char* exitTime) {
+        return std::string(R"(<demo name="edit" width="96" height="64">
+<loadplugin file="stockfx.so"/>
+<add type="clear" name="bg"/>
+<drive effect="bg" param="color" tracks="red, zero, zero, one"/>
+<add type="capture" name="rec"/><rec folder="frames" every="2"/>
+<draworder effect="bg" effect="rec"/>
+<event time=")") +
+               exitTime + R"("><exit/></event>
+<load/>
+<run/>
+</demo>
+)";
+    };
+    dir.write("data/script.txt", script("50"));
+    PlayerResult run;
+    std::atomic<bool> ended{false};
+    std::thread player([&] {
+        run = runPlayer(dir.path().string(), "--edit --sync", 600);
+        ended = true;
+    });
+    const auto shows = [](Rgb colour) {
+        return [=](Frame& frame) { return near(frame.at(0.5f, 0.5f), colour); };
+    };
+    EXPECT_TRUE(frameShows(dir, ended, shows(kBlack))) << "the demo never drew";
+    EXPECT_TRUE(logHas(dir, ended, "sync: no editor at 127.0.0.1:1338"));
+
+    EditorStandIn editor(syncProtocol::kEditorPort);
+    ASSERT_TRUE(editor.accept(600000)) << "the player never tried again";
+    EXPECT_EQ(editor.read(19), "hello, synctracker!");
+    editor.write("hello, demo!");
+    EXPECT_EQ(editor.read(3 * 5 + 3 + 4 + 3), EditorStandIn::getTrack("red") +
+                                                  EditorStandIn::getTrack("zero") +
+                                                  EditorStandIn::getTrack("one"));
+    editor.write(EditorStandIn::setKey(0, 0, 1.0f, 0) + EditorStandIn::setKey(2, 0, 1.0f, 0));
+    EXPECT_TRUE(frameShows(dir, ended, shows(kRed))) << "the editor's keys did not show";
+
+    replaceFile(dir, "data/script.txt", script("0"));
+    player.join();
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(dir.read("log.txt").find("sync: editor linked at 127.0.0.1:1338"), std::string::npos);
 }

@@ -60,7 +60,8 @@ struct Winsock {};
 
 class EditorStandIn {
 public:
-    EditorStandIn() {
+    // On `port`, or on one the system picks.
+    explicit EditorStandIn(uint16_t port = 0) {
         listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
         const int on = 1;
         ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on),
@@ -68,6 +69,7 @@ public:
         sockaddr_in address = {};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(port);
         ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
         ::listen(listener_, 1);
         standIn::Length length = sizeof address;
@@ -83,10 +85,17 @@ public:
 
     uint16_t port() const { return port_; }
 
-    // Takes the demo's connection once it is waiting; false when none is.
-    bool accept() {
+    // A port nobody listens on (once this stand-in is gone, until another program takes it).
+    static uint16_t freePort() {
+        EditorStandIn gone;
+        return gone.port();
+    }
+
+    // Takes the demo's connection once it is waiting, waiting at most `milliseconds`;
+    // false when none is.
+    bool accept(int milliseconds = 0) {
         pollfd waiting = {listener_, POLLIN, 0};
-        if (standIn::poll(&waiting, 0) <= 0) return false;
+        if (standIn::poll(&waiting, milliseconds) <= 0) return false;
         connection_ = ::accept(listener_, nullptr, nullptr);
         // Each command goes out at once, as the editor's do, not held back for the last
         // one's acknowledgement.

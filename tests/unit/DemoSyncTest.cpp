@@ -6,6 +6,7 @@
 #include "EditorStandIn.h"
 #include "demo/SyncLink.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -93,6 +94,87 @@ TEST_F(DemoSync, BadDrivesAreRefusedWithALogLine) {
     listed.clear();
     frame();
     EXPECT_EQ(listed, std::vector<std::string>{}); // fx is not drawn and nothing drives it
+}
+
+TEST_F(DemoSync, ADriveOfTheSameEffectAndParameterReplacesTheOldOne) {
+    start();
+    // An event defining a drive fires again on every seek past it.
+    walk("<demo><event time=\"0.25\"><drive effect=\"fx\" param=\"Level\" tracks=\"one\"/>"
+         "</event></demo>");
+    for (int i = 0; i < 2 * int(SyncLink::kMaxDrives); ++i) {
+        demo->jumpTo(0.5f);
+        demo->jumpTo(0.0f);
+    }
+    demo->jumpTo(0.5f);
+    listed.clear();
+    frame();
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), "Level=0"), 1) << listed.size();
+    EXPECT_EQ(std::count_if(listed.begin(), listed.end(),
+                            [](const std::string& call) { return call.rfind("level=", 0) == 0; }),
+              0);
+    walk("<demo><drive effect=\"fx\" param=\"other\" tracks=\"one\"/></demo>");
+    listed.clear();
+    frame();
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), "other=0"), 1);
+    EXPECT_EQ(dir.read("log.txt").find("at most"), std::string::npos);
+}
+
+TEST_F(DemoSync, ABaseLeadingOutOfTheDataFolderIsRefused) {
+    walk("<demo><sync base=\"../../outside/x\"/><sync base=\"sync/../../x\"/></demo>");
+    EXPECT_STREQ(demo->sync.tracks().base(), "");
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(log.find("sync: base name [../../outside/x] refused: it must stay below data/"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("sync: base name [sync/../../x] refused"), std::string::npos) << log;
+}
+
+TEST_F(DemoSync, LinksToAnEditorStartedAfterTheDemo) {
+    const uint16_t port = EditorStandIn::freePort();
+    SyncLink::linkToEditor(true, port);
+    start();
+    for (int i = 0; i < 10; ++i) frame();
+    EditorStandIn editor(port);
+    // The demo tries again about once a second of the tick counter; frames are 20 ms apart.
+    bool accepted = false;
+    for (int i = 0; i < 100 && !accepted; ++i) {
+        frame();
+        accepted = editor.accept(5);
+    }
+    ASSERT_TRUE(accepted);
+    frame();
+    ASSERT_EQ(editor.read(19), "hello, synctracker!");
+    editor.write("hello, demo!");
+    editor.quiet(20);
+    frame();
+    EXPECT_EQ(editor.read(9 + 8), EditorStandIn::getTrack("fade") + EditorStandIn::getTrack("one"));
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(log.find("sync: editor linked at 127.0.0.1:"), std::string::npos) << log;
+    // Failed attempts before it were one line.
+    EXPECT_EQ(log.find("sync: no editor"), log.rfind("sync: no editor")) << log;
+}
+
+TEST_F(DemoSync, ASeekToTheLastRowPlaysOnAndReportsRowsTheProtocolCarries) {
+    EditorStandIn editor;
+    SyncLink::linkToEditor(true, editor.port());
+    start();
+    for (int i = 0; i < 100 && !editor.accept(); ++i) frame();
+    frame();
+    ASSERT_EQ(editor.read(19), "hello, synctracker!");
+    editor.write("hello, demo!");
+    editor.quiet(20);
+    frame();
+    editor.drain();
+    // Played on from there, the row would no longer fit 32 bits.
+    editor.write(EditorStandIn::setRow(0x7FFFFFFF));
+    editor.quiet(20);
+    frame();
+    frame();
+    EXPECT_TRUE(editor.quiet());
+    editor.write(EditorStandIn::setRow(-5) + EditorStandIn::setRow(0));
+    editor.quiet(20);
+    frame();
+    EXPECT_EQ(editor.read(5), EditorStandIn::setRow(4));
 }
 
 TEST_F(DemoSync, FollowsTheEditorThenPlaysTheSameFromTheSavedFiles) {

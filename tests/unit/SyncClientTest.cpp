@@ -1,6 +1,7 @@
 // The editor link against a stand-in editor on the loopback address: greeting, track
-// requests, key changes, seek, pause and save handed on, row reports, and the editor
-// going away or never being there.
+// requests, key changes, seek, pause and save handed on, row reports, the editor going
+// away, never being there, coming later or not greeting, and refused keys, on a tick
+// count the test moves.
 #include "sync/SyncClient.h"
 #include "EditorStandIn.h"
 #include "TempDir.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,22 +38,29 @@ protected:
 
     // Polls the client until the stand-in has taken the connection and both have greeted.
     void link() {
-        client.connect(editor.port());
-        for (int i = 0; i < 200 && !editor.accept(); ++i) client.poll(listener);
-        client.poll(listener);
+        client.connect(editor.port(), now);
+        for (int i = 0; i < 200 && !editor.accept(); ++i) client.poll(listener, now);
+        client.poll(listener, now);
         ASSERT_EQ(editor.read(19), "hello, synctracker!");
         editor.write("hello, demo!");
-        for (int i = 0; i < 200 && !client.linked(); ++i) client.poll(listener);
+        for (int i = 0; i < 200 && !client.linked(); ++i) client.poll(listener, now);
         ASSERT_TRUE(client.linked());
     }
     // Polls until the stand-in's bytes have arrived and been applied.
     void settle() {
         for (int i = 0; i < 20; ++i) {
-            client.poll(listener);
+            client.poll(listener, now);
             editor.quiet(5);
         }
     }
     std::string log() const { return dir.read("log.txt"); }
+    size_t logCount(const std::string& text) const {
+        const std::string all = log();
+        size_t count = 0;
+        for (size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1))
+            ++count;
+        return count;
+    }
 
     TempDir dir;
     EditorStandIn editor;
@@ -59,6 +68,7 @@ protected:
     std::unique_ptr<SyncClient> client_ = std::make_unique<SyncClient>(tracks);
     SyncClient& client = *client_;
     RecordingListener listener;
+    uint32_t now = 0x7FFFFF00u; // wraps during the tests that wait
 };
 
 TEST_F(SyncClientTest, AsksForEveryTrackAndAppliesTheEditorsCommands) {
@@ -94,7 +104,7 @@ TEST_F(SyncClientTest, AsksForEveryTrackAndAppliesTheEditorsCommands) {
 
     // A track made after linking is asked for as it comes, with the next number.
     tracks.acquire("late");
-    client.poll(listener);
+    client.poll(listener, now);
     EXPECT_EQ(editor.read(9), EditorStandIn::getTrack("late"));
     editor.write(EditorStandIn::setKey(2, 0, 3.0f, 0) + EditorStandIn::setKey(7, 0, 1.0f, 0));
     settle();
@@ -125,25 +135,104 @@ TEST_F(SyncClientTest, CarriesOnAloneWhenTheEditorGoesAwayOrTalksNonsense) {
     EXPECT_EQ(listener.calls, (std::vector<std::string>{"gone"}));
 }
 
-TEST_F(SyncClientTest, AMissingEditorIsOneLogLine) {
-    uint16_t port = 0;
-    {
-        EditorStandIn gone; // a port nobody listens on once it is closed
-        port = gone.port();
-    }
-    client.connect(port);
-    for (int i = 0; i < 20; ++i) client.poll(listener);
+TEST_F(SyncClientTest, TriesAgainEverySecondUntilAnEditorListensQuietly) {
+    const uint16_t port = EditorStandIn::freePort();
+    client.connect(port, now);
+    for (int i = 0; i < 20; ++i) client.poll(listener, now += 45);
     EXPECT_FALSE(client.linked());
     EXPECT_TRUE(listener.calls.empty());
-    const std::string text = log();
-    EXPECT_NE(text.find("sync: no editor at 127.0.0.1:"), std::string::npos);
-    EXPECT_EQ(text.find("sync:"), text.rfind("sync:"));
+    EditorStandIn later(port);
+    client.poll(listener, now += 99);
+    EXPECT_FALSE(later.accept(50)) << "again before a second was over";
+    client.poll(listener, now += 1);
+    ASSERT_TRUE(later.accept(2000));
+    client.poll(listener, now);
+    ASSERT_EQ(later.read(19), "hello, synctracker!");
+    later.write("hello, demo!");
+    for (int i = 0; i < 200 && !client.linked(); ++i) client.poll(listener, now);
+    ASSERT_TRUE(client.linked());
+    EXPECT_EQ(logCount("sync: no editor at 127.0.0.1:"), 1u) << log();
+
+    // Lost, it tries again a second later, and links again.
+    later.hangUp();
+    for (int i = 0; i < 20 && client.linked(); ++i) client.poll(listener, now);
+    EXPECT_EQ(listener.calls, (std::vector<std::string>{"gone"}));
+    client.poll(listener, now += 999);
+    EXPECT_FALSE(later.accept(50));
+    client.poll(listener, now += 1);
+    ASSERT_TRUE(later.accept(2000));
+    client.poll(listener, now);
+    ASSERT_EQ(later.read(19), "hello, synctracker!");
+    later.write("hello, demo!");
+    for (int i = 0; i < 200 && !client.linked(); ++i) client.poll(listener, now);
+    EXPECT_TRUE(client.linked());
+    EXPECT_EQ(logCount("sync: editor linked"), 2u) << log();
+    EXPECT_EQ(logCount("sync: no editor at 127.0.0.1:"), 1u) << log();
+}
+
+TEST_F(SyncClientTest, AProgramThatTakesTheLinkButNeverGreetsIsLoggedOnceAfterTwoSeconds) {
+    client.connect(editor.port(), now);
+    for (int i = 0; i < 200 && !editor.accept(); ++i) client.poll(listener, now);
+    client.poll(listener, now);
+    ASSERT_EQ(editor.read(19), "hello, synctracker!");
+    client.poll(listener, now += 1999);
+    EXPECT_EQ(logCount("has not greeted"), 0u) << log();
+    client.poll(listener, now += 1);
+    client.poll(listener, now += 5000);
+    EXPECT_EQ(logCount("sync: the program at 127.0.0.1:"), 1u) << log();
+    EXPECT_EQ(logCount("took the link but has not greeted in 2 s"), 1u) << log();
+    // Still waiting: a late greeting links.
+    editor.write("hello, demo!");
+    for (int i = 0; i < 200 && !client.linked(); ++i) client.poll(listener, now);
+    EXPECT_TRUE(client.linked());
+}
+
+TEST_F(SyncClientTest, KeysThatAreNoNumberAreRefusedAndRefusalsAreOneLineASecond) {
+    const int32_t fade = tracks.acquire("fade");
+    link();
+    editor.read(9);
+    editor.write(EditorStandIn::setKey(0, 0, std::nanf(""), 0) +
+                 EditorStandIn::setKey(0, 1, HUGE_VALF, 1) +
+                 EditorStandIn::setKey(0, 2, -HUGE_VALF, 0) + EditorStandIn::setKey(0, 3, 1.0f, 0));
+    std::string many;
+    for (int i = 0; i < 1000; ++i) many += EditorStandIn::setKey(7, i, 1.0f, 0);
+    editor.write(many);
+    settle();
+    ASSERT_EQ(tracks.track(fade)->keyCount(), 1u);
+    EXPECT_EQ(tracks.track(fade)->value(0.0), 1.0f);
+    EXPECT_EQ(logCount("refused"), 1u) << log();
+    EXPECT_EQ(logCount("sync: key at row 0 of track [fade] refused: its value is not a finite "
+                       "number"),
+              1u)
+        << log();
+
+    // Once the second is over, one line sums up what was held back, and the holding back
+    // goes on while refusals do.
+    now += 999;
+    settle();
+    EXPECT_EQ(logCount("refused"), 1u) << log();
+    now += 1;
+    settle();
+    EXPECT_EQ(logCount("sync: 1002 more of the editor's keys refused in the last second"), 1u)
+        << log();
+    editor.write(EditorStandIn::setKey(7, 0, 1.0f, 0));
+    settle();
+    now += 1000;
+    settle();
+    EXPECT_EQ(logCount("sync: 1 more of the editor's keys refused"), 1u) << log();
+    // A quiet second ends it: the next refusal has its own line.
+    now += 1000;
+    settle();
+    editor.write(EditorStandIn::setKey(9, 0, 1.0f, 0));
+    settle();
+    EXPECT_EQ(logCount("track 9, which the demo never asked for"), 1u) << log();
+    EXPECT_EQ(logCount("refused"), 3u) << log();
 }
 
 TEST_F(SyncClientTest, AProgramThatDoesNotGreetAsTheEditorIsLeft) {
-    client.connect(editor.port());
-    for (int i = 0; i < 200 && !editor.accept(); ++i) client.poll(listener);
-    client.poll(listener);
+    client.connect(editor.port(), now);
+    for (int i = 0; i < 200 && !editor.accept(); ++i) client.poll(listener, now);
+    client.poll(listener, now);
     editor.read(19);
     editor.write("HTTP/1.1 400");
     settle();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(SyncTrackTest, InterpolatesEachKindBetweenKeysAndHoldsOutside) {
@@ -42,6 +44,9 @@ TEST(SyncTrackTest, KeysStaySortedReplaceByRowAndRefuseWhatDoesNotFit) {
     EXPECT_EQ(track.deleteKey(5), 0);
     EXPECT_EQ(track.keyCount(), 2u);
     EXPECT_EQ(track.setKey({9, 1.0f, 4}), -1); // no such interpolation
+    EXPECT_EQ(track.setKey({9, std::nanf(""), kSyncStep}), -1);
+    EXPECT_EQ(track.setKey({9, HUGE_VALF, kSyncStep}), -1);
+    EXPECT_EQ(track.keyCount(), 2u);
 
     SyncTrack full;
     for (int32_t row = 0; row < int32_t(SyncTrack::kMaxKeys); ++row)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -46,6 +47,14 @@ TEST(TrackFileTest, NamesEscapeEverythingButLettersDigitsDotUnderscoreSlash) {
     EXPECT_TRUE(trackNameUsable("a/..b/c."));
     EXPECT_FALSE(trackFileName("b", "::::::::::::::::::::", name, sizeof name));
     EXPECT_STREQ(name, "");
+    // Bases are not escaped: they must keep below the data folder as they are written.
+    for (const char* bad : {"../../outside/x", "sync/../../x", "/tmp/x", "sync//x", "..\\x", "C:x"})
+        EXPECT_FALSE(trackFileName(bad, "t", name, sizeof name)) << bad;
+    SyncTrackSet tracks;
+    ASSERT_EQ(tracks.setBase("sync/intro"), 0);
+    EXPECT_EQ(tracks.setBase("../../outside/x"), -1);
+    EXPECT_STREQ(tracks.base(), "sync/intro");
+    EXPECT_EQ(tracks.setBase(""), 0); // no files
 }
 
 TEST(TrackFileTest, ReadsLittleEndianKeysAndSortsThem) {
@@ -70,7 +79,8 @@ TEST(TrackFileTest, BrokenFilesLeaveTheTrackAsItWas) {
     const std::string one = le32(1) + key(1, 1.0f, kSyncStep);
     for (const std::string& bad :
          {std::string("\1\0\0", 3), le32(0xFFFFFFFFu), le32(2) + key(1, 1.0f, 0), one + "x",
-          le32(1) + key(1, 1.0f, 4), le32(SyncTrack::kMaxKeys + 1)}) {
+          le32(1) + key(1, 1.0f, 4), le32(SyncTrack::kMaxKeys + 1),
+          le32(2) + key(1, 1.0f, 0) + key(2, std::nanf(""), 0), le32(1) + key(1, -HUGE_VALF, 0)}) {
         EXPECT_EQ(parse(bad, track), -1);
         ASSERT_EQ(track.keyCount(), 1u);
         EXPECT_EQ(track.key(0).row, 4);
