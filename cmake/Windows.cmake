@@ -21,8 +21,11 @@ function(vornex_static_package name)
     target_include_directories(PkgConfig::${name} INTERFACE ${${name}_STATIC_INCLUDE_DIRS})
     target_compile_options(PkgConfig::${name} INTERFACE ${${name}_STATIC_CFLAGS_OTHER})
     target_link_libraries(PkgConfig::${name} INTERFACE ${${name}_STATIC_LDFLAGS})
-    # A library that a package file names without its folder (LAME's, which has no package
-    # file of its own) is found in the prefix, which holds every library.
+    # The prefix holds every library's headers and files, as /usr does on Linux: a header
+    # included by a target that does not link its library (the tests' PNG writer) and a
+    # library that a package file names without its folder (LAME's, which has no package
+    # file of its own) are found there.
+    target_include_directories(PkgConfig::${name} INTERFACE ${VORNEX_WINDOWS_DEPS}/include)
     target_link_directories(PkgConfig::${name} INTERFACE ${VORNEX_WINDOWS_DEPS}/lib)
 endfunction()
 
