@@ -15,12 +15,18 @@ add_compile_definitions("WINGDIAPI=__declspec(dllimport)" APIENTRY=__stdcall
 
 # pkg-config packages as imported targets of their static link lines (with the
 # libraries they need in turn), under the names the Linux build uses.
-function(vornex_static_package name module)
-    pkg_check_modules(${name} REQUIRED ${module})
+function(vornex_static_package name)
+    pkg_check_modules(${name} REQUIRED ${ARGN})
     add_library(PkgConfig::${name} INTERFACE IMPORTED)
     target_include_directories(PkgConfig::${name} INTERFACE ${${name}_STATIC_INCLUDE_DIRS})
     target_compile_options(PkgConfig::${name} INTERFACE ${${name}_STATIC_CFLAGS_OTHER})
     target_link_libraries(PkgConfig::${name} INTERFACE ${${name}_STATIC_LDFLAGS})
+    # The prefix holds every library's headers and files, as /usr does on Linux: a header
+    # included by a target that does not link its library (the tests' PNG writer) and a
+    # library that a package file names without its folder (LAME's, which has no package
+    # file of its own) are found there.
+    target_include_directories(PkgConfig::${name} INTERFACE ${VORNEX_WINDOWS_DEPS}/include)
+    target_link_directories(PkgConfig::${name} INTERFACE ${VORNEX_WINDOWS_DEPS}/lib)
 endfunction()
 
 vornex_static_package(PNG libpng)
@@ -30,6 +36,30 @@ vornex_static_package(SNDFILE sndfile)
 target_link_libraries(PkgConfig::SNDFILE INTERFACE ssp)
 add_library(PkgConfig::GLU INTERFACE IMPORTED)
 target_link_libraries(PkgConfig::GLU INTERFACE glu32)
+vornex_static_package(FREETYPE freetype2)
+vornex_static_package(HARFBUZZ harfbuzz)
+vornex_static_package(ASSIMP assimp)
+vornex_static_package(KISSFFT kissfft-float)
+vornex_static_package(FFMPEG libavformat libavcodec libswscale libavutil)
+
+# A prefix whose libraries do not link together (a partial or stale cache) fails here, once
+# per prefix, rather than in whichever target links the broken library first.
+string(MD5 prefix_key "${VORNEX_WINDOWS_DEPS}")
+set(link_check VORNEX_WINDOWS_LIBRARIES_LINK_${prefix_key})
+if(NOT ${link_check})
+    message(STATUS "Linking the libraries of ${VORNEX_WINDOWS_DEPS}")
+    try_compile(${link_check} ${CMAKE_BINARY_DIR}/windows-libraries-check
+                SOURCES ${CMAKE_SOURCE_DIR}/cmake/WindowsLibrariesCheck.cpp
+                LINK_LIBRARIES PkgConfig::PNG PkgConfig::OPENMPT PkgConfig::SNDFILE
+                               PkgConfig::FREETYPE PkgConfig::HARFBUZZ PkgConfig::ASSIMP
+                               PkgConfig::KISSFFT PkgConfig::FFMPEG
+                CXX_STANDARD 17
+                OUTPUT_VARIABLE link_output)
+    if(NOT ${link_check})
+        message(FATAL_ERROR "The libraries in ${VORNEX_WINDOWS_DEPS} do not link; build them "
+                            "again with scripts/build-windows-deps:\n${link_output}")
+    endif()
+endif()
 
 # The native layer on Windows: the player's back end is the real Win32/WGL calls, without
 # the common part that emulates them for the other back ends. The unit tests' fake back
