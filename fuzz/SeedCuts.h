@@ -1,0 +1,24 @@
+// How a seed is run: whole, then cut short at up to kMaxCuts evenly spaced lengths from 0,
+// each cut a copy of exactly that many bytes, so reading past it is caught. Truncated files
+// are the commonest bad input. The seed replay (ReplayMain.cpp) runs seeds this way, and so
+// does the <Name>Cuts program libFuzzer's merge minimises the corpora with (WholeAndCut.cpp).
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+constexpr size_t kMaxCuts = 512;
+
+// Calls run(data, size) for the whole input and for each cut; returns how many runs that was.
+template <typename Run> size_t runWholeAndCut(const uint8_t* data, size_t size, Run run) {
+    run(data, size);
+    const size_t step = std::max<size_t>(1, size / kMaxCuts);
+    size_t runs = 1;
+    for (size_t length = 0; length < size; length += step, ++runs) {
+        const std::vector<uint8_t> cut(data, data + length);
+        run(cut.data(), cut.size());
+    }
+    return runs;
+}
