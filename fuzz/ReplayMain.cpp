@@ -1,8 +1,8 @@
 // Runs a fuzz target over every file of the folders (or files) named on the command line,
 // so seed corpora and kept crash inputs run as ordinary tests without libFuzzer. Each seed
-// also runs cut short (SeedCuts.h), or with --cut=FILE only at the lengths FILE names, a
-// line "seed length" each: a minimised corpus lists the cuts that reach code no whole seed
-// and no shorter cut does.
+// also runs cut short (SeedCuts.h). With --cut=FILE a seed runs at fewer cut lengths, and
+// also at those FILE names for it, a line "seed length" each: a minimised corpus lists the
+// cuts that reach code no whole seed and no shorter cut does.
 //
 // With --golden=FILE, a target that defines fuzzSeedOutcome (the image readers) has what
 // each whole seed decodes to compared with the table in FILE: one line per seed, "name
@@ -61,14 +61,13 @@ CutTable readCuts(const char* path) {
     return cuts;
 }
 
-// The seed whole, then cut at each length listed; false when one is not shorter than it.
+// The seed whole and at kSweepCuts cuts, then cut at each length listed; false when one is
+// not shorter than the seed.
 bool runListedCuts(const std::vector<uint8_t>& bytes, const std::vector<size_t>& lengths,
                    size_t& runs) {
-    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-    ++runs;
+    runs += runWholeAndCut(bytes.data(), bytes.size(), LLVMFuzzerTestOneInput, kSweepCuts);
     for (const size_t length : lengths) {
         if (length >= bytes.size()) return false;
-        // A copy of exactly `length` bytes, so reading past the cut is caught.
         const std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + long(length));
         LLVMFuzzerTestOneInput(cut.data(), cut.size());
         ++runs;
