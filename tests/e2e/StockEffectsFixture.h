@@ -126,12 +126,16 @@ inline std::string framePath(const TempDir& dir, int index, const char* folder =
     return dir.file(name);
 }
 
-// The bundled data tree, linked into the test's folder, with `script` as data/script.txt.
+// The bundled data tree, linked into the test's folder, with `script` as data/script.txt
+// in place of the bundled scripts that start the demo.
 inline void linkBundledData(const TempDir& dir, const char* script) {
     namespace fs = std::filesystem;
     const fs::path source = fs::path(VORNEX_SOURCE_DIR) / "data";
     fs::create_directories(dir.path() / "data");
-    for (const char* entry : {"textures", "music", "shaders", "vornex.txt"})
-        fs::create_symlink(source / entry, dir.path() / "data" / entry);
+    for (const fs::directory_entry& entry : fs::directory_iterator(source)) {
+        const fs::path name = entry.path().filename();
+        if (name != "script.txt" && name != "capture.txt")
+            fs::create_symlink(entry.path(), dir.path() / "data" / name);
+    }
     dir.write("data/script.txt", script);
 }

@@ -25,7 +25,13 @@ std::string refusal(std::initializer_list<const char*> arguments) {
     return parse(arguments, line) ? "" : line.error;
 }
 
+// Most options belong to --render, which a build without a video encoder refuses.
+bool renderInThisBuild() {
+    return refusal({"--render", "a.mp4"}).empty();
+}
+
 TEST(CommandLine, OptionsComeInAnyOrderAroundOneScriptName) {
+    if (!renderInThisBuild()) GTEST_SKIP() << "this build has no video encoder";
     CommandLine line;
     ASSERT_TRUE(parse({"--render", "out.mp4", "intro.txt", "--fps", "60", "--size", "1920x1080",
                        "--start", "12.5", "--duration", "2e1", "other.txt"},
@@ -58,6 +64,7 @@ TEST(CommandLine, HelpHasTheSpellingsOfBothSystems) {
 }
 
 TEST(CommandLine, NumbersAreReadWholeOrRefusedWithWhatIsWanted) {
+    if (!renderInThisBuild()) GTEST_SKIP() << "this build has no video encoder";
     const std::string size = "WIDTHxHEIGHT, even numbers from 2 to 8192";
     // Past the range of an int, read as 2x2 by sscanf.
     EXPECT_EQ(refusal({"--render", "a.mp4", "--size", "4294967298x2"}),
@@ -87,6 +94,7 @@ TEST(CommandLine, NumbersAreReadWholeOrRefusedWithWhatIsWanted) {
 }
 
 TEST(CommandLine, AnEmptyOrMissingValueAndUnknownOptionsAreNamed) {
+    if (!renderInThisBuild()) GTEST_SKIP() << "this build has no video encoder";
     EXPECT_EQ(refusal({"--render", ""}),
               "--render needs the name of the video file to write, such as demo.mp4");
     EXPECT_EQ(refusal({"intro.txt", "--fps"}), "--fps needs a value");
@@ -95,6 +103,7 @@ TEST(CommandLine, AnEmptyOrMissingValueAndUnknownOptionsAreNamed) {
 }
 
 TEST(CommandLine, OptionsThatDoNothingInTheirModeAreRefused) {
+    if (!renderInThisBuild()) GTEST_SKIP() << "this build has no video encoder";
     EXPECT_EQ(refusal({"--edit", "--render", "a.mp4"}), "--render does not go with --edit");
     EXPECT_EQ(refusal({"--edit", "--fps", "25"}), "--fps does not go with --edit");
     EXPECT_EQ(refusal({"--size", "64x64", "--edit"}), "--size does not go with --edit");
