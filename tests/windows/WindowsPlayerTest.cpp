@@ -83,7 +83,7 @@ TEST(WindowsPlayer, BundledDemoFramesMatchTheLinuxBuild) {
 
     const auto windowsFrames = readFrames(windows);
     const auto linuxFrames = readFrames(linux);
-    ASSERT_EQ(windowsFrames.size(), 15u) << windows.read("log.txt");
+    ASSERT_EQ(windowsFrames.size(), 31u) << windows.read("log.txt");
     ASSERT_EQ(linuxFrames.size(), windowsFrames.size());
     for (size_t i = 0; i < windowsFrames.size(); ++i) {
         Frame& shown = *windowsFrames[i];
