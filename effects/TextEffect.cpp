@@ -60,11 +60,15 @@ public:
         glGetIntegerv(GL_VIEWPORT, box);
         if (box[2] <= 0 || box[3] <= 0) return;
         const float wantedPixels = size_ * static_cast<float>(box[3]);
-        if (wantedPixels <= 0.0f) return;
-        if (layoutStale_ || box[3] != builtForHeight_ || wantedPixels > builtPixels_ * 1.25f ||
-            wantedPixels < builtPixels_ * 0.8f)
-            rebuild(wantedPixels, box[3]);
-        if (layout_.glyphs().empty()) return;
+        if (!(wantedPixels > 0.0f)) return;
+        // Beyond the face's largest size the glyphs are scaled up, not rasterised again.
+        const float atlasPixels =
+            std::min(std::max(wantedPixels, static_cast<float>(FontFace::kMinPixels)),
+                     static_cast<float>(FontFace::kMaxPixels));
+        if (layoutStale_ || box[3] != builtForHeight_ || atlasPixels > builtPixels_ * 1.25f ||
+            atlasPixels < builtPixels_ * 0.8f)
+            rebuild(atlasPixels, box[3]);
+        if (!face_.isOpen() || layout_.glyphs().empty()) return;
         uploadAtlas();
 
         glDisable(GL_DEPTH_TEST);
