@@ -1,10 +1,7 @@
-// The text form of tracks: what it reads, what it refuses (with the line), the round trip
-// from the text the writer makes, and the player reading it in place of a missing binary file.
+// The text form of tracks: what it reads, what it refuses (with the line), and the round trip
+// from the text the writer makes.
 #include "sync/TrackText.h"
-#include "TempDir.h"
-#include "platform/Log.h"
 #include "sync/SyncTrack.h"
-#include "sync/SyncTrackSet.h"
 
 #include <gtest/gtest.h>
 
@@ -92,22 +89,4 @@ TEST(TrackTextTest, TheWrittenTextReadsBackToTheSameKeys) {
         EXPECT_EQ(again.key(i).value, track.key(i).value) << "nine digits give the float back";
         EXPECT_EQ(again.key(i).interpolation, track.key(i).interpolation);
     }
-}
-
-TEST(TrackTextTest, ATrackReadsItsTextOnlyWhenThereIsNoBinaryFile) {
-    TempDir dir;
-    WorkingDirectory cwd(dir.path());
-    Log::instance().setEnabled(false);
-    dir.write("data/sync/demo_bg-3Ared.track.txt", "0 0.5 step\n");
-    SyncTrackSet tracks;
-    ASSERT_EQ(tracks.setBase("sync/demo"), 0);
-    const int32_t red = tracks.acquire("bg:red");
-    EXPECT_FLOAT_EQ(tracks.value(red, 0.0), 0.5f);
-    // The editor saves binary files, which then win over the text.
-    tracks.track(red)->setKey({0, 0.75f, kSyncStep});
-    ASSERT_EQ(tracks.saveAll(), 0);
-    dir.write("data/sync/demo_bg-3Ared.track.txt", "0 0.25 step\n");
-    SyncTrackSet again;
-    again.setBase("sync/demo");
-    EXPECT_FLOAT_EQ(again.value(again.acquire("bg:red"), 0.0), 0.75f);
 }
