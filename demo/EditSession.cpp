@@ -83,7 +83,7 @@ void EditSession::runStarted(Demo& demo) {
 }
 
 void EditSession::watchTextures(Demo& demo) {
-    const TextureList& textures = demo.registry->textures;
+    const TextureList& textures = demo.registry().textures;
     for (size_t i = 0; i < textures.count(); ++i) {
         char path[DataLocator::kPathSize];
         if (resolved(textures.at(i)->name, path) && isRegularFile(path))
@@ -94,7 +94,7 @@ void EditSession::watchTextures(Demo& demo) {
 void EditSession::watchTracks(Demo& demo) {
     // Tracks can be made at any time (a drive in an event): the new ones are watched as
     // they appear, which is rare, so the frames that follow allocate nothing.
-    SyncTrackSet& tracks = demo.sync.tracks();
+    SyncTrackSet& tracks = demo.sync().tracks();
     for (; watchedTracks_ < tracks.count(); ++watchedTracks_) {
         char binaryPath[DataLocator::kPathSize];
         char textPath[DataLocator::kPathSize];
@@ -123,9 +123,9 @@ void EditSession::fileChanged(Demo& demo, const char* path) {
     for (const std::string& script : scriptPaths_) {
         if (script != path) continue;
         std::printf("edit: %s changed; reading the script again at %.2f s\n", path,
-                    static_cast<double>(demo.time_));
+                    demo.exactTime());
         restart_ = true;
-        resumeTime_ = demo.time_;
+        resumeTime_ = static_cast<float>(demo.exactTime());
         demo.close();
         return;
     }
@@ -145,7 +145,7 @@ void EditSession::fileChanged(Demo& demo, const char* path) {
 }
 
 void EditSession::reloadTextures(Demo& demo, const char* path) {
-    TextureList& textures = demo.registry->textures;
+    TextureList& textures = demo.registry().textures;
     for (size_t i = 0; i < textures.count(); ++i) {
         Texture& texture = *textures.at(i);
         char texturePath[DataLocator::kPathSize];
@@ -172,7 +172,7 @@ void EditSession::reloadTextures(Demo& demo, const char* path) {
 }
 
 void EditSession::reloadTracks(Demo& demo, const char* path) {
-    SyncTrackSet& tracks = demo.sync.tracks();
+    SyncTrackSet& tracks = demo.sync().tracks();
     for (uint32_t i = 0; i < tracks.count(); ++i) {
         SyncTrack& track = *tracks.track(static_cast<int32_t>(i));
         char binaryPath[DataLocator::kPathSize];
@@ -232,7 +232,7 @@ void EditSession::settleAtExit(Demo& demo) {
     if (!exitPending_) return;
     exitPending_ = false;
     // The jump fires the exit once more, at its own time, which leaves nothing to settle.
-    if (demo.time_ > exitTime_) demo.jumpTo(exitTime_);
+    if (demo.exactTime() > exitTime_) demo.jumpTo(exitTime_);
     exitPending_ = false;
 }
 
@@ -270,10 +270,10 @@ bool EditSession::key(Demo& demo, uint32_t virtualKey, uint32_t pressed) {
     } else if (virtualKey == native::VK_RIGHT) {
         demo.jumpBy(seek);
     } else {
-        demo.jumpBy(-demo.time_);
+        demo.jumpBy(-demo.exactTime());
     }
     settleAtExit(demo);
-    if (demo.time_ < exitTime_) atExit_ = false;
+    if (demo.exactTime() < exitTime_) atExit_ = false;
     updateTitle(demo);
     return true;
 }
@@ -288,8 +288,8 @@ bool EditSession::takeRestart(float& resumeTime) {
 void EditSession::updateTitle(Demo& demo) {
     char title[kTitleSize];
     const char* pause = !paused_ ? "" : atExit_ ? " | paused at the exit" : " | paused";
-    std::snprintf(title, sizeof title, "%s | %.1f s | bank %d%s", demo.settings.title,
-                  static_cast<double>(demo.time_), demo.currentBank, pause);
+    std::snprintf(title, sizeof title, "%s | %.1f s | bank %d%s", demo.settings().title,
+                  demo.exactTime(), demo.currentBank(), pause);
     // Only when the text changes: the system copies the caption each time.
     if (std::strcmp(title, title_) == 0) return;
     std::memcpy(title_, title, sizeof title_);
