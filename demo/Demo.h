@@ -7,6 +7,7 @@
 #pragma once
 
 #include "demo/DrawOrder.h"
+#include "demo/DrawTarget.h"
 #include "demo/EffectPlugin.h"
 #include "demo/EventTable.h"
 #include "demo/SyncLink.h"
@@ -84,6 +85,7 @@ public:
     Effect* effects[kMaxEffects] = {};
     uint32_t effectCount_ = 0;
     DrawOrder drawOrder;
+    DrawTarget drawTarget;
     ResourceRegistry* registry;
     EventTable events;
     Effect* loader = nullptr; // loading-screen effect, one of `effects`
@@ -129,4 +131,6 @@ private:
     bool runBegun = false;
     // Set by the first attempt, whether or not it succeeded.
     bool windowCreated = false;
+    // Render targets without framebuffer objects are reported once.
+    bool framebuffersMissingLogged = false;
 };

@@ -30,6 +30,9 @@ protected:
     void addCamera(const char* name, CameraSlot& target) { params_.addCamera(name, target); }
     void addFile(const char* name, FileSlot& target) { params_.addFile(name, target); }
     void addChoice(const char* name, ChoiceSlot& target) { params_.addChoice(name, target); }
+    void addNumbers(const char* name, Vec4& target) { params_.addNumbers(name, target); }
+    // A parameter the effect reads itself in its own configure().
+    void addListed(const char* name, ParamValue value) { params_.addListed(name, value); }
 
     // After `configure` set a parameter; `param.target` tells which.
     virtual void changed(const ParamRecord&) {}

@@ -12,7 +12,7 @@ int define(SurfaceList& surfaces, const std::string& attributes) {
     ScriptNode element;
     const std::string tag = attributes + "/>";
     ScriptDocument::parseAttributes(element, tag.c_str(), tag.size());
-    return defineSurface(surfaces, element);
+    return defineSurface(surfaces, element, nullptr);
 }
 } // namespace
 
