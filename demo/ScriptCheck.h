@@ -47,6 +47,9 @@ private:
     void checkCamera(const ScriptNode& element);
     void checkDrive(const ScriptNode& element);
     void checkEffectElement(const AddedEffect& effect, const ScriptNode& element);
+    // An effect that takes `uniforms` learns the parameters declared there first, so they
+    // are found in its table like the others.
+    void declareParams(const AddedEffect& effect, const ScriptNode& element);
     void checkEffectValue(const ScriptAttribute& attribute, unsigned typeCode);
     void checkDataFile(const ScriptAttribute& attribute);
     void unknownElement(const ScriptNode& element);
@@ -55,6 +58,7 @@ private:
     const AddedEffect* findEffect(const char* name) const;
     bool knowsTexture(const char* name) const;
     bool knowsSurface(const char* name) const;
+    bool knowsTargetSurface(const char* name) const;
     std::string offeredTypes() const;
 
     const ScriptDocument& document_;
@@ -67,6 +71,7 @@ private:
     std::vector<const ScriptNode*> laterAdds_; // every add of the demo, for hints
     std::vector<std::string> textures_;
     std::vector<std::string> surfaces_;
+    std::vector<std::string> targetSurfaces_; // surfaces declared with target="1"
     std::vector<const ScriptNode*> events_;
     size_t effectsLoaded_ = 0; // effects added before the last `load`
     bool sawLoad_ = false;
