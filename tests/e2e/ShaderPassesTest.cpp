@@ -179,6 +179,38 @@ void mainImage( out vec4 fragColor, in vec2 fragCoord )
     }
 }
 
+TEST(ShaderPasses, SurfaceSizesFollowTheRenderSizeOrStayAsDeclared) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    dir.write("data/shaders/gradient.frag", kGradient);
+    // The channels' sizes, as fractions of 320x240.
+    dir.write("data/shaders/sizes.frag", R"(void mainImage(out vec4 fragColor, in vec2 fragCoord) {
+    fragColor = vec4(iChannelResolution[0].xy / vec2(320.0, 240.0),
+                     iChannelResolution[1].x / 320.0, 1.0);
+}
+)");
+    dir.write("data/script.txt", R"(<demo name="sizes" width="320" height="240">
+<loadplugin file="stockfx.so"/>
+<surface mode="create" name="follows" width="0" height="0" target="1"/>
+<surface mode="create" name="fixed" width="64" height="32" target="1"/>
+<add type="shader" name="grad"/><grad file="shaders/gradient.frag"/>
+<add type="shader" name="sizes"/><sizes file="shaders/sizes.frag" channel0="follows" channel1="fixed"/>
+<add type="capture" name="rec"/><rec folder="frames" limit="2"/>
+<draworder surface="follows" effect="grad" surface="fixed" effect="grad" surface="main" effect="sizes" effect="rec"/>
+<event time="0.5"><exit/></event>
+<load/><run/></demo>
+)");
+    const PlayerResult run =
+        runPlayer(dir.path().string(), "--render out.mp4 --fps 8 --size 160x120", 120);
+    if (run.output.find("no H.264 encoder") != std::string::npos) GTEST_SKIP() << run.output;
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    Frame frame(framePath(dir, 1));
+    ASSERT_TRUE(frame.loaded()) << dir.read("log.txt");
+    EXPECT_EQ(frame.width(), 160);
+    // 160x120 is half of 320x240 each way; the fixed surface keeps its 64 pixels.
+    EXPECT_PRED3(within, frame.at(0.5f, 0.5f), (Rgb{128, 128, channel(64.0 / 320.0)}), 2);
+}
+
 TEST(ShaderPasses, DeclaredUniformsTakeValuesFromTheScriptEventsAndTracks) {
     if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
     TempDir dir;
