@@ -164,8 +164,11 @@ private:
         if (standard_.time >= 0) gl.uniform1f(standard_.time, now);
         if (standard_.timeDelta >= 0) gl.uniform1f(standard_.timeDelta, delta);
         if (standard_.frame >= 0) gl.uniform1i(standard_.frame, frame_);
+        // The mouse comes as fractions of the window from its top-left corner.
         if (standard_.mouse >= 0)
-            gl.uniform4f(standard_.mouse, mouse_[0] * width, mouse_[1] * height, 0.0f, 0.0f);
+            gl.uniform4f(standard_.mouse, mouse_[0] * host->width() - static_cast<float>(box[0]),
+                         (1.0f - mouse_[1]) * host->height() - static_cast<float>(box[1]), 0.0f,
+                         0.0f);
         if (standard_.date >= 0) {
             const std::time_t seconds = std::time(nullptr);
             std::tm local = {};
