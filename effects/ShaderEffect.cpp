@@ -110,7 +110,12 @@ public:
         glDisable(GL_BLEND);
         glDisable(GL_LIGHTING);
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-        if (readsSelf() && frames_.begin(box[2], box[3])) {
+        const bool ownFrames = readsSelf() && frames_.begin(box[2], box[3]);
+        if (readsSelf() && !ownFrames && !ownFramesRefused_) {
+            ownFramesRefused_ = true;
+            hostLog("%s: the driver gives no frame buffer for channel self; it reads black", name);
+        }
+        if (ownFrames) {
             const GLint own[4] = {0, 0, box[2], box[3]};
             drawPass(*gl, own, now, delta);
             frames_.end();
@@ -478,6 +483,7 @@ private:
     int uniformCount_ = 0;
     int frame_ = 0;
     float previousTime_ = 0.0f;
+    bool ownFramesRefused_ = false; // logged once
 };
 
 } // namespace
