@@ -50,6 +50,9 @@ int RenderTarget::allocate(int width, int height) {
     calls_.bindRenderbuffer(GL_RENDERBUFFER, 0);
     GLint boundTexture = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &boundTexture);
+    // The clears below leave the effects' clear values and scissor as they were.
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_SCISSOR_BIT);
+    glDisable(GL_SCISSOR_TEST);
     bool complete = true;
     for (int i = 0; i < 2; ++i) {
         glBindTexture(GL_TEXTURE_2D, colours_[i]);
@@ -68,6 +71,7 @@ int RenderTarget::allocate(int width, int height) {
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
+    glPopAttrib();
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(boundTexture));
     calls_.bindFramebuffer(GL_FRAMEBUFFER, 0);
     if (!complete) {
