@@ -31,7 +31,7 @@ protected:
     void addFile(const char* name, FileSlot& target) { params_.addFile(name, target); }
     void addChoice(const char* name, ChoiceSlot& target) { params_.addChoice(name, target); }
     void addNumbers(const char* name, Vec4& target) { params_.addNumbers(name, target); }
-    // A parameter the effect reads itself in its own configure().
+    // An attribute the effect's own configure() reads, listed so the table names it.
     void addListed(const char* name, ParamValue value) { params_.addListed(name, value); }
 
     // After `configure` set a parameter; `param.target` tells which.
