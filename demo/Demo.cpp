@@ -4,6 +4,7 @@
 #include "demo/EditSession.h"
 #include "demo/EffectParamLog.h"
 #include "demo/FrameDriver.h"
+#include "demo/FramebufferSupport.h"
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
@@ -232,7 +233,13 @@ void Demo::defineCamera(ScriptNode& element) {
 void Demo::defineSurface(ScriptNode& element) {
     // Compared by scripts and tests: keep the text exactly.
     std::printf("weeeeeee surface!!\n");
-    ::defineSurface(registry_->surfaces, element);
+    const FramebufferCalls* framebuffers = declaresTarget(element) ? framebufferCalls() : nullptr;
+    if (declaresTarget(element) && !framebuffers && !framebuffersMissingLogged) {
+        framebuffersMissingLogged = true;
+        Log::instance().print("The driver offers no framebuffer objects: surfaces are no render "
+                              "targets, their effects draw to the window");
+    }
+    ::defineSurface(registry_->surfaces, element, framebuffers);
 }
 
 void Demo::defineEvent(ScriptNode& element) {
@@ -362,7 +369,10 @@ Effect* Demo::effect(uint32_t index) {
 }
 
 Texture* Demo::loadTexture(const char* fileName) {
-    return fileName ? registry_->textures.loadTexture(fileName) : nullptr;
+    if (!fileName) return nullptr;
+    // A render target's name reads its pixels, so passes chain through any texture parameter.
+    if (Surface* surface = registry_->surfaces.findTargetSurface(fileName)) return surface;
+    return registry_->textures.loadTexture(fileName);
 }
 
 Camera* Demo::getCamera(const char* name) {

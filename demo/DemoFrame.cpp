@@ -69,13 +69,19 @@ void Demo::advance(float delta, std::optional<double> end) {
     // Indexed, not iterated: an effect may replace the draw order through its host.
     for (uint32_t i = 0; i < drawOrder_.count(); ++i) {
         const DrawOrderItem& item = drawOrder_[i];
+        if (item.kind == DrawOrderItem::kSurface) {
+            drawTarget.switchTo(item.surface ? registry_->surfaces.findTarget(item.surface)
+                                             : nullptr,
+                                Window::width, Window::height);
+            continue;
+        }
         Effect* effect = item.effect;
-        if (item.kind != DrawOrderItem::kEffect || !effect || !effect->enabled) continue;
+        if (!effect || !effect->enabled) continue;
         effect->update(scaled);
         EffectRenderState* renderState = effect->renderState;
         if (renderState) renderState->apply();
-        const float clientWidth = width();
-        const float clientHeight = height();
+        const float clientWidth = static_cast<float>(drawTarget.width(Window::width));
+        const float clientHeight = static_cast<float>(drawTarget.height(Window::height));
         glViewport(static_cast<GLint>(clientWidth * effect->viewport.x),
                    static_cast<GLint>(clientHeight * effect->viewport.y),
                    static_cast<GLsizei>(clientWidth * effect->viewport.width),
@@ -83,6 +89,7 @@ void Demo::advance(float delta, std::optional<double> end) {
         effect->draw();
         if (renderState && renderState->popAttributes) glPopAttrib();
     }
+    drawTarget.finish();
     seeking_ = false;
 }
 

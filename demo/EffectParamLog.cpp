@@ -5,7 +5,7 @@
 
 const char* effectParamTypeWord(uint32_t type) {
     static const char* const kWords[] = {"texture", "camera",  "vec4f", "vec3f",
-                                         "integer", "boolean", "float"};
+                                         "integer", "boolean", "float", "numbers"};
     return type < sizeof kWords / sizeof kWords[0] ? kWords[type] : "unknown";
 }
 

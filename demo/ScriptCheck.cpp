@@ -8,6 +8,7 @@
 #include "demo/ScriptVocabulary.h"
 #include "image/ReadImage.h"
 #include "io/DataLocator.h"
+#include "resource/SurfaceList.h"
 #include "resource/TextureRules.h"
 #include "script/ScriptDocument.h"
 #include "sync/TrackFileName.h"
@@ -140,6 +141,7 @@ void ScriptCheck::releaseDemo() {
     surfaces_.clear();
     cameras_.clear();
     cameraUses_.clear();
+    targetSurfaces_.clear();
     events_.clear();
     effectsLoaded_ = 0;
     sawLoad_ = false;
@@ -235,6 +237,8 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
         std::string path;
         if (keyword->check == KeywordCheck::Texture && file && dataFileExists(file->value, path))
             checkTexturePicture(*file);
+        if (name && keyword->check == KeywordCheck::Surface && declaresTarget(child))
+            targetSurfaces_.push_back(name->value);
         break;
     }
     case KeywordCheck::Sync: {
@@ -522,6 +526,7 @@ void ScriptCheck::checkCamera(const ScriptNode& element) {
 }
 
 void ScriptCheck::checkEffectElement(const AddedEffect& effect, const ScriptNode& element) {
+    declareParams(effect, element);
     const EffectParamTable* table = effect.instance->params();
     if (!table || !table->params) return;
     std::vector<std::string> names;
@@ -544,21 +549,55 @@ void ScriptCheck::checkEffectElement(const AddedEffect& effect, const ScriptNode
     }
 }
 
+void ScriptCheck::declareParams(const AddedEffect& effect, const ScriptNode& element) {
+    const ScriptAttribute* declaration = element.findAttribute("uniforms");
+    if (!declaration) return;
+    const EffectParamTable* table = effect.instance->params();
+    bool takesDeclarations = false;
+    for (uint32_t i = 0; table && table->params && i < table->count; ++i)
+        takesDeclarations =
+            takesDeclarations || (table->params[i] && table->params[i]->name &&
+                                  strcasecmp(table->params[i]->name, "uniforms") == 0);
+    if (!takesDeclarations) return;
+    // The effect is told only of the declaration: nothing else of it runs without a host.
+    ScriptNode declaring;
+    std::snprintf(declaring.name, ScriptNode::kNameSize, "%s", element.name);
+    ScriptAttribute copy = *declaration;
+    declaring.attributes.push_back(&copy);
+    effect.instance->configure(&declaring);
+    declaring.attributes.clear();
+}
+
 void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned typeCode) {
     switch (typeCode) {
     case kParamTexture: {
-        if (!attribute.value[0] || knowsTexture(attribute.value)) break;
+        const char* value = attribute.value;
+        if (!value[0] || knowsTexture(value) || knowsTargetSurface(value)) break;
+        // The music's analysis is a texture of that name; `self` is a channel's own frame.
+        if (strcasecmp(value, "music") == 0) break;
+        if (strcasecmp(value, "self") == 0 && strncasecmp(attribute.name, "channel", 7) == 0) break;
+        if (knowsSurface(value)) {
+            out_.error(&attribute, "surface " + quoted(value) +
+                                       " holds no pixels; declare it with target=\"1\" to "
+                                       "read it as a texture");
+            break;
+        }
         std::string path;
-        if (!dataFileExists(attribute.value, path))
-            out_.error(&attribute, "texture " + quoted(attribute.value) +
-                                       " is neither created by the script nor a file (looked "
-                                       "for " +
-                                       path + ")" +
-                                       (path.empty() ? "" : nearbyFile(attribute.value, path)));
+        if (!dataFileExists(value, path))
+            out_.error(&attribute, "texture " + quoted(value) +
+                                       " is neither created by the script, a render-target "
+                                       "surface nor a file (looked for " +
+                                       path + ")" + (path.empty() ? "" : nearbyFile(value, path)));
         else
             checkTexturePicture(attribute);
         break;
     }
+    case kParamNumbers:
+        if (!isNumberListText(attribute.value, 1) && !isNumberListText(attribute.value, 2) &&
+            !isNumberListText(attribute.value, 3) && !isNumberListText(attribute.value, 4))
+            out_.error(&attribute,
+                       numberMistake(attribute.value, "one to four numbers separated by commas"));
+        break;
     case kParamVec4f:
         checkValue(attribute, static_cast<int>(ValueKind::Vec4));
         break;
@@ -593,6 +632,12 @@ const ScriptCheck::AddedEffect* ScriptCheck::findEffect(const char* name) const 
 bool ScriptCheck::knowsTexture(const char* name) const {
     for (const std::string& texture : textures_)
         if (strcasecmp(texture.c_str(), name) == 0) return true;
+    return false;
+}
+
+bool ScriptCheck::knowsTargetSurface(const char* name) const {
+    for (const std::string& surface : targetSurfaces_)
+        if (strcasecmp(surface.c_str(), name) == 0) return true;
     return false;
 }
 

@@ -49,6 +49,9 @@ private:
     void checkCamera(const ScriptNode& element);
     void checkDrive(const ScriptNode& element);
     void checkEffectElement(const AddedEffect& effect, const ScriptNode& element);
+    // An effect that takes `uniforms` learns the parameters declared there first, so they
+    // are found in its table like the others.
+    void declareParams(const AddedEffect& effect, const ScriptNode& element);
     void checkEffectValue(const ScriptAttribute& attribute, unsigned typeCode);
     void checkDataFile(const ScriptAttribute& attribute);
     // A picture file that exists: decoded, and measured against what textures take.
@@ -63,6 +66,7 @@ private:
     const AddedEffect* findEffect(const char* name) const;
     bool knowsTexture(const char* name) const;
     bool knowsSurface(const char* name) const;
+    bool knowsTargetSurface(const char* name) const;
     std::string offeredTypes() const;
 
     const ScriptDocument& document_;
@@ -77,6 +81,7 @@ private:
     std::vector<std::string> surfaces_;
     std::vector<std::string> cameras_;
     std::vector<const ScriptAttribute*> cameraUses_;
+    std::vector<std::string> targetSurfaces_; // surfaces declared with target="1"
     std::vector<const ScriptNode*> events_;
     size_t effectsLoaded_ = 0; // effects added before the last `load`
     bool sawLoad_ = false;

@@ -29,8 +29,11 @@ const AttributeRule kCamera[] = {
 };
 const AttributeRule kCameraKey[] = {{"t", K::Number},    {"pos", K::Vec3},      {"rot", K::Vec3},
                                     {"lookat", K::Vec3}, {"viewport", K::Vec4}, {"fov", K::Number}};
-const AttributeRule kSurface[] = {
-    {"mode", K::Text}, {"name", K::Text}, {"width", K::Integer}, {"height", K::Integer}};
+const AttributeRule kSurface[] = {{"mode", K::Text},
+                                  {"name", K::Text},
+                                  {"width", K::Integer},
+                                  {"height", K::Integer},
+                                  {"target", K::Integer}};
 const AttributeRule kEvent[] = {{"time", K::Number}, {"key", K::Text}, {"bank", K::Integer}};
 const AttributeRule kLoadplugin[] = {{"file", K::Plugin}};
 const AttributeRule kLoad[] = {{"effect", K::EffectName}};
