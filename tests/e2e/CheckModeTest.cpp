@@ -201,3 +201,73 @@ TEST(CheckMode, AMissingScriptIsAnError) {
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_TRUE(has(run.output, "data/nothing.txt: error: script file not found")) << run.output;
 }
+
+TEST(CheckMode, APluginThatCannotLoadGivesTheRealReasonAndLaterLinesStayRight) {
+    TempDir dir;
+    dir.write("data/script.txt", R"(<demo>
+  <loadplugin file="unresolvedfx.so"/>
+  <add type="anything" name="a"/>
+  <loadplugin file="stockfx.so"/>
+  <a color="1,1,1,1"/>
+  <b color="1,1,1,1"/>
+  <add type="clear" name="b"/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--check");
+    const std::string& out = run.output;
+    EXPECT_EQ(run.exitCode, 1) << out;
+    // The library is there; what it needs is not, and the system's reason is named.
+#ifdef _WIN32
+    const std::string reason = "(error 126)";
+#else
+    const std::string reason = "undefined symbol: unresolvedfx::missingHelper(char const*)";
+#endif
+    const size_t line = out.find("data/script.txt:2:15: error: plugin 'unresolvedfx.so' cannot "
+                                 "be loaded: ");
+    ASSERT_NE(line, std::string::npos) << out;
+    EXPECT_NE(out.find(reason, line), std::string::npos) << out;
+    EXPECT_FALSE(has(out, "not found, or without")) << out;
+    // An element after a failed add points back to it; one before an add points forward.
+    EXPECT_TRUE(has(out, "data/script.txt:5:3: error: <a> configures nothing: the <add> of "
+                         "effect 'a' at line 3 made no effect"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:6:3: error: <b> comes before the <add> of effect 'b' "
+                         "at line 7, so it configures nothing"))
+        << out;
+}
+
+TEST(CheckMode, FilesListsEveryDataFileAndPluginTheScriptUsesOnceAndNothingElse) {
+    TempDir dir;
+    dir.write("data/textures/logo.tga", std::string(64, '\0'));
+    dir.write("data/textures/unused.tga", std::string(64, '\0'));
+    dir.write("data/music/song.ogg", "x");
+    dir.write("data/part.txt", R"(<add type="picture" name="pic"/>
+<pic texture="logo.tga"/>
+<texture mode="load" filename="logo.tga"/>
+)");
+    dir.write("data/script.txt", R"(<demo>
+  <loadplugin file="stockfx.so"/>
+  <include file="part.txt"/>
+  <add type="musicplay" name="song"/>
+  <song file="song.ogg"/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--check --files");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.output, "0 errors, 0 warnings\n"
+                          "data data/script.txt\n"
+                          "data data/part.txt\n"
+                          "data data/textures/logo.tga\n"
+                          "data data/music/song.ogg\n"
+                          "plugin stockfx.so\n");
+    // A missing file is an error that names it, and nothing is listed.
+    std::filesystem::remove(dir.path() / "data/music/song.ogg");
+    const PlayerResult missing = runPlayer(dir.path().string(), "--check --files");
+    EXPECT_EQ(missing.exitCode, 1) << missing.output;
+    EXPECT_TRUE(has(missing.output, "error: file 'song.ogg' not found")) << missing.output;
+    EXPECT_FALSE(has(missing.output, "data data/")) << missing.output;
+    // Without --check the option does nothing and is refused.
+    EXPECT_EQ(runPlayer(dir.path().string(), "--files").exitCode, 2);
+}
