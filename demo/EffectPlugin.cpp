@@ -40,7 +40,7 @@ int EffectPlugin::open(const char* fileName) {
         native::getLibraryProc(library, "vornexSdkRecordSizes"));
     listFx = reinterpret_cast<ListFxFunction>(native::getLibraryProc(library, "listFX"));
     if (hasFx && getFx) {
-        // Without the exports the library predates them and is taken as before.
+        // A library without the exports is taken to be of the player's own version and layout.
         const uint32_t version = sdkVersion ? sdkVersion() : kSdkVersion;
         const SdkRecordSize* ours = nullptr;
         const SdkRecordSize* differing =

@@ -40,7 +40,7 @@
 //         return sdkRecordSizes();
 //     }
 // The player refuses a library of another major version, or with a record of another size;
-// one without those exports is taken as before.
+// one without those exports is taken to be of the player's own version and layout.
 #define VORNEX_SDK_VERSION_MAJOR 1
 #define VORNEX_SDK_VERSION_MINOR 2
 

@@ -46,7 +46,8 @@ TEST(PackageDemo, TheBundledDemoPacksUnderItsNameAndPlaysInAnEmptyFolder) {
     for (const char* expected :
          {"my-demo", "stockfx.so", "README.txt", "data/script.txt", "data/vornex.txt",
           "data/part-credits.txt", "data/shaders/tunnel.frag", "data/music/theme.ogg",
-          "data/textures/logo.tga", "data/textures/sunset-progressive.jpg"})
+          "data/textures/logo.tga", "data/textures/sunset-progressive.jpg",
+          "data/fonts/DejaVuSans.ttf", "data/fonts/DejaVuSans-copyright.txt"})
         EXPECT_TRUE(files.count(expected)) << expected;
     // What the script does not use stays out: another script, an unused texture.
     EXPECT_FALSE(files.count("data/capture.txt"));
