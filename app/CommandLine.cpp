@@ -148,6 +148,7 @@ const Option kOptions[] = {
     {"--version", false, kAnyMode,
      [](CommandLine& line, const char*) { return line.version = true; }},
     {"--check", false, kCheck, [](CommandLine& line, const char*) { return line.check = true; }},
+    {"--files", false, kCheck, [](CommandLine& line, const char*) { return line.files = true; }},
     {"--edit", false, kEdit, [](CommandLine& line, const char*) { return line.edit = true; }},
     {"--start", true, kPlay | kEdit | kRender, setStart},
     // Render frames follow the clock of the file, not an editor's.
@@ -204,6 +205,8 @@ const char* usageText() {
            "  --check            read the script, its includes and plugins without opening\n"
            "                     a window and print file:line:column diagnostics; exit\n"
            "                     status 0 when clean, 1 with errors, 3 with warnings only\n"
+           "  --files            with --check: then list the data files and plugins the\n"
+           "                     script uses, one a line, when it has no errors\n"
            "  --start <seconds>  begin playing at that demo time\n"
            "  --edit             edit mode: Pause holds the demo, Left/Right seek 1 s (with\n"
            "                     Shift 10 s), Home goes to 0; changed shaders, textures and\n"

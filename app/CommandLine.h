@@ -18,6 +18,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool check = false;     // --check: diagnostics only, no window
+    bool files = false;     // --files: with --check, list what the script uses
     bool edit = false;      // --edit: pause and seek keys, live reload
     double startTime = 0.0; // --start <seconds>
     bool sync = false;      // --sync: link to the sync editor

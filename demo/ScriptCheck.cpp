@@ -15,6 +15,7 @@
 #include <vornex/Effect.h>
 #include <vornex/EffectParamTable.h>
 #include <vornex/ScriptValue.h>
+#include <vornex/plugin.h>
 
 #include <algorithm>
 #include <cctype>
@@ -136,7 +137,8 @@ void ScriptCheck::releaseDemo() {
     effects_.clear();
     plugins_.clear();
     pluginsLoaded_ = 0;
-    laterAdds_.clear();
+    adds_.clear();
+    addsPassed_ = 0;
     textures_.clear();
     surfaces_.clear();
     cameras_.clear();
@@ -148,6 +150,11 @@ void ScriptCheck::releaseDemo() {
 }
 
 void ScriptCheck::run() {
+    // The script and its includes come first.
+    for (const std::string& name : document_.fileNames()) {
+        std::string path;
+        if (dataFileExists(name.c_str(), path)) useDataFile(path);
+    }
     for (const ScriptNode* element : document_.children) {
         if (element->is("demo"))
             checkDemo(*element);
@@ -160,7 +167,7 @@ void ScriptCheck::run() {
 void ScriptCheck::checkDemo(const ScriptNode& demo) {
     releaseDemo();
     for (const ScriptNode* child : demo.children) {
-        if (child->is("add")) laterAdds_.push_back(child);
+        if (child->is("add")) adds_.push_back(child);
         if (!child->is("loadplugin")) continue;
         const ScriptAttribute* file = nullptr;
         for (const ScriptAttribute* attribute : child->attributes)
@@ -179,6 +186,7 @@ void ScriptCheck::checkDemo(const ScriptNode& demo) {
                                     " is defined only once the demo has ended; it never fires" +
                                     eventTimeNote(*child));
         dispatch(*child);
+        if (addsPassed_ < adds_.size() && adds_[addsPassed_] == child) ++addsPassed_;
         if (!run && child->is("run") && !findEffect(child->name)) run = child;
     }
     if (!run) out_.warning(&demo, "<demo> has no <run>, so it never plays");
@@ -261,16 +269,21 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
 }
 
 void ScriptCheck::unknownElement(const ScriptNode& element) {
-    for (const ScriptNode* add : laterAdds_) {
-        const ScriptAttribute* name = add->findAttribute("name");
-        if (name && strcasecmp(name->value, element.name) == 0) {
+    // An add already passed made no effect (its own error says why); a later one comes too
+    // late. Events run after every add, so for their children all adds have passed.
+    for (size_t i = 0; i < adds_.size(); ++i) {
+        const ScriptAttribute* name = adds_[i]->findAttribute("name");
+        if (!name || strcasecmp(name->value, element.name) != 0) continue;
+        const std::string added =
+            "effect " + quoted(name->value) + " at " + lineOf(document_, adds_[i]);
+        if (i < addsPassed_)
             out_.error(&element, "<" + std::string(element.name) +
-                                     "> comes before the <add> of "
-                                     "effect " +
-                                     quoted(name->value) + " at " + lineOf(document_, add) +
-                                     ", so it configures nothing");
-            return;
-        }
+                                     "> configures nothing: the <add> of " + added +
+                                     " made no effect");
+        else
+            out_.error(&element, "<" + std::string(element.name) + "> comes before the <add> of " +
+                                     added + ", so it configures nothing");
+        return;
     }
     std::vector<std::string> candidates;
     for (size_t i = 0; i < keywordCount(); ++i) candidates.push_back(keywordAt(i)->rule.name);
@@ -327,7 +340,9 @@ void ScriptCheck::checkValue(const ScriptAttribute& attribute, int kind) {
 
 void ScriptCheck::checkDataFile(const ScriptAttribute& attribute) {
     std::string path;
-    if (!dataFileExists(attribute.value, path))
+    if (dataFileExists(attribute.value, path))
+        useDataFile(path);
+    else
         out_.error(&attribute, "file " + quoted(attribute.value) + " not found" +
                                    (path.empty() ? "" : " (looked for " + path + ")") +
                                    (path.empty() ? "" : nearbyFile(attribute.value, path)));
@@ -387,15 +402,29 @@ void ScriptCheck::checkCamerasDeclared() {
     }
 }
 
+void ScriptCheck::useDataFile(const std::string& path) {
+    if (std::find(dataFiles_.begin(), dataFiles_.end(), path) == dataFiles_.end())
+        dataFiles_.push_back(path);
+}
+
 void ScriptCheck::checkLoadPlugin(const ScriptNode& element) {
     for (size_t i = pluginsLoaded_; i < plugins_.size(); ++i) {
         if (plugins_[i]->element != &element) continue;
         pluginsLoaded_ = i + 1;
         const Plugin& plugin = *plugins_[i];
-        if (!plugin.opened && !plugin.file.empty())
-            out_.error(element.findAttribute("file"),
-                       "plugin " + quoted(plugin.file.c_str()) +
-                           " cannot be loaded (not found, or without hasFX and getFX)");
+        if (plugin.opened &&
+            std::find(pluginFiles_.begin(), pluginFiles_.end(), plugin.file) == pluginFiles_.end())
+            pluginFiles_.push_back(plugin.file);
+        if (plugin.opened || plugin.file.empty()) return;
+        const char* reason = plugin.library.failure();
+        const uint32_t version = plugin.library.refusedSdkVersion();
+        std::string why = reason[0] != '\0' ? reason : "not found";
+        if (version)
+            why = "built for SDK " + std::to_string(sdkVersionMajor(version)) + "." +
+                  std::to_string(sdkVersionMinor(version)) + ", the player has " +
+                  std::to_string(kSdkVersionMajor) + "." + std::to_string(kSdkVersionMinor);
+        out_.error(element.findAttribute("file"),
+                   "plugin " + quoted(plugin.file.c_str()) + " cannot be loaded: " + why);
         return;
     }
 }
@@ -588,8 +617,10 @@ void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned ty
                                        " is neither created by the script, a render-target "
                                        "surface nor a file (looked for " +
                                        path + ")" + (path.empty() ? "" : nearbyFile(value, path)));
-        else
+        else {
+            useDataFile(path);
             checkTexturePicture(attribute);
+        }
         break;
     }
     case kParamNumbers:

@@ -33,6 +33,12 @@ public:
     // Every top-level element of the document.
     void run();
 
+    // After run(): the data files the script names that exist, as found below the working
+    // directory ("data/textures/logo.tga"), each once, in order of first use.
+    const std::vector<std::string>& dataFiles() const { return dataFiles_; }
+    // After run(): the plugin files that loaded, as the script names them, each once.
+    const std::vector<std::string>& pluginFiles() const { return pluginFiles_; }
+
 private:
     struct Plugin;
     struct AddedEffect;
@@ -69,14 +75,19 @@ private:
     bool knowsTargetSurface(const char* name) const;
     std::string offeredTypes() const;
 
+    void useDataFile(const std::string& path);
+
     const ScriptDocument& document_;
     Diagnostics& out_;
+    std::vector<std::string> dataFiles_;
+    std::vector<std::string> pluginFiles_;
 
     // The demo being checked.
     std::vector<std::unique_ptr<Plugin>> plugins_; // every loadplugin, opened up front
     size_t pluginsLoaded_ = 0;                     // those whose element came already
     std::vector<std::unique_ptr<AddedEffect>> effects_;
-    std::vector<const ScriptNode*> laterAdds_; // every add of the demo, for hints
+    std::vector<const ScriptNode*> adds_; // every add of the demo, in order, for hints
+    size_t addsPassed_ = 0;               // those whose element came already
     std::vector<std::string> textures_;
     std::vector<std::string> surfaces_;
     std::vector<std::string> cameras_;

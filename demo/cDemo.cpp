@@ -74,7 +74,10 @@ void cDemo::init() {
         native::swapBuffers(deviceContext);
     }
     // Without a sound output the silent device still consumes the music in real time.
-    if (audio::init(1, kAudioFrequency, 0, handle) != 0) audio::init(0, kAudioFrequency, 0, handle);
+    if (audio::init(1, kAudioFrequency, 0, handle) != 0) {
+        Log::instance().print("Sound is off: %s; the music plays silently", audio::failure());
+        audio::init(0, kAudioFrequency, 0, handle);
+    }
     clock_->reset();
 }
 

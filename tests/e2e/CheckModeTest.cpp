@@ -292,8 +292,9 @@ TEST(CheckMode, CatchesWhatNewAuthorsGetWrong) {
         << out;
     EXPECT_FALSE(has(out, "texture 'good.tga'")) << out;
     // Files one letter off, in every folder.
-    EXPECT_TRUE(has(out, "texture 'goood.tga' is neither created by the script nor a file "
-                         "(looked for data/textures/goood.tga); did you mean 'good.tga'?"))
+    EXPECT_TRUE(has(out, "texture 'goood.tga' is neither created by the script, a "
+                         "render-target surface nor a file (looked for data/textures/goood.tga); "
+                         "did you mean 'good.tga'?"))
         << out;
     EXPECT_TRUE(has(out, "error: file 'tides.wav' not found (looked for data/music/tides.wav); "
                          "did you mean 'tide.wav'?"))
@@ -320,4 +321,39 @@ TEST(CheckMode, CatchesWhatNewAuthorsGetWrong) {
                          "defined only once the demo has ended; it never fires (at 2 s)"))
         << out;
     EXPECT_TRUE(has(out, "11 errors, 1 warning\n")) << out;
+}
+
+TEST(CheckMode, APluginThatCannotLoadGivesTheRealReasonAndLaterLinesStayRight) {
+    TempDir dir;
+    dir.write("data/script.txt", R"(<demo>
+  <loadplugin file="unresolvedfx.so"/>
+  <add type="anything" name="a"/>
+  <loadplugin file="stockfx.so"/>
+  <a color="1,1,1,1"/>
+  <b color="1,1,1,1"/>
+  <add type="clear" name="b"/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--check");
+    const std::string& out = run.output;
+    EXPECT_EQ(run.exitCode, 1) << out;
+    // The library is there; what it needs is not, and the system's reason is named.
+#ifdef _WIN32
+    const std::string reason = "(error 126)";
+#else
+    const std::string reason = "undefined symbol: unresolvedfx::missingHelper(char const*)";
+#endif
+    const size_t line = out.find("data/script.txt:2:15: error: plugin 'unresolvedfx.so' cannot "
+                                 "be loaded: ");
+    ASSERT_NE(line, std::string::npos) << out;
+    EXPECT_NE(out.find(reason, line), std::string::npos) << out;
+    EXPECT_FALSE(has(out, "not found, or without")) << out;
+    // An element after a failed add points back to it; one before an add points forward.
+    EXPECT_TRUE(has(out, "data/script.txt:5:3: error: <a> configures nothing: the <add> of "
+                         "effect 'a' at line 3 made no effect"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:6:3: error: <b> comes before the <add> of effect 'b' "
+                         "at line 7, so it configures nothing"))
+        << out;
 }
