@@ -1,6 +1,6 @@
 #include "demo/EventTable.h"
 
-#include "platform/Log.h"
+#include "log/Log.h"
 #include <vornex/DemoHost.h>
 #include <vornex/ScriptNode.h>
 #include <vornex/ScriptValue.h>
