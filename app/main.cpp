@@ -10,7 +10,7 @@
 #include "app/RunDemos.h"
 #include "app/ScriptName.h"
 #include "demo/SyncLink.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "platform/native/Native.h"
 #ifdef VORNEX_RENDER
 #include "render/RenderSession.h"

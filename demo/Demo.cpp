@@ -11,8 +11,8 @@
 #include "demo/ScriptVocabulary.h"
 #include "demo/TriggerKey.h"
 #include "image/ReadImage.h"
+#include "log/Log.h"
 #include "platform/ExtensionLoader.h"
-#include "platform/Log.h"
 #include <vornex/Effect.h>
 #include <vornex/ScriptNode.h>
 #include <vornex/ScriptValue.h>

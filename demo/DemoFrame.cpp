@@ -25,7 +25,7 @@ bool Demo::frame() {
         frameDriver->frameDrawn(*this);
         return false;
     }
-    const float measured = clock().getDelta();
+    const float measured = clock().delta();
     // A fixed step of 1/lockfps seconds, in hundredths; none while edit mode holds the demo.
     const int32_t lockfps = processSettings().lockfps;
     float delta = lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured;
@@ -48,8 +48,7 @@ void Demo::stepTo(double end) {
 
 void Demo::advance(float delta, std::optional<double> end) {
     // Compared by scripts and tests: keep the text exactly.
-    if (processSettings().showfps)
-        std::printf("fps %3.3f\n", static_cast<double>(clock().getFps()));
+    if (processSettings().showfps) std::printf("fps %3.3f\n", static_cast<double>(clock().fps()));
     events_.forwardPass(static_cast<float>(frameStartTime), *this);
     const float scaled = delta * speed();
     setExactTime(end ? *end : exactTime() + static_cast<double>(scaled) * 0.01);

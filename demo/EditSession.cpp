@@ -7,7 +7,7 @@
 #include "demo/ResourceRegistry.h"
 #include "image/ReadImage.h"
 #include "io/DataLocator.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "platform/native/FileWatch.h"
 #include "platform/native/Native.h"
 #include "script/ScriptDocument.h"

@@ -1,6 +1,6 @@
 #include "demo/EffectParamLog.h"
 
-#include "platform/Log.h"
+#include "log/Log.h"
 #include <vornex/EffectParamTable.h>
 
 const char* effectParamTypeWord(uint32_t type) {

@@ -1,7 +1,7 @@
 #include "demo/EventTable.h"
 
 #include "demo/PartStart.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include <vornex/DemoHost.h>
 #include <vornex/ScriptNode.h>
 #include <vornex/ScriptValue.h>

@@ -3,7 +3,7 @@
 #include "audio/AudioDevice.h"
 #include "demo/Demo.h"
 #include "demo/NameHint.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "platform/native/Native.h"
 #include <vornex/Effect.h>
 #include <vornex/EffectParamTable.h>

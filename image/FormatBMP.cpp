@@ -42,7 +42,7 @@ std::unique_ptr<uint8_t[]> zeroedBytes(uint64_t count) {
 // hold stay black.
 void readPalette(Stream* stream, const BmpHeader& header, Palette& palette) {
     uint8_t entries[256 * 4] = {};
-    stream->seek(int32_t(header.paletteOffset), Stream::SET);
+    stream->seek(int32_t(header.paletteOffset), Stream::kSet);
     stream->read(entries, header.paletteCount * header.paletteEntrySize);
     for (uint32_t i = 0; i < header.paletteCount; ++i)
         for (int c = 0; c < 3; ++c) palette[i][c] = entries[i * header.paletteEntrySize + c];
@@ -141,7 +141,7 @@ int cFormatBMP::load(Stream* stream) {
 
 // A pixel block cut short by the end of the file leaves the missing pixels zero.
 int cFormatBMP::loadStored(Stream* stream, const BmpHeader& header) {
-    stream->seek(int32_t(header.dataOffset), Stream::SET);
+    stream->seek(int32_t(header.dataOffset), Stream::kSet);
     const uint32_t rowBytes = uint32_t(bitsPerPixel_ / 8) * uint32_t(width_);
     // Rows are stored padded to four bytes; the image keeps them packed, so padding must
     // not run into the next row's pixels.
@@ -151,7 +151,7 @@ int cFormatBMP::loadStored(Stream* stream, const BmpHeader& header) {
     } else {
         for (int32_t row = 0; row < height_; ++row) {
             stream->read(pixels_ + uint64_t(row) * rowBytes, rowBytes);
-            stream->seek(padding, Stream::CURRENT);
+            stream->seek(padding, Stream::kCurrent);
         }
     }
     if (bitsPerPixel_ != 32) return 0;
@@ -171,7 +171,7 @@ int cFormatBMP::loadExpanded(Stream* stream, const BmpHeader& header) {
     const std::unique_ptr<uint8_t[]> row = zeroedBytes(stride);
     if (!row) return refuseImage("out of memory");
     const uint32_t outBytes = bitsPerPixel_ / 8;
-    stream->seek(int32_t(header.dataOffset), Stream::SET);
+    stream->seek(int32_t(header.dataOffset), Stream::kSet);
     for (int32_t y = 0; y < height_; ++y) {
         // Rows past the end of the file come out as index 0 or black.
         stream->read(row.get(), stride);
@@ -192,7 +192,7 @@ int cFormatBMP::loadRunLength(Stream* stream, const BmpHeader& header) {
     const std::unique_ptr<uint8_t[]> data = zeroedBytes(dataSize);
     const std::unique_ptr<uint8_t[]> indices = zeroedBytes(uint64_t(width_) * uint32_t(height_));
     if ((dataSize && !data) || !indices) return refuseImage("out of memory");
-    stream->seek(int32_t(header.dataOffset), Stream::SET);
+    stream->seek(int32_t(header.dataOffset), Stream::kSet);
     stream->read(data.get(), dataSize);
     // Pixels no run reaches show palette entry 0.
     decodeBmpRle(data.get(), dataSize, header.compression == BmpHeader::kRle4, width_, height_,

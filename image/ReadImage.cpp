@@ -46,7 +46,7 @@ cFormat* readImage(Stream* stream) {
         if (!reader) continue;
         if (reader->load(stream) == 0) return reader;
         delete reader;
-        stream->seek(0, Stream::SET);
+        stream->seek(0, Stream::kSet);
     }
     return nullptr;
 }

@@ -177,7 +177,7 @@ int ScriptDocument::parseLevel(ScriptNode& parent, MemoryStream& stream, int dep
                 notice(open, true, "comment '<!--' is never closed with '-->'");
                 return -1;
             }
-            stream.seek(static_cast<int32_t>(commentEnd + 3 - text), MemoryStream::SET);
+            stream.seek(static_cast<int32_t>(commentEnd + 3 - text), MemoryStream::kSet);
             continue;
         }
         const char* s = open + 1;
@@ -190,7 +190,7 @@ int ScriptDocument::parseLevel(ScriptNode& parent, MemoryStream& stream, int dep
         const bool selfClosing = close > s && close[-1] == '/';
         const char* bodyEnd = selfClosing ? close - 1 : close;
         const bool endTag = *s == '/' || selfClosing;
-        stream.seek(static_cast<int32_t>(close + 1 - text), MemoryStream::SET);
+        stream.seek(static_cast<int32_t>(close + 1 - text), MemoryStream::kSet);
 
         const char* nameStart = s;
         while (nameStart < bodyEnd && !isNameChar(*nameStart)) ++nameStart;

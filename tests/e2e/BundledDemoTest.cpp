@@ -144,7 +144,7 @@ TEST(BundledDemo, PlaysToItsOwnExitWithChangingPicturesAndTheLogoInPlace) {
     // At 3.6 s the logo is drawn unblended in the viewport 0.3125,0.25,0.375,0.5.
     cFormatTGA logo;
     FileStream stream((std::string(VORNEX_SOURCE_DIR) + "/data/textures/logo.tga").c_str(),
-                      FileStream::READ);
+                      FileStream::kRead);
     ASSERT_EQ(logo.load(&stream), 0);
     Frame& frame = *frames[3];
     const float points[][2] = {{0.1f, 0.1f}, {0.9f, 0.1f}, {0.2f, 0.5f}, {0.9f, 0.9f}};

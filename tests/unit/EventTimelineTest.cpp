@@ -2,7 +2,7 @@
 #include "TempDir.h"
 #include "demo/EventTable.h"
 #include "demo/KeyBank.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include <vornex/DemoHost.h>
 
 #include <gtest/gtest.h>

@@ -1,8 +1,7 @@
 // Jumps through the seek path (start time, edit mode's keys), pause, and the title, on the
 // fake back end. Events set the window title field when they fire, which shows their order.
-#include "demo/EditSession.h"
 #include "DemoFixture.h"
-#include "demo/NumberText.h"
+#include "demo/EditSession.h"
 #include "platform/native/Backend.h"
 
 namespace {
@@ -30,11 +29,11 @@ std::string windowTitle(Demo& demo) {
     return native::fake::windowInfo(demo.handle, &info) ? info.title : "";
 }
 
-class EditSessionTest : public DemoFixture {};
+class EditSeek : public DemoFixture {};
 
 } // namespace
 
-TEST_F(EditSessionTest, AJumpFiresTheEventsUpToItInOrderAndARewindReplaysTheRest) {
+TEST_F(EditSeek, AJumpFiresTheEventsUpToItInOrderAndARewindReplaysTheRest) {
     walk(kTimeline);
     demo->jumpBy(2.5f);
     EXPECT_FLOAT_EQ(demo->exactTime(), 2.5f);
@@ -50,7 +49,7 @@ TEST_F(EditSessionTest, AJumpFiresTheEventsUpToItInOrderAndARewindReplaysTheRest
     EXPECT_EQ(demo->exactTime(), 0.0f);
 }
 
-TEST_F(EditSessionTest, KeysSeekPauseHoldsTheClockAndTheTitleFollows) {
+TEST_F(EditSeek, KeysSeekPauseHoldsTheClockAndTheTitleFollows) {
     EditSession session;
     demo->setEditSession(&session);
     walk(kTimeline);
@@ -84,22 +83,7 @@ TEST_F(EditSessionTest, KeysSeekPauseHoldsTheClockAndTheTitleFollows) {
     demo.reset();
 }
 
-TEST(NumberText, ReadsOnlyWhatThePlayerReadsWhole) {
-    EXPECT_TRUE(isIntegerText(" -12 "));
-    EXPECT_FALSE(isIntegerText("12px"));
-    EXPECT_FALSE(isIntegerText(""));
-    EXPECT_FALSE(isIntegerText("1.5"));
-    EXPECT_TRUE(isNumberText("0.5"));
-    EXPECT_TRUE(isNumberText("-3e2"));
-    EXPECT_FALSE(isNumberText("0,5"));
-    EXPECT_FALSE(isNumberText("yes"));
-    EXPECT_TRUE(isNumberListText("1, 2 ,3", 3));
-    EXPECT_FALSE(isNumberListText("1,2", 3));
-    EXPECT_FALSE(isNumberListText("1,2,3,4", 3));
-    EXPECT_FALSE(isNumberListText("1;2;3", 3));
-}
-
-TEST_F(EditSessionTest, AnExitHoldsTheDemoAtItsTimeEvenWhenASeekPassesIt) {
+TEST_F(EditSeek, AnExitHoldsTheDemoAtItsTimeEvenWhenASeekPassesIt) {
     EditSession session;
     demo->setEditSession(&session);
     walk(R"(<demo name="held">
