@@ -485,8 +485,10 @@ void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned ty
     case kParamCamera:
         break;
     default:
-        // Files have no type code of their own; by convention they are named `file`.
-        if (strcasecmp(attribute.name, "file") == 0) checkDataFile(attribute);
+        // Files have no type code of their own; by convention they are named `file`, or
+        // `model` for the mesh effect's model file.
+        if (strcasecmp(attribute.name, "file") == 0 || strcasecmp(attribute.name, "model") == 0)
+            checkDataFile(attribute);
         break;
     }
 }

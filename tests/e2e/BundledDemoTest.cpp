@@ -113,4 +113,21 @@ TEST(BundledDemo, PlaysToItsOwnExitWithChangingPicturesAndTheLogoInPlace) {
         const Rgb expected = textureAverage(logo, point[0], point[1], 1);
         EXPECT_PRED3(within, shown, expected, 24) << point[0] << "," << point[1];
     }
+
+    // The model part, 36-42 s: the gem's gold near the middle (a moon may pass in front of
+    // its centre), and the moons turning from one second to the next.
+    EXPECT_NE(log.find("sculpture: model vornex.glb: 2 meshes, 24 triangles"), std::string::npos)
+        << log;
+    for (int i = 36; i <= 41; ++i) {
+        int gold = 0;
+        for (float x = 0.45f; x <= 0.55f; x += 0.02f)
+            for (float y = 0.42f; y <= 0.58f; y += 0.02f) {
+                const Rgb c = frames[i]->at(x, y);
+                if (c.r > 110 && c.r > c.b + 60 && c.g > c.b) ++gold;
+            }
+        EXPECT_GE(gold, 10) << "frame " << i;
+        if (i > 36) {
+            EXPECT_GT(difference(*frames[i - 1], *frames[i]), 1.0) << i;
+        }
+    }
 }
