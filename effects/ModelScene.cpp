@@ -1,5 +1,7 @@
 #include "ModelScene.h"
 
+#include <assimp/IOStream.hpp>
+#include <assimp/IOSystem.hpp>
 #include <assimp/Importer.hpp>
 #include <assimp/config.h>
 #include <assimp/material.h>
@@ -9,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
+#include <strings.h>
 #include <unordered_map>
 
 namespace {
@@ -99,6 +103,31 @@ ModelEmbeddedTexture copyTexture(const aiTexture& source) {
     return texture;
 }
 
+// Assimp's PLY reader (5.2) never returns from a header that lacks its end_header line, so a
+// PLY file (one that starts with "ply", whatever its name) is refused without one. Reads
+// until the line is found.
+bool plyHeaderEnds(Assimp::IOSystem& files, const char* fileName) {
+    Assimp::IOStream* stream = files.Open(fileName, "rb");
+    if (!stream) return true; // Assimp says it cannot open the file
+    constexpr char kEnd[] = "end_header";
+    constexpr size_t kEndLength = sizeof kEnd - 1;
+    char buffer[4096];
+    std::string window;
+    bool ply = false, ends = false, first = true;
+    for (size_t got; !ends && (got = stream->Read(buffer, 1, sizeof buffer)) > 0; first = false) {
+        if (first) {
+            ply = got >= 3 && strncasecmp(buffer, "ply", 3) == 0;
+            if (!ply) break;
+        }
+        // The end of the previous block is kept, for a line split between blocks.
+        window.erase(0, window.size() > kEndLength ? window.size() - kEndLength : 0);
+        window.append(buffer, got);
+        ends = window.find(kEnd) != std::string::npos;
+    }
+    files.Close(stream);
+    return !ply || ends;
+}
+
 template <typename Key> void copyKeys(const Key* keys, unsigned count, std::vector<Key>& to) {
     if (keys) to.assign(keys, keys + count);
 }
@@ -133,6 +162,20 @@ aiQuaternion sample(const std::vector<aiQuatKey>& keys, double time, const aiQua
 
 } // namespace
 
+#ifndef _WIN32
+// Debian's Assimp is built with its internal checks on, and a failed one ends the process
+// (a cut PLY file fails one). This definition takes the library's place (the library calls
+// it through the dynamic linker, which finds the plugin's first) and throws instead, which
+// Assimp's importer turns into a failed read.
+namespace Assimp {
+__attribute__((visibility("default"))) void aiAssertViolation(const char* expression,
+                                                              const char* file, int line) {
+    throw std::runtime_error(std::string("Assimp's own check failed: ") + expression + " (" + file +
+                             ":" + std::to_string(line) + ")");
+}
+} // namespace Assimp
+#endif
+
 bool ModelScene::read(Assimp::IOSystem* files, const char* fileName, std::string& reason) {
     *this = ModelScene();
     Assimp::Importer importer;
@@ -142,6 +185,10 @@ bool ModelScene::read(Assimp::IOSystem* files, const char* fileName, std::string
     importer.SetPropertyFloat(AI_CONFIG_PP_GSN_MAX_SMOOTHING_ANGLE, 80.0f);
     importer.SetPropertyInteger(AI_CONFIG_PP_SBP_REMOVE,
                                 aiPrimitiveType_POINT | aiPrimitiveType_LINE);
+    if (!plyHeaderEnds(*files, fileName)) {
+        reason = "its PLY header has no end_header line";
+        return false;
+    }
     const aiScene* scene = importer.ReadFile(fileName, kReadSteps);
     if (!scene || !scene->mRootNode || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE)) {
         reason = scene ? "the file holds no complete scene" : importer.GetErrorString();

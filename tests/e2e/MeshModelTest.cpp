@@ -208,4 +208,21 @@ TEST_F(MeshModel, BrokenMissingOrEscapingModelsAreLoggedAndDrawNothing) {
     EXPECT_PRED2(near, second.at(0.25f, 0.5f), kGrey) << log;
     EXPECT_PRED2(near, second.at(0.67f, 0.3f), kRed) << "the other effect draws on";
     EXPECT_NE(log.find("cube: model data/models/missing.glb not read: "), std::string::npos) << log;
+
+    // Cut PLY files: one whose header never ends (which Assimp would read forever), one cut
+    // among its faces (which fails a check inside Assimp that would end the process).
+    const std::string ply = plyFile(quadGeometry(2), texturedLook());
+    dir.write("data/models/headless.ply", ply.substr(0, ply.find("end_header")));
+    dir.write("data/models/cut.ply", ply.substr(0, ply.size() - 16));
+    play("headless.ply", "cut.ply");
+    Frame third(framePath(dir, 0));
+    EXPECT_PRED2(near, third.at(0.25f, 0.5f), kGrey) << log;
+    EXPECT_PRED2(near, third.at(0.75f, 0.5f), kGrey) << log;
+    EXPECT_NE(log.find("cube: model data/models/headless.ply not read: its PLY header has no "
+                       "end_header line"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("quad: model data/models/cut.ply not read: Assimp's own check failed"),
+              std::string::npos)
+        << log;
 }
