@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Generates the bundled demo's textures, music and model into data/.
+"""Generates the bundled demo's textures, music and model into data/, and copies in its
+font.
 
 Deterministic: the same Debian packages give byte-identical files, so the committed
 assets can be checked with `tools/make_assets.py --check`. Needs python3-pil,
@@ -12,6 +13,9 @@ run-length (24 and 32 bits), BMP 24-bit, PNG RGB and RGBA, JPEG baseline and its
 
 The model is a glTF 2.0 binary (.glb) written here field by field: a golden gem with three
 textured moons on pivots, and an animation clip that turns them and bobs the gem.
+
+The font is DejaVu Sans from Debian's fonts-dejavu-core (also installed by scripts/setup),
+copied with its licence as it is.
 """
 
 import json
@@ -30,6 +34,9 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TEXTURES = os.path.join(ROOT, "data", "textures")
 MUSIC = os.path.join(ROOT, "data", "music")
 MODELS = os.path.join(ROOT, "data", "models")
+FONTS = os.path.join(ROOT, "data", "fonts")
+DEJAVU_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+DEJAVU_LICENCE = "/usr/share/doc/fonts-dejavu-core/copyright"
 
 
 def clamp(value):
@@ -405,6 +412,12 @@ def write_models(target):
         out.write(writer.glb(document))
 
 
+def write_fonts(target):
+    os.makedirs(target, exist_ok=True)
+    shutil.copyfile(DEJAVU_FONT, os.path.join(target, "DejaVuSans.ttf"))
+    shutil.copyfile(DEJAVU_LICENCE, os.path.join(target, "DejaVuSans-copyright.txt"))
+
+
 def main():
     check = "--check" in sys.argv[1:]
     workdir = tempfile.mkdtemp(prefix="vornex-assets-")
@@ -412,13 +425,16 @@ def main():
         textures = os.path.join(workdir, "textures") if check else TEXTURES
         music = os.path.join(workdir, "music") if check else MUSIC
         models = os.path.join(workdir, "models") if check else MODELS
+        fonts = os.path.join(workdir, "fonts") if check else FONTS
         write_textures(textures, workdir)
         write_music(music, workdir)
         write_models(models)
+        write_fonts(fonts)
         if not check:
             return 0
         different = []
-        for made, committed in ((textures, TEXTURES), (music, MUSIC), (models, MODELS)):
+        for made, committed in ((textures, TEXTURES), (music, MUSIC), (models, MODELS),
+                                (fonts, FONTS)):
             for name in sorted(os.listdir(made)):
                 with open(os.path.join(made, name), "rb") as a:
                     mine = a.read()
