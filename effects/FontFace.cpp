@@ -39,6 +39,10 @@ int FontFace::loadFile(const char* owner, const char* name) {
 
 int FontFace::open(const char* owner, const char* label, const uint8_t* bytes, size_t size) {
     close();
+    if (size > static_cast<size_t>(kMaxFileBytes)) {
+        hostLog("%s: font %s refused: more than %li bytes", owner, label, kMaxFileBytes);
+        return -1;
+    }
     bytes_.assign(bytes, bytes + size);
     FT_Error error = FT_Init_FreeType(&library_);
     if (!error)

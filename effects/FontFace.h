@@ -27,7 +27,8 @@ public:
     // Reads "data/fonts/<name>". -1 with one log line naming `owner` and the file when it
     // is missing, too large or refused by FreeType; the face is then empty.
     int loadFile(const char* owner, const char* name);
-    // Takes the bytes of a font file. -1 with a log line when FreeType refuses them.
+    // Takes a copy of the bytes of a font file. -1 with a log line when there are more than
+    // kMaxFileBytes or FreeType refuses them.
     int open(const char* owner, const char* label, const uint8_t* bytes, size_t size);
     void close();
 

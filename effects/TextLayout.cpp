@@ -99,7 +99,9 @@ void TextLayout::shapeLine(const char* owner, const char* text, int start, int e
             glyph.y = static_cast<int>(std::lround(baseline + positions[i].y_offset / 64.0f)) +
                       slot->top - slot->height;
             glyph.line = line;
-            glyph.character = characterAt_[infos[i].cluster];
+            const size_t cluster = infos[i].cluster;
+            glyph.character =
+                cluster < characterAt_.size() ? characterAt_[cluster] : characterCount_;
             glyphs_.push_back(glyph);
         }
         pen += positions[i].x_advance / 64.0f;

@@ -88,27 +88,27 @@ int cFormatBMP::refuseUnsupported(const BmpHeader& header) {
         return refuseImage("BMP of %d x %lld pixels is larger than %lld a side", header.width,
                            (long long)header.height, (long long)kMaxSide);
     switch (header.compression) {
-    case BmpHeader::RGB:
+    case BmpHeader::kRgb:
         if (bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16 || bits == 24 ||
             bits == 32)
             return 0;
         return refuseImage("%u-bit BMP not supported", bits);
-    case BmpHeader::RLE8:
-    case BmpHeader::RLE4: {
-        const uint32_t runBits = header.compression == BmpHeader::RLE8 ? 8 : 4;
+    case BmpHeader::kRle8:
+    case BmpHeader::kRle4: {
+        const uint32_t runBits = header.compression == BmpHeader::kRle8 ? 8 : 4;
         if (bits == runBits) return 0;
         return refuseImage("RLE%u BMP of %u bits not supported", runBits, bits);
     }
-    case BmpHeader::BITFIELDS:
+    case BmpHeader::kBitFields:
         if (header.os2) return refuseImage("OS/2 Huffman-coded BMP not supported");
         [[fallthrough]];
-    case BmpHeader::ALPHABITFIELDS:
+    case BmpHeader::kAlphaBitFields:
         if (bits == 16 || bits == 32) return 0;
         return refuseImage("%u-bit BMP with bit fields not supported", bits);
-    case BmpHeader::JPEG:
+    case BmpHeader::kJpeg:
         return refuseImage(header.os2 ? "OS/2 RLE24 BMP not supported"
                                       : "BMP holding a JPEG picture not supported");
-    case BmpHeader::PNG:
+    case BmpHeader::kPng:
         return refuseImage("BMP holding a PNG picture not supported");
     default:
         return refuseImage("BMP compression %u not supported", header.compression);
@@ -123,9 +123,9 @@ int cFormatBMP::load(Stream* stream) {
     const BmpHeader header(bytes);
     if (refuseUnsupported(header) != 0) return -1;
 
-    const bool stored = header.compression == BmpHeader::RGB && header.bitCount >= 24;
+    const bool stored = header.compression == BmpHeader::kRgb && header.bitCount >= 24;
     const bool runLength =
-        header.compression == BmpHeader::RLE8 || header.compression == BmpHeader::RLE4;
+        header.compression == BmpHeader::kRle8 || header.compression == BmpHeader::kRle4;
     // 32 bits for stored 32-bit pixels and for an alpha mask; 24 for the rest.
     bitsPerPixel_ = stored ? header.bitCount : header.masks[3] != 0 ? 32 : 24;
     width_ = header.width;
@@ -195,7 +195,7 @@ int cFormatBMP::loadRunLength(Stream* stream, const BmpHeader& header) {
     stream->seek(int32_t(header.dataOffset), Stream::SET);
     stream->read(data.get(), dataSize);
     // Pixels no run reaches show palette entry 0.
-    decodeBmpRle(data.get(), dataSize, header.compression == BmpHeader::RLE4, width_, height_,
+    decodeBmpRle(data.get(), dataSize, header.compression == BmpHeader::kRle4, width_, height_,
                  indices.get());
     for (uint64_t i = 0; i < uint64_t(width_) * uint32_t(height_); ++i)
         for (int c = 0; c < 3; ++c) pixels_[i * 3 + c] = palette[indices[i]][c];
