@@ -647,8 +647,9 @@ void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned ty
         break;
     default:
         // Files have no type code of their own; by convention they are named `file`, or
-        // `font` for the text effect's.
-        if (strcasecmp(attribute.name, "file") == 0 || strcasecmp(attribute.name, "font") == 0)
+        // `font` for the text effect's and `model` for the mesh effect's.
+        if (strcasecmp(attribute.name, "file") == 0 || strcasecmp(attribute.name, "font") == 0 ||
+            strcasecmp(attribute.name, "model") == 0)
             checkDataFile(attribute);
         break;
     }

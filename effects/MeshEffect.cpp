@@ -1,8 +1,9 @@
-// mesh: a lit, textured cube, torus or sphere seen through a named camera (its position,
-// look-at point, field of view and near and far planes; up is +y). One directional light
-// plus an ambient term; depth tested. The rotation comes from the demo time, so seeking
-// shows the object as it is at that time.
+// mesh: a lit, textured cube, torus or sphere, or a model file, seen through a named camera
+// (its position, look-at point, field of view and near and far planes; up is +y). One
+// directional light plus an ambient term; depth tested. The rotation and a model's
+// animation come from the demo time, so seeking shows the object as it is at that time.
 #include "MeshShapes.h"
+#include "ModelDrawing.h"
 #include "StockEffect.h"
 #include "StockEffects.h"
 
@@ -30,14 +31,30 @@ public:
         addNumber("scale", scale_);
         addVector("light", light_);
         addNumber("ambient", ambient_);
+        addFile("model", model_);
+        addFile("animation", animation_);
         buildShape(static_cast<MeshShape>(shape_.index), vertices_);
     }
 
     void changed(const ParamRecord& param) override {
         if (param.target == &shape_) buildShape(static_cast<MeshShape>(shape_.index), vertices_);
+        // A model named after load (by an event) is read at once, as a shader's file is.
+        if (param.target == &model_ && loaded()) prepare();
+        if (param.target == &animation_ && loaded())
+            drawing_.selectAnimation(name, animation_.name);
+    }
+
+    int prepare() override {
+        drawing_.clear();
+        if (!model_.name[0]) return 0;
+        if (drawing_.load(*host, name, model_.name))
+            drawing_.selectAnimation(name, animation_.name);
+        return 0;
     }
 
     void draw() override {
+        // A model that could not be read draws nothing, rather than the shape.
+        if (model_.name[0] && drawing_.empty()) return;
         GLint box[4];
         glGetIntegerv(GL_VIEWPORT, box);
         const double aspect = box[3] > 0 ? static_cast<double>(box[2]) / box[3] : 1.0;
@@ -111,6 +128,11 @@ private:
         glDepthFunc(GL_LEQUAL);
         glDepthMask(GL_TRUE);
         glDisable(GL_CULL_FACE);
+        // A model sets its own blending and textures, per material.
+        if (model_.name[0]) {
+            drawing_.draw(host->time(), colour_);
+            return;
+        }
         if (colour_.w < 1.0f) {
             glEnable(GL_BLEND);
             glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -140,7 +162,10 @@ private:
     float scale_ = 1.0f;
     Vec3 light_ = {0.5f, 1.0f, 1.0f};
     float ambient_ = 0.25f;
+    FileSlot model_;
+    FileSlot animation_;
     std::vector<MeshVertex> vertices_;
+    ModelDrawing drawing_;
 };
 
 } // namespace

@@ -15,7 +15,7 @@ const FolderRule kRules[] = {
     {"palettes/", {".pal", ".col"}},
     {"textures/", {".tga", ".jpg", ".png", ".bmp", ".gif"}},
     {"music/", {".it", ".xm", ".s3m", ".mod", ".mo3", ".wav", ".ogg", ".mp3", ".flac"}},
-    {"scenes/", {".zen", ".f3d", ".3ds"}},
+    {"models/", {".gltf", ".glb", ".bin", ".obj", ".mtl", ".fbx", ".3ds", ".ply"}},
     {"videos/", {".avi", ".mpg", ".wmv"}},
     {"fonts/", {".ttf", ".otf"}},
 };

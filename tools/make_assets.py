@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Generates the bundled demo's textures and music into data/, and copies in its font.
+"""Generates the bundled demo's textures, music and model into data/, and copies in its
+font.
 
 Deterministic: the same Debian packages give byte-identical files, so the committed
 assets can be checked with `tools/make_assets.py --check`. Needs python3-pil,
@@ -10,10 +11,14 @@ Textures cover every format and variant the player reads: TGA uncompressed and
 run-length (24 and 32 bits), BMP 24-bit, PNG RGB and RGBA, JPEG baseline and its progressive twin
 (same pixels), and a GIF. Sizes are powers of two, as textures need.
 
+The model is a glTF 2.0 binary (.glb) written here field by field: a golden gem with three
+textured moons on pivots, and an animation clip that turns them and bobs the gem.
+
 The font is DejaVu Sans from Debian's fonts-dejavu-core (also installed by scripts/setup),
 copied with its licence as it is.
 """
 
+import json
 import math
 import os
 import random
@@ -28,6 +33,7 @@ from PIL import Image
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TEXTURES = os.path.join(ROOT, "data", "textures")
 MUSIC = os.path.join(ROOT, "data", "music")
+MODELS = os.path.join(ROOT, "data", "models")
 FONTS = os.path.join(ROOT, "data", "fonts")
 DEJAVU_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 DEJAVU_LICENCE = "/usr/share/doc/fonts-dejavu-core/copyright"
@@ -273,6 +279,139 @@ def write_music(target, workdir):
         str(BARS * BAR_SECONDS), "2")
 
 
+class GlbWriter:
+    """The buffer, views and accessors of one glTF binary, filled as parts are added."""
+
+    def __init__(self):
+        self.buffer = bytearray()
+        self.views = []
+        self.accessors = []
+
+    def add(self, values, kind, component="f", bounds=False, target=None):
+        width = {"SCALAR": 1, "VEC2": 2, "VEC3": 3, "VEC4": 4}[kind]
+        while len(self.buffer) % 4:
+            self.buffer.append(0)
+        data = struct.pack("<%d%s" % (len(values), component), *values)
+        view = {"buffer": 0, "byteOffset": len(self.buffer), "byteLength": len(data)}
+        if target:
+            view["target"] = target
+        self.buffer += data
+        self.views.append(view)
+        accessor = {"bufferView": len(self.views) - 1, "count": len(values) // width,
+                    "componentType": 5126 if component == "f" else 5123, "type": kind}
+        if bounds:
+            accessor["min"] = [min(values[i::width]) for i in range(width)]
+            accessor["max"] = [max(values[i::width]) for i in range(width)]
+        self.accessors.append(accessor)
+        return len(self.accessors) - 1
+
+    def glb(self, document):
+        while len(self.buffer) % 4:
+            self.buffer.append(0)
+        document["buffers"] = [{"byteLength": len(self.buffer)}]
+        document["bufferViews"] = self.views
+        document["accessors"] = self.accessors
+        text = json.dumps(document, sort_keys=True, separators=(",", ":")).encode()
+        text += b" " * (-len(text) % 4)
+        chunks = (struct.pack("<I4s", len(text), b"JSON") + text +
+                  struct.pack("<I4s", len(self.buffer), b"BIN\0") + bytes(self.buffer))
+        return struct.pack("<4sII", b"glTF", 2, 12 + len(chunks)) + chunks
+
+
+def flat_mesh(writer, triangles, uvs=None):
+    """A mesh of separate triangles with face normals; `triangles` holds corner triples."""
+    positions, normals = [], []
+    for a, b, c in triangles:
+        u = [b[i] - a[i] for i in range(3)]
+        v = [c[i] - a[i] for i in range(3)]
+        n = [u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]]
+        length = math.sqrt(sum(x * x for x in n)) or 1.0
+        for corner in (a, b, c):
+            positions += corner
+            normals += [x / length for x in n]
+    attributes = {"POSITION": writer.add(positions, "VEC3", bounds=True, target=34962),
+                  "NORMAL": writer.add(normals, "VEC3", target=34962)}
+    if uvs:
+        attributes["TEXCOORD_0"] = writer.add(uvs, "VEC2", target=34962)
+    return attributes
+
+
+def gem_triangles():
+    tips = [(0, 1.3, 0), (0, -1.3, 0)]
+    ring = [(math.cos(i * math.pi / 3), 0, -math.sin(i * math.pi / 3)) for i in range(6)]
+    triangles = []
+    for i in range(6):
+        a, b = ring[i], ring[(i + 1) % 6]
+        triangles.append((tips[0], a, b))
+        triangles.append((tips[1], b, a))
+    return triangles
+
+
+def cube_faces():
+    triangles, uvs = [], []
+    for axis in range(3):
+        for sign in (1, -1):
+            def corner(s, t):
+                p = [0.0, 0.0, 0.0]
+                p[axis] = sign
+                p[(axis + 1) % 3] = s * sign
+                p[(axis + 2) % 3] = t
+                return tuple(p)
+            a, b, c, d = corner(-1, -1), corner(1, -1), corner(1, 1), corner(-1, 1)
+            triangles += [(a, b, c), (a, c, d)]
+            uvs += [0, 1, 1, 1, 1, 0, 0, 1, 1, 0, 0, 0]
+    return triangles, uvs
+
+
+def quaternion_y(degrees):
+    half = math.radians(degrees) / 2
+    return [0.0, math.sin(half), 0.0, math.cos(half)]
+
+
+def write_models(target):
+    os.makedirs(target, exist_ok=True)
+    writer = GlbWriter()
+    gem = flat_mesh(writer, gem_triangles())
+    cube_triangles, cube_uvs = cube_faces()
+    moon = flat_mesh(writer, cube_triangles, cube_uvs)
+    times = writer.add([0.0, 2.0, 4.0, 6.0], "SCALAR", bounds=True)
+    turns = writer.add(sum((quaternion_y(a) for a in (0, 120, 240, 360)), []), "VEC4")
+    bob_times = writer.add([0.0, 1.5, 3.0, 4.5, 6.0], "SCALAR", bounds=True)
+    bobs = writer.add([0, -0.2, 0, 0, 0.2, 0, 0, -0.2, 0, 0, 0.2, 0, 0, -0.2, 0], "VEC3")
+    nodes = [{"name": "sculpture", "children": [1, 2, 3, 4]},
+             {"name": "gem", "mesh": 0}]
+    for i in range(3):
+        nodes.append({"name": "pivot%d" % i, "rotation": quaternion_y(i * 120),
+                      "children": [5 + i]})
+    for i in range(3):
+        nodes.append({"name": "moon%d" % i, "mesh": 1, "translation": [2.4, 0.3 * (i - 1), 0],
+                      "scale": [0.35, 0.35, 0.35]})
+    document = {
+        "asset": {"version": "2.0", "generator": "vornex tools/make_assets.py"},
+        "scene": 0,
+        "scenes": [{"nodes": [0]}],
+        "nodes": nodes,
+        "meshes": [{"primitives": [{"attributes": gem, "material": 0}]},
+                   {"primitives": [{"attributes": moon, "material": 1}]}],
+        "materials": [
+            {"pbrMetallicRoughness": {"baseColorFactor": [1.0, 0.72, 0.2, 1.0],
+                                      "metallicFactor": 0.0}},
+            {"pbrMetallicRoughness": {"baseColorFactor": [0.7, 0.85, 1.0, 1.0],
+                                      "baseColorTexture": {"index": 0},
+                                      "metallicFactor": 0.0}}],
+        "textures": [{"source": 0}],
+        "images": [{"uri": "checker.bmp"}],
+        "animations": [{
+            "name": "orbit",
+            "channels": [{"sampler": 0, "target": {"node": 0, "path": "rotation"}},
+                         {"sampler": 1, "target": {"node": 1, "path": "translation"}}],
+            "samplers": [{"input": times, "output": turns, "interpolation": "LINEAR"},
+                         {"input": bob_times, "output": bobs, "interpolation": "LINEAR"}]}],
+    }
+    with open(os.path.join(target, "vornex.glb"), "wb") as out:
+        out.write(writer.glb(document))
+
+
 def write_fonts(target):
     os.makedirs(target, exist_ok=True)
     shutil.copyfile(DEJAVU_FONT, os.path.join(target, "DejaVuSans.ttf"))
@@ -285,14 +424,17 @@ def main():
     try:
         textures = os.path.join(workdir, "textures") if check else TEXTURES
         music = os.path.join(workdir, "music") if check else MUSIC
+        models = os.path.join(workdir, "models") if check else MODELS
         fonts = os.path.join(workdir, "fonts") if check else FONTS
         write_textures(textures, workdir)
         write_music(music, workdir)
+        write_models(models)
         write_fonts(fonts)
         if not check:
             return 0
         different = []
-        for made, committed in ((textures, TEXTURES), (music, MUSIC), (fonts, FONTS)):
+        for made, committed in ((textures, TEXTURES), (music, MUSIC), (models, MODELS),
+                                (fonts, FONTS)):
             for name in sorted(os.listdir(made)):
                 with open(os.path.join(made, name), "rb") as a:
                     mine = a.read()

@@ -166,4 +166,16 @@ TEST(BundledDemo, PlaysToItsOwnExitWithChangingPicturesAndTheLogoInPlace) {
     EXPECT_GT(countPixels(*frames[33], 0.4f, 0.262f, 0.6f, 0.29f, light), 40);
     EXPECT_LT(countPixels(*frames[33], 0.4f, 0.582f, 0.6f, 0.61f, light), 10);
     EXPECT_GT(countPixels(*frames[35], 0.4f, 0.582f, 0.6f, 0.61f, light), 40);
+
+    // The model part, 36-42 s: the gem's gold in the middle (a moon may pass in front of part
+    // of it), and the moons turning from one second to the next.
+    EXPECT_NE(log.find("sculpture: model vornex.glb: 2 meshes, 24 triangles"), std::string::npos)
+        << log;
+    const auto gem = [](const Rgb& c) { return c.r > 110 && c.r > c.b + 60 && c.g > c.b; };
+    for (int i = 36; i <= 41; ++i) {
+        EXPECT_GT(countPixels(*frames[i], 0.45f, 0.42f, 0.55f, 0.58f, gem), 200) << i;
+        if (i > 36) {
+            EXPECT_GT(difference(*frames[i - 1], *frames[i]), 1.0) << i;
+        }
+    }
 }

@@ -357,3 +357,28 @@ TEST(CheckMode, APluginThatCannotLoadGivesTheRealReasonAndLaterLinesStayRight) {
                          "at line 7, so it configures nothing"))
         << out;
 }
+
+TEST(CheckMode, KnowsTheMeshModelParametersAndReportsAMissingModelAtItsLine) {
+    TempDir dir;
+    dir.write("data/models/ship.glb", "glTF");
+    dir.write("data/script.txt", R"(<demo name="t" width="320" height="240">
+<loadplugin file="stockfx.so"/>
+<add type="mesh" name="ship"/><ship model="ship.glb" animation="fly"/>
+<add type="mesh" name="gone"/>
+<gone model="wreck.gltf" animation=""/>
+<event time="1"><ship model="ship/hull.obj"/></event>
+<load/>
+<run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--check");
+    const std::string& out = run.output;
+    EXPECT_EQ(run.exitCode, 1) << out;
+    EXPECT_TRUE(has(out, "data/script.txt:5:7: error: file 'wreck.gltf' not found (looked for "
+                         "data/models/wreck.gltf)"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:6:23: error: file 'ship/hull.obj' not found (looked "
+                         "for data/models/ship/hull.obj)"))
+        << out;
+    EXPECT_TRUE(has(out, "2 errors, 0 warnings\n")) << out;
+}

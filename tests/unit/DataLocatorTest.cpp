@@ -18,7 +18,10 @@ TEST(DataLocator, ChoosesTheFolderByExtensionWithoutCase) {
     EXPECT_EQ(resolved("tune.xm"), "data/music/tune.xm");
     EXPECT_EQ(resolved("tune.it"), "data/music/tune.it");
     EXPECT_EQ(resolved("song.FLAC"), "data/music/song.FLAC");
-    EXPECT_EQ(resolved("level.3ds"), "data/scenes/level.3ds");
+    EXPECT_EQ(resolved("level.3ds"), "data/models/level.3ds");
+    EXPECT_EQ(resolved("ship.GLB"), "data/models/ship.GLB");
+    EXPECT_EQ(resolved("ship/hull.bin"), "data/models/ship/hull.bin");
+    EXPECT_EQ(resolved("crate.mtl"), "data/models/crate.mtl");
     EXPECT_EQ(resolved("intro.avi"), "data/videos/intro.avi");
     EXPECT_EQ(resolved("Title.TTF"), "data/fonts/Title.TTF");
     EXPECT_EQ(resolved("serif.otf"), "data/fonts/serif.otf");
