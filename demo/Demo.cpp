@@ -136,6 +136,7 @@ void Demo::createWindow() {
     if (ext::wglSwapIntervalEXT) ext::wglSwapIntervalEXT(settings.vsync ? 1 : 0);
     native::showCursor(processSettings().mouse);
     init();
+    musicTexture.create(registry->textures);
     clock->reset();
 }
 

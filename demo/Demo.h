@@ -12,6 +12,7 @@
 #include "demo/SyncLink.h"
 #include "demo/cDemo.h"
 #include "platform/WindowSettings.h"
+#include "resource/MusicTexture.h"
 #include <vornex/DemoHost.h>
 
 #include <cstddef>
@@ -120,10 +121,13 @@ private:
 
     // The step itself; `end`, when given, is where the demo time ends up exactly.
     void advance(float delta, std::optional<double> end);
+    // The music analysis at the demo time into the music tracks and the `music` texture.
+    void analyseMusic();
     void showLoadingScreen();
     // Translates pending messages to the window; true when the quit message was among them.
     bool drainMessages();
 
+    MusicTexture musicTexture;
     int walkDepth = 0;
     // Set by the first `run`: the start time applies once, not to a run nested in an event.
     bool runBegun = false;

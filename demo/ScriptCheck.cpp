@@ -6,6 +6,7 @@
 #include "demo/ScriptVocabulary.h"
 #include "io/DataLocator.h"
 #include "script/ScriptDocument.h"
+#include "sync/MusicTrackNames.h"
 #include "sync/TrackFileName.h"
 #include <vornex/Effect.h>
 #include <vornex/EffectParamTable.h>
@@ -410,6 +411,7 @@ void ScriptCheck::checkDrive(const ScriptNode& element) {
                        hint(effectName ? effectName->value : "", names));
         return;
     }
+    checkMusicTracks(*element.findAttribute("tracks"));
     const ScriptAttribute* param = element.findAttribute("param");
     const EffectParamTable* table = effect->instance->params();
     if (!table || !table->params) return;
@@ -422,6 +424,24 @@ void ScriptCheck::checkDrive(const ScriptNode& element) {
     out_.error(param, "effect " + quoted(effect->name.c_str()) + " (" + effect->type +
                           ") has no parameter " + quoted(param->value) + hint(param->value, names) +
                           " (it takes " + joined(names) + ")");
+}
+
+void ScriptCheck::checkMusicTracks(const ScriptAttribute& tracks) {
+    const std::vector<std::string> names(musicTracks::kNames,
+                                         musicTracks::kNames + musicTracks::kCount);
+    std::string list = tracks.value;
+    for (size_t at = 0; at <= list.size();) {
+        size_t stop = list.find(',', at);
+        if (stop == std::string::npos) stop = list.size();
+        std::string name = list.substr(at, stop - at);
+        name.erase(0, name.find_first_not_of(' '));
+        name.erase(name.find_last_not_of(' ') + 1);
+        if (musicTracks::find(name.c_str()) == -2)
+            out_.error(&tracks, "<drive> names track " + quoted(name.c_str()) +
+                                    ", which is no music track" + hint(name.c_str(), names) +
+                                    " (they are " + joined(names) + ")");
+        at = stop + 1;
+    }
 }
 
 void ScriptCheck::checkCamera(const ScriptNode& element) {

@@ -46,6 +46,8 @@ private:
     void checkLoad(const ScriptNode& element);
     void checkCamera(const ScriptNode& element);
     void checkDrive(const ScriptNode& element);
+    // Names beginning "music." in a drive's tracks must be the music tracks.
+    void checkMusicTracks(const ScriptAttribute& tracks);
     void checkEffectElement(const AddedEffect& effect, const ScriptNode& element);
     void checkEffectValue(const ScriptAttribute& attribute, unsigned typeCode);
     void checkDataFile(const ScriptAttribute& attribute);

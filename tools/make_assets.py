@@ -9,6 +9,9 @@ Debian's own Python on purpose: PIL comes from the python3-pil package.
 Textures cover every format and variant the player reads: TGA uncompressed and
 run-length (24 and 32 bits), BMP 24-bit, PNG RGB and RGBA, JPEG baseline and its progressive twin
 (same pixels), and a GIF. Sizes are powers of two, as textures need.
+
+The music, theme.ogg, is 62 seconds long: the whole demo, its last two seconds fading out
+with the picture.
 """
 
 import math
@@ -226,11 +229,12 @@ def write_textures(target, workdir):
     bars(128).save(os.path.join(target, "bars.gif"))
 
 
-# Music: 15 bars of 4/4 at 120 beats per minute, two seconds a bar: 30 seconds.
+# Music: 31 bars of 4/4 at 120 beats per minute, two seconds a bar: 62 seconds, as long as
+# the demo.
 CHORDS = [("A3", "C4", "E4", "A2"), ("F3", "A3", "C4", "F2"),
           ("C3", "E3", "G3", "C2"), ("G3", "B3", "D4", "G2")]
 BAR_SECONDS = 2
-BARS = 15
+BARS = 31
 
 
 def sox(*arguments):

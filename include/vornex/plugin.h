@@ -37,7 +37,7 @@
 // The player refuses a library of another major version; one without that export is
 // taken as before.
 #define VORNEX_SDK_VERSION_MAJOR 1
-#define VORNEX_SDK_VERSION_MINOR 1
+#define VORNEX_SDK_VERSION_MINOR 2
 
 constexpr uint32_t kSdkVersionMajor = VORNEX_SDK_VERSION_MAJOR;
 constexpr uint32_t kSdkVersionMinor = VORNEX_SDK_VERSION_MINOR;

@@ -5,6 +5,7 @@
 
 #include "image/FormatTGA.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -112,5 +113,20 @@ TEST(BundledDemo, PlaysToItsOwnExitWithChangingPicturesAndTheLogoInPlace) {
         const Rgb shown = frame.at(0.3125f + point[0] * 0.375f, 0.25f + point[1] * 0.5f);
         const Rgb expected = textureAverage(logo, point[0], point[1], 1);
         EXPECT_PRED3(within, shown, expected, 24) << point[0] << "," << point[1];
+    }
+
+    // From 54.6 to 59.6 s the music texture runs across the bottom quarter, as the bundled
+    // music sounds then: its spectrum row (the lower half) bright at the bass end, its
+    // waveform row (the upper half) grey around 128 along its length.
+    for (int i = 54; i < 60; ++i) {
+        Frame& pulse = *frames[i];
+        int bass = 0;
+        for (float x : {0.004f, 0.008f, 0.012f, 0.02f})
+            bass = std::max(bass, pulse.at(x, 0.0625f).r);
+        EXPECT_GT(bass, 100) << "spectrum at " << i << ".6 s";
+        double wave = 0.0;
+        for (int sample = 0; sample < 32; ++sample)
+            wave += pulse.at((sample + 0.5f) / 32, 0.1875f).r;
+        EXPECT_NEAR(wave / 32, 128.0, 20.0) << "waveform at " << i << ".6 s";
     }
 }
