@@ -17,14 +17,16 @@ MusicWindow::~MusicWindow() {
 }
 
 const float* MusicWindow::read(double seconds) {
-    const double centre = std::isfinite(seconds) ? seconds * MusicAnalyser::kRate : 0.0;
     // Far outside the music the window is silence wherever it is: held within a range
-    // where sample numbers cannot overflow.
-    const double limit = (decoder_->length() + 1.0) * MusicAnalyser::kRate;
+    // where sample numbers cannot overflow, whatever length a broken file claims.
+    const double claimed = decoder_->length();
+    const double length =
+        claimed > 0.0 ? std::min(claimed, kLongestMusic) : (claimed <= 0.0 ? 0.0 : kLongestMusic);
+    const double limit = (length + 1.0) * MusicAnalyser::kRate;
+    const double centre = std::isfinite(seconds) ? seconds * MusicAnalyser::kRate : 0.0;
     const int64_t end = int64_t(std::llround(std::clamp(centre, -limit, limit))) + kWindow / 2;
     if (!valid_ || end < heldEnd_ || end - heldEnd_ > kLongestRead) {
         const int64_t start = end - kWindow;
-        const double length = decoder_->length();
         const double at =
             std::min(double(std::max<int64_t>(start, 0)) / MusicAnalyser::kRate, length);
         decoder_->seek(at, MusicAnalyser::kRate);

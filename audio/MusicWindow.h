@@ -16,6 +16,8 @@ class MusicWindow {
 public:
     // Steps forward up to this many samples are decoded through; longer ones seek.
     static constexpr int64_t kLongestRead = MusicAnalyser::kRate / 4;
+    // Past this many seconds every music is taken as ended (about four months).
+    static constexpr double kLongestMusic = 1e7;
 
     // Takes the decoder, which must be over bytes that outlive it.
     explicit MusicWindow(MusicDecoder* decoder);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -44,7 +45,7 @@ public:
     double length() const override { return double(length_) / kRate; }
     double position() const override { return double(next_) / kRate; }
     void seek(double seconds, uint32_t) override {
-        next_ = uint32_t(std::llround(seconds * kRate));
+        next_ = uint32_t(std::min<long long>(std::llround(seconds * kRate), length_));
         ++seeks;
     }
     uint64_t rendered = 0;
@@ -53,6 +54,15 @@ public:
 private:
     uint32_t length_;
     uint32_t next_ = 0;
+};
+// Two seconds of sound under a claimed length.
+class ClaimingDecoder : public CountingDecoder {
+public:
+    explicit ClaimingDecoder(double claimed) : CountingDecoder(kRate * 2), claimed_(claimed) {}
+    double length() const override { return claimed_; }
+
+private:
+    double claimed_;
 };
 } // namespace
 
@@ -191,6 +201,13 @@ TEST(MusicAnalysis, WindowHoldsTheSamplesAroundTheMomentPlayedOnOrSought) {
     for (double odd : {-1e300, 1e300, double(NAN)}) {
         samples = window.read(odd);
         EXPECT_EQ(samples[kWindow / 2], 0.0f) << odd;
+    }
+    // A broken file may claim any length: the window stays within numbers it can count.
+    for (double claimed : {double(INFINITY), double(NAN), 1e300}) {
+        MusicWindow endless(new ClaimingDecoder(claimed));
+        for (double at : {0.5, -1e300, 1e300, 0.5})
+            EXPECT_EQ(endless.read(at)[kWindow / 2], at == 0.5 ? 22050.0f : 0.0f)
+                << claimed << " " << at;
     }
 }
 
