@@ -1,5 +1,5 @@
 // The player's command line: options first or last, and at most one script name (further
-// names are ignored, as they always were). Each option works in some of the modes (play,
+// names are ignored). Each option works in some of the modes (play,
 // --check, --edit, --render); one given where it would do nothing is refused, and numbers
 // are read strictly, whole text or nothing. New options go in the one table in
 // CommandLine.cpp, with their line of the usage text.

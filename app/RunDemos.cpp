@@ -19,9 +19,9 @@ void runDemos(ScriptDocument& document, double startTime, EditSession* edit, Fra
             Log::instance().print("Out of memory: demo skipped");
             continue;
         }
-        demo->startTime = startTime;
-        demo->edit = edit;
-        demo->frameDriver = driver;
+        demo->setStartTime(startTime);
+        demo->setEditSession(edit);
+        demo->setFrameDriver(driver);
         demo->walk(element);
         delete demo;
         if (edit && edit->restartWanted()) return;

@@ -55,7 +55,7 @@ template <typename Work> void guarded(const ScriptNode& element, Work work) {
 
 } // namespace
 
-Demo::Demo() : registry(new ResourceRegistry), sync(*this) {}
+Demo::Demo() : registry_(new ResourceRegistry), sync_(*this) {}
 
 Demo::~Demo() {
     if (edit) edit->demoEnded();
@@ -64,15 +64,15 @@ Demo::~Demo() {
         delete effects[i];
         effects[i] = nullptr;
     }
-    drawOrder.forgetEffects();
+    drawOrder_.forgetEffects();
     effectCount_ = 0;
-    loader = nullptr;
-    events.clear();
+    loader_ = nullptr;
+    events_.clear();
     // Only now: the code of the effects' destructors lives in these libraries.
     for (uint32_t i = 0; i < pluginCount_; ++i) plugins[i].close();
     pluginCount_ = 0;
-    delete registry;
-    registry = nullptr;
+    delete registry_;
+    registry_ = nullptr;
 }
 
 int Demo::walk(ScriptNode* element) {
@@ -102,17 +102,17 @@ void Demo::applyAttribute(const ScriptAttribute& attribute) {
                                   WindowSettings::kTitleSize - 1, value);
             return;
         }
-        std::strcpy(settings.title, value);
+        std::strcpy(settings_.title, value);
     } else if (named(attribute, "width")) {
-        settings.width = scriptInt(value);
+        settings_.width = scriptInt(value);
     } else if (named(attribute, "height")) {
-        settings.height = scriptInt(value);
+        settings_.height = scriptInt(value);
     } else if (named(attribute, "bpp")) {
-        settings.bpp = scriptInt(value);
+        settings_.bpp = scriptInt(value);
     } else if (named(attribute, "vsync")) {
-        settings.vsync = scriptInt(value) != 0;
+        settings_.vsync = scriptInt(value) != 0;
     } else if (named(attribute, "fullscreen")) {
-        settings.fullscreen = scriptInt(value) != 0;
+        settings_.fullscreen = scriptInt(value) != 0;
     } else if (named(attribute, "vhs")) {
         process.vhs = scriptInt(value) != 0;
     } else if (named(attribute, "showfps")) {
@@ -130,14 +130,14 @@ void Demo::applyAttribute(const ScriptAttribute& attribute) {
 
 void Demo::createWindow() {
     windowCreated = true;
-    if (frameDriver) frameDriver->adjustWindow(settings);
-    GLWindow::create(settings);
+    if (frameDriver) frameDriver->adjustWindow(settings_);
+    GLWindow::create(settings_);
     ext::initExtensions();
-    if (ext::wglSwapIntervalEXT) ext::wglSwapIntervalEXT(settings.vsync ? 1 : 0);
+    if (ext::wglSwapIntervalEXT) ext::wglSwapIntervalEXT(settings_.vsync ? 1 : 0);
     native::showCursor(processSettings().mouse);
     init();
-    musicTexture.create(registry->textures);
-    clock->reset();
+    musicTexture.create(registry_->textures);
+    clock().reset();
 }
 
 void Demo::dispatch(ScriptNode& child) {
@@ -150,7 +150,7 @@ void Demo::dispatch(ScriptNode& child) {
 }
 
 void Demo::selectBank(ScriptNode& element) {
-    currentBank = selectKeyBank(element, currentBank);
+    currentBank_ = selectKeyBank(element, currentBank_);
 }
 
 void Demo::replaceDrawOrder(ScriptNode& element) {
@@ -162,19 +162,19 @@ void Demo::replaceDrawOrder(ScriptNode& element) {
                               DrawOrder::kCapacity);
         return;
     }
-    drawOrder.clear();
+    drawOrder_.clear();
     for (const ScriptAttribute* attribute : element.attributes) {
         if (named(*attribute, "effect")) {
             if (Effect* effect = findEffect(attribute->value))
-                drawOrder.append({DrawOrderItem::kEffect, effect, nullptr});
+                drawOrder_.append({DrawOrderItem::kEffect, effect, nullptr});
             else
                 // Compared by scripts and tests: keep the text exactly.
                 Log::instance().print("XML Error: DrawOrder");
         } else if (named(*attribute, "surface")) {
             if (strcasecmp(attribute->value, "main") == 0) {
-                drawOrder.append({DrawOrderItem::kSurface, nullptr, nullptr});
-            } else if (Surface* surface = registry->surfaces.findSurface(attribute->value)) {
-                drawOrder.append({DrawOrderItem::kSurface, nullptr, surface});
+                drawOrder_.append({DrawOrderItem::kSurface, nullptr, nullptr});
+            } else if (Surface* surface = registry_->surfaces.findSurface(attribute->value)) {
+                drawOrder_.append({DrawOrderItem::kSurface, nullptr, surface});
             } else {
                 // Compared by scripts and tests: keep the text exactly.
                 Log::instance().print("XML Error: DrawOrder");
@@ -223,21 +223,21 @@ int Demo::adoptEffect(Effect* effect, const char* type, const char* name) {
 }
 
 void Demo::defineTexture(ScriptNode& element) {
-    ::defineTexture(registry->textures, element);
+    ::defineTexture(registry_->textures, element);
 }
 
 void Demo::defineCamera(ScriptNode& element) {
-    ::defineCamera(registry->cameras, element);
+    ::defineCamera(registry_->cameras, element);
 }
 
 void Demo::defineSurface(ScriptNode& element) {
     // Compared by scripts and tests: keep the text exactly.
     std::printf("weeeeeee surface!!\n");
-    ::defineSurface(registry->surfaces, element);
+    ::defineSurface(registry_->surfaces, element);
 }
 
 void Demo::defineEvent(ScriptNode& element) {
-    events.define(element);
+    events_.define(element);
 }
 
 void Demo::loadPlugin(ScriptNode& element) {
@@ -278,16 +278,16 @@ void Demo::loadAll(ScriptNode& element) {
         if (!named(*attribute, "effect")) continue;
         Effect* found = findEffect(attribute->value);
         if (!found) break;
-        loader = found;
+        loader_ = found;
     }
     log.print("Loading.");
-    if (loader) loader->load();
+    if (loader_) loader_->load();
     showLoadingScreen();
     log.print("sorting event");
-    events.sort();
+    events_.sort();
     log.print("done");
     for (uint32_t i = 0; i < effectCount_; ++i) {
-        if (effects[i] != loader) {
+        if (effects[i] != loader_) {
             // Compared by scripts and tests: keep the text exactly.
             log.print("Loading effect %2u:[%s][%s]", i, effects[i]->name, effects[i]->type);
             effects[i]->load();
@@ -300,10 +300,10 @@ void Demo::loadAll(ScriptNode& element) {
 void Demo::showLoadingScreen() {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (loader) {
+    if (loader_) {
         glPushAttrib(kLoaderAttributeMask);
-        loader->update(1.0f);
-        loader->draw();
+        loader_->update(1.0f);
+        loader_->draw();
         glPopAttrib();
     }
     present();
@@ -315,7 +315,7 @@ void Demo::run(ScriptNode&) {
         Log::instance().print("run: no window");
         return;
     }
-    clock->reset();
+    clock().reset();
     // A run nested in an event goes on from where the demo is: jumping again would fire
     // that event again, and so on without end.
     if (!runBegun) {
@@ -357,17 +357,17 @@ Effect* Demo::effect(uint32_t index) {
 }
 
 Texture* Demo::loadTexture(const char* fileName) {
-    return fileName ? registry->textures.loadTexture(fileName) : nullptr;
+    return fileName ? registry_->textures.loadTexture(fileName) : nullptr;
 }
 
 Camera* Demo::getCamera(const char* name) {
-    return name ? registry->cameras.findCamera(name) : nullptr;
+    return name ? registry_->cameras.findCamera(name) : nullptr;
 }
 
 Texture* Demo::createTexture(int textureWidth, int textureHeight, int bpp, bool surfaceKind,
                              const char* name) {
-    return name ? registry->textures.createTexture(textureWidth, textureHeight, bpp, surfaceKind,
-                                                   name)
+    return name ? registry_->textures.createTexture(textureWidth, textureHeight, bpp, surfaceKind,
+                                                    name)
                 : nullptr;
 }
 

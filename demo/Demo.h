@@ -48,7 +48,7 @@ public:
 
     int walk(ScriptNode* element) override;
     bool seeking() override { return seeking_; }
-    float time() override { return static_cast<float>(time_); }
+    float time() override { return static_cast<float>(exactTime()); }
     float width() override { return static_cast<float>(Window::width); }
     float height() override { return static_cast<float>(Window::height); }
     int pluginCount() override { return static_cast<int>(pluginCount_); }
@@ -76,25 +76,23 @@ public:
     // follow, cameras move by the difference, and every event up to there fires again in
     // table order; the events after it fire again as the demo plays on.
     void jumpTo(double seconds);
-    void jumpBy(double seconds) { jumpTo(time_ + seconds); }
+    void jumpBy(double seconds) { jumpTo(exactTime() + seconds); }
 
-    WindowSettings settings;
-    double frameStartTime = 0.0; // demo time at the start of the current frame step
-    int32_t currentBank = 0;
-    bool seeking_ = false;
-    Effect* effects[kMaxEffects] = {};
-    uint32_t effectCount_ = 0;
-    DrawOrder drawOrder;
-    ResourceRegistry* registry;
-    EventTable events;
-    Effect* loader = nullptr; // loading-screen effect, one of `effects`
-    EffectPlugin plugins[kMaxPlugins];
-    uint32_t pluginCount_ = 0;
-    double startTime = 0.0;      // where the first `run` begins, in seconds
-    EditSession* edit = nullptr; // edit mode's keys and reloads, when on
-    SyncLink sync;
+    const WindowSettings& settings() const { return settings_; }
+    int32_t currentBank() const { return currentBank_; }
+    const DrawOrder& drawOrder() const { return drawOrder_; }
+    const EventTable& events() const { return events_; }
+    ResourceRegistry& registry() { return *registry_; }
+    SyncLink& sync() { return sync_; }
+    // The loading-screen effect, one of the effects; or null.
+    Effect* loader() const { return loader_; }
+
+    // Where the first `run` begins, in seconds.
+    void setStartTime(double seconds) { startTime = seconds; }
+    // Edit mode's keys and reloads; null (the default) when off. Not owned.
+    void setEditSession(EditSession* session) { edit = session; }
     // A renderer's clock and frame sink in place of the real-time ones; not owned.
-    FrameDriver* frameDriver = nullptr;
+    void setFrameDriver(FrameDriver* driver) { frameDriver = driver; }
 
 private:
     // The keyword table of the dispatch names the handlers below.
@@ -128,6 +126,23 @@ private:
     bool drainMessages();
 
     MusicTexture musicTexture;
+    WindowSettings settings_;
+    double frameStartTime = 0.0; // demo time at the start of the current frame step
+    int32_t currentBank_ = 0;
+    bool seeking_ = false;
+    Effect* effects[kMaxEffects] = {};
+    uint32_t effectCount_ = 0;
+    DrawOrder drawOrder_;
+    ResourceRegistry* registry_;
+    EventTable events_;
+    Effect* loader_ = nullptr;
+    EffectPlugin plugins[kMaxPlugins];
+    uint32_t pluginCount_ = 0;
+    double startTime = 0.0;
+    EditSession* edit = nullptr;
+    SyncLink sync_;
+    FrameDriver* frameDriver = nullptr;
+
     int walkDepth = 0;
     // Set by the first `run`: the start time applies once, not to a run nested in an event.
     bool runBegun = false;

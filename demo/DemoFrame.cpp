@@ -17,23 +17,23 @@
 bool Demo::frame() {
     if (edit) edit->beforeFrame(*this);
     if (frameDriver) {
-        sync.beforeStep(0.0f);
-        frameStartTime = time_;
+        sync_.beforeStep(0.0f);
+        frameStartTime = exactTime();
         // A renderer's picture shows exactly its own time, never a sum of rounded steps.
-        stepTo(frameDriver->frameTime(time_));
-        sync.afterStep();
+        stepTo(frameDriver->frameTime(exactTime()));
+        sync_.afterStep();
         frameDriver->frameDrawn(*this);
         return false;
     }
-    const float measured = clock->getDelta();
+    const float measured = clock().getDelta();
     // A fixed step of 1/lockfps seconds, in hundredths; none while edit mode holds the demo.
     const int32_t lockfps = processSettings().lockfps;
     float delta = lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured;
     // The editor may move the demo before the frame starts.
-    delta = sync.beforeStep(delta);
-    frameStartTime = time_;
+    delta = sync_.beforeStep(delta);
+    frameStartTime = exactTime();
     step(edit && edit->paused() ? 0.0f : delta);
-    sync.afterStep();
+    sync_.afterStep();
     present();
     return false;
 }
@@ -43,32 +43,33 @@ void Demo::step(float delta) {
 }
 
 void Demo::stepTo(double end) {
-    advance(static_cast<float>((end - time_) * 100.0), end);
+    advance(static_cast<float>((end - exactTime()) * 100.0), end);
 }
 
 void Demo::advance(float delta, std::optional<double> end) {
     // Compared by scripts and tests: keep the text exactly.
-    if (processSettings().showfps) std::printf("fps %3.3f\n", static_cast<double>(clock->getFps()));
-    events.forwardPass(static_cast<float>(frameStartTime), *this);
-    const float scaled = delta * speed;
-    time_ = end ? *end : time_ + static_cast<double>(scaled) * 0.01;
-    if (speed != 1.0f) {
-        if (time_ < 0.0) {
-            time_ = 0.0;
-            clock->reset();
+    if (processSettings().showfps)
+        std::printf("fps %3.3f\n", static_cast<double>(clock().getFps()));
+    events_.forwardPass(static_cast<float>(frameStartTime), *this);
+    const float scaled = delta * speed();
+    setExactTime(end ? *end : exactTime() + static_cast<double>(scaled) * 0.01);
+    if (speed() != 1.0f) {
+        if (exactTime() < 0.0) {
+            setExactTime(0.0);
+            clock().reset();
         }
         seeking_ = true;
         // Music keeps its position in step with the seek even when nothing draws it.
         for (uint32_t i = 0; i < effectCount_; ++i)
             if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(scaled);
-        events.seekPass(static_cast<float>(time_), *this);
+        events_.seekPass(static_cast<float>(exactTime()), *this);
     }
     analyseMusic();
-    sync.applyDrives();
-    registry->cameras.updateCameras(scaled);
+    sync_.applyDrives();
+    registry_->cameras.updateCameras(scaled);
     // Indexed, not iterated: an effect may replace the draw order through its host.
-    for (uint32_t i = 0; i < drawOrder.count(); ++i) {
-        const DrawOrderItem& item = drawOrder[i];
+    for (uint32_t i = 0; i < drawOrder_.count(); ++i) {
+        const DrawOrderItem& item = drawOrder_[i];
         Effect* effect = item.effect;
         if (item.kind != DrawOrderItem::kEffect || !effect || !effect->enabled) continue;
         effect->update(scaled);
@@ -103,8 +104,8 @@ void Demo::key(uint32_t virtualKey, uint32_t pressed) {
         // Printable characters from '!' up, and everything above 127.
         if (produced != 0 && static_cast<uint32_t>(code) >= 33) {
             if (processSettings().keylog)
-                appendKeyLog(kKeyLogFileName, frameStartTime, currentBank, character);
-            events.fireKey(code, currentBank, *this);
+                appendKeyLog(kKeyLogFileName, frameStartTime, currentBank_, character);
+            events_.fireKey(code, currentBank_, *this);
         }
     }
     cDemo::key(virtualKey, pressed);
@@ -112,17 +113,19 @@ void Demo::key(uint32_t virtualKey, uint32_t pressed) {
 
 void Demo::mouseMove(int32_t screenX, int32_t screenY) {
     cDemo::mouseMove(screenX, screenY);
-    for (uint32_t i = 0; i < effectCount_; ++i) effects[i]->mouse(buttons, 0, mouse, previousMouse);
+    for (uint32_t i = 0; i < effectCount_; ++i)
+        effects[i]->mouse(buttons(), 0, mouseNow(), mouseBefore());
 }
 
 void Demo::mouseUp(uint32_t button) {
     cDemo::mouseUp(button);
     const uint32_t released = button < 32 ? 1u << button : 0;
     for (uint32_t i = 0; i < effectCount_; ++i)
-        effects[i]->mouse(buttons, released, mouse, previousMouse);
+        effects[i]->mouse(buttons(), released, mouseNow(), mouseBefore());
 }
 
 void Demo::mouseWheel(int32_t delta) {
     cDemo::mouseWheel(delta);
-    for (uint32_t i = 0; i < effectCount_; ++i) effects[i]->mouse(buttons, 0, mouse, previousMouse);
+    for (uint32_t i = 0; i < effectCount_; ++i)
+        effects[i]->mouse(buttons(), 0, mouseNow(), mouseBefore());
 }

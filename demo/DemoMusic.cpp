@@ -9,9 +9,9 @@ static_assert(musicTracks::kCount == MusicAnalyser::kValueCount,
               "one music track for each value of the analysis, in the same order");
 
 void Demo::analyseMusic() {
-    audio::analyseMusic(time_);
+    audio::analyseMusic(exactTime());
     const MusicAnalyser& analysis = audio::musicAnalysis();
     for (uint32_t i = 0; i < musicTracks::kCount; ++i)
-        sync.tracks().setMusicValue(i, analysis.value(MusicAnalyser::Value(i)));
+        sync_.tracks().setMusicValue(i, analysis.value(MusicAnalyser::Value(i)));
     musicTexture.update(analysis.spectrum(), analysis.waveform());
 }

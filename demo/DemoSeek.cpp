@@ -9,12 +9,12 @@
 
 void Demo::jumpTo(double seconds) {
     const double target = seconds > 0.0 ? seconds : 0.0;
-    const float moved = static_cast<float>((target - time_) * 100.0);
-    time_ = target;
+    const float moved = static_cast<float>((target - exactTime()) * 100.0);
+    setExactTime(target);
     seeking_ = true;
     for (uint32_t i = 0; i < effectCount_; ++i)
         if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(moved);
-    events.jumpPass(static_cast<float>(time_), *this);
-    registry->cameras.updateCameras(moved);
+    events_.jumpPass(static_cast<float>(target), *this);
+    registry_->cameras.updateCameras(moved);
     seeking_ = false;
 }

@@ -2,17 +2,17 @@
 #include "demo/Demo.h"
 
 void Demo::defineSync(ScriptNode& element) {
-    sync.defineSync(element);
+    sync_.defineSync(element);
 }
 
 void Demo::defineDrive(ScriptNode& element) {
-    sync.defineDrive(element);
+    sync_.defineDrive(element);
 }
 
 int32_t Demo::syncTrack(const char* name) {
-    return sync.track(name);
+    return sync_.track(name);
 }
 
 float Demo::syncValue(int32_t track) {
-    return sync.value(track);
+    return sync_.value(track);
 }

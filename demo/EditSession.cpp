@@ -77,7 +77,7 @@ void EditSession::runStarted(Demo& demo) {
 }
 
 void EditSession::watchTextures(Demo& demo) {
-    const TextureList& textures = demo.registry->textures;
+    const TextureList& textures = demo.registry().textures;
     for (size_t i = 0; i < textures.count(); ++i) {
         char path[DataLocator::kPathSize];
         if (resolved(textures.at(i)->name, path) && isRegularFile(path))
@@ -99,9 +99,9 @@ void EditSession::fileChanged(Demo& demo, const char* path) {
     for (const std::string& script : scriptPaths_) {
         if (script != path) continue;
         std::printf("edit: %s changed; reading the script again at %.2f s\n", path,
-                    static_cast<double>(demo.time_));
+                    demo.exactTime());
         restart_ = true;
-        resumeTime_ = demo.time_;
+        resumeTime_ = static_cast<float>(demo.exactTime());
         demo.close();
         return;
     }
@@ -120,7 +120,7 @@ void EditSession::fileChanged(Demo& demo, const char* path) {
 }
 
 void EditSession::reloadTextures(Demo& demo, const char* path) {
-    TextureList& textures = demo.registry->textures;
+    TextureList& textures = demo.registry().textures;
     for (size_t i = 0; i < textures.count(); ++i) {
         Texture& texture = *textures.at(i);
         char texturePath[DataLocator::kPathSize];
@@ -195,7 +195,7 @@ bool EditSession::key(Demo& demo, uint32_t virtualKey, uint32_t pressed) {
     } else if (virtualKey == native::VK_RIGHT) {
         demo.jumpBy(seek);
     } else {
-        demo.jumpBy(-demo.time_);
+        demo.jumpBy(-demo.exactTime());
     }
     updateTitle(demo);
     return true;
@@ -210,8 +210,8 @@ bool EditSession::takeRestart(float& resumeTime) {
 
 void EditSession::updateTitle(Demo& demo) {
     char title[kTitleSize];
-    std::snprintf(title, sizeof title, "%s | %.1f s | bank %d%s", demo.settings.title,
-                  static_cast<double>(demo.time_), demo.currentBank, paused_ ? " | paused" : "");
+    std::snprintf(title, sizeof title, "%s | %.1f s | bank %d%s", demo.settings().title,
+                  demo.exactTime(), demo.currentBank(), paused_ ? " | paused" : "");
     // Only when the text changes: the system copies the caption each time.
     if (std::strcmp(title, title_) == 0) return;
     std::memcpy(title_, title, sizeof title_);

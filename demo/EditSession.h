@@ -29,8 +29,6 @@ public:
     EditSession(const EditSession&) = delete;
     EditSession& operator=(const EditSession&) = delete;
 
-    // False when the system gives no file notifications: the keys still work.
-    bool watching() const { return watch_ != nullptr; }
     // Watches every file the document was read from; a change restarts the demo. Called
     // for every reading of the script, which has not played until a demo of it runs.
     void watchScript(const ScriptDocument& document);

@@ -18,7 +18,7 @@ int EffectPlugin::open(const char* fileName) {
         reinterpret_cast<SdkVersionFunction>(native::getLibraryProc(library, "vornexSdkVersion"));
     listFx = reinterpret_cast<ListFxFunction>(native::getLibraryProc(library, "listFX"));
     if (hasFx && getFx) {
-        // Without the export the library predates it and is taken as before.
+        // A library without the export is taken to be of the player's own version.
         const uint32_t version = sdkVersion ? sdkVersion() : kSdkVersion;
         if (sdkVersionMajor(version) == kSdkVersionMajor) {
             failure_[0] = '\0';

@@ -5,6 +5,7 @@
 #include "demo/NumberText.h"
 #include "demo/ScriptVocabulary.h"
 #include "io/DataLocator.h"
+#include "resource/MusicTexture.h"
 #include "script/ScriptDocument.h"
 #include "sync/MusicTrackNames.h"
 #include "sync/TrackFileName.h"
@@ -505,8 +506,10 @@ void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned ty
     case kParamCamera:
         break;
     default:
-        // Files have no type code of their own; by convention they are named `file`.
-        if (strcasecmp(attribute.name, "file") == 0) checkDataFile(attribute);
+        // Files have no type code of their own; by convention they are named `file`, or
+        // `font` for the text effect's.
+        if (strcasecmp(attribute.name, "file") == 0 || strcasecmp(attribute.name, "font") == 0)
+            checkDataFile(attribute);
         break;
     }
 }
@@ -518,6 +521,8 @@ const ScriptCheck::AddedEffect* ScriptCheck::findEffect(const char* name) const 
 }
 
 bool ScriptCheck::knowsTexture(const char* name) const {
+    // The player's own, in every demo.
+    if (strcasecmp(name, MusicTexture::kName) == 0) return true;
     for (const std::string& texture : textures_)
         if (strcasecmp(texture.c_str(), name) == 0) return true;
     return false;

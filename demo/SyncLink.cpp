@@ -73,7 +73,7 @@ void SyncLink::defineDrive(ScriptNode& element) {
 }
 
 float SyncLink::value(int32_t handle) const {
-    return tracks_.value(handle, static_cast<double>(demo_.time_));
+    return tracks_.value(handle, demo_.exactTime());
 }
 
 float SyncLink::beforeStep(float delta) {
@@ -87,13 +87,11 @@ float SyncLink::beforeStep(float delta) {
 }
 
 void SyncLink::applyDrives() {
-    for (uint32_t i = 0; i < driveCount_; ++i)
-        drives_[i].apply(tracks_, static_cast<double>(demo_.time_));
+    for (uint32_t i = 0; i < driveCount_; ++i) drives_[i].apply(tracks_, demo_.exactTime());
 }
 
 void SyncLink::afterStep() {
-    if (client_ && !paused_)
-        client_->reportRow(tracks_.wholeRowAt(static_cast<double>(demo_.time_)));
+    if (client_ && !paused_) client_->reportRow(tracks_.wholeRowAt(demo_.exactTime()));
 }
 
 void SyncLink::editorSeek(int32_t row) {

@@ -7,12 +7,12 @@
 
 #include <GL/gl.h>
 
-cDemo::cDemo() : clock(new FrameTimer) {}
+cDemo::cDemo() : clock_(new FrameTimer) {}
 
 cDemo::~cDemo() {
     audio::stop();
     audio::free();
-    delete clock;
+    delete clock_;
 }
 
 bool cDemo::frame() {
@@ -30,30 +30,30 @@ void cDemo::mouseMove(int32_t screenX, int32_t screenY) {
     int32_t clientY = screenY - y;
     clientX = clientX < 0 ? 0 : (clientX > width ? width : clientX);
     clientY = clientY < 0 ? 0 : (clientY > height ? height : clientY);
-    previousMouse[0] = mouse[0];
-    previousMouse[1] = mouse[1];
-    mouse[0] = static_cast<float>(clientX) / static_cast<float>(width);
-    mouse[1] = static_cast<float>(clientY) / static_cast<float>(height);
+    previousMouse[0] = mouse_[0];
+    previousMouse[1] = mouse_[1];
+    mouse_[0] = static_cast<float>(clientX) / static_cast<float>(width);
+    mouse_[1] = static_cast<float>(clientY) / static_cast<float>(height);
 }
 
 void cDemo::mouseUp(uint32_t button) {
-    speed = 1.0f;
-    if (button < 32) buttons ^= 1u << button;
+    speed_ = 1.0f;
+    if (button < 32) buttons_ ^= 1u << button;
 }
 
 void cDemo::mouseDown(uint32_t button) {
     if (processSettings().vhs) {
-        if (button == 0) speed = kSeekSpeed;
-        if (button == 2) speed = -kSeekSpeed;
+        if (button == 0) speed_ = kSeekSpeed;
+        if (button == 2) speed_ = -kSeekSpeed;
     } else {
-        speed = 1.0f;
+        speed_ = 1.0f;
     }
-    if (button < 32) buttons |= 1u << button;
+    if (button < 32) buttons_ |= 1u << button;
 }
 
 void cDemo::mouseWheel(int32_t delta) {
-    previousMouse[2] = mouse[2];
-    mouse[2] += static_cast<float>(delta);
+    previousMouse[2] = mouse_[2];
+    mouse_[2] += static_cast<float>(delta);
 }
 
 void cDemo::init() {
@@ -75,7 +75,7 @@ void cDemo::init() {
     }
     // Without a sound output the silent device still consumes the music in real time.
     if (audio::init(1, kAudioFrequency, 0, handle) != 0) audio::init(0, kAudioFrequency, 0, handle);
-    clock->reset();
+    clock_->reset();
 }
 
 void cDemo::present() {
@@ -84,10 +84,10 @@ void cDemo::present() {
     // kSpinMilliseconds: a sleep may end late, but the frame must still end in the
     // millisecond the minimum is reached.
     for (;;) {
-        const uint32_t elapsed = native::getTickCount() - clock->pacingTick;
+        const uint32_t elapsed = native::getTickCount() - clock_->pacingTick;
         if (elapsed >= kMinimumFrameMilliseconds) break;
         const uint32_t remaining = kMinimumFrameMilliseconds - elapsed;
         native::sleep(remaining > kSpinMilliseconds ? remaining - kSpinMilliseconds : 0);
     }
-    clock->tick();
+    clock_->tick();
 }

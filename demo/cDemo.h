@@ -43,13 +43,27 @@ public:
     // clock.
     void present();
 
-    FrameTimer* clock;
-    float speed = 1.0f;
-    // Demo time in seconds. Kept in double, so that a fixed step adds up exactly enough over
-    // hours; effects read it as a float through DemoHost::time().
-    double time_ = 0.0;
+    FrameTimer& clock() { return *clock_; }
+    float speed() const { return speed_; }
+    // Demo time in seconds, in the double it is kept in; effects read it as a float
+    // through DemoHost::time().
+    double exactTime() const { return time_; }
     // x and y in 0..1 of the client area from the left and top; [2] the wheel sum.
-    float mouse[3] = {};
+    const float* mouse() const { return mouse_; }
+    uint32_t buttons() const { return buttons_; } // bit 0 left, 1 middle, 2 right held
+
+protected:
+    void setExactTime(double seconds) { time_ = seconds; }
+    // What effects are handed with each mouse call: now and before the change.
+    float* mouseNow() { return mouse_; }
+    float* mouseBefore() { return previousMouse; }
+
+private:
+    FrameTimer* clock_;
+    float speed_ = 1.0f;
+    // Kept in double, so that a fixed step adds up exactly enough over hours.
+    double time_ = 0.0;
+    float mouse_[3] = {};
     float previousMouse[3] = {};
-    uint32_t buttons = 0; // bit 0 left, 1 middle, 2 right held
+    uint32_t buttons_ = 0;
 };

@@ -126,7 +126,7 @@ int cFormatBMP::load(Stream* stream) {
     const bool stored = header.compression == BmpHeader::RGB && header.bitCount >= 24;
     const bool runLength =
         header.compression == BmpHeader::RLE8 || header.compression == BmpHeader::RLE4;
-    // 32 bits for stored 32-bit pixels (as they always were) and for an alpha mask.
+    // 32 bits for stored 32-bit pixels and for an alpha mask; 24 for the rest.
     bitsPerPixel_ = stored ? header.bitCount : header.masks[3] != 0 ? 32 : 24;
     width_ = header.width;
     height_ = int32_t(header.height);

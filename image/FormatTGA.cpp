@@ -39,7 +39,7 @@ void cFormatTGA::clear() {
     reset();
     std::free(imageId_);
     imageId_ = nullptr;
-    imageType_ = 0;
+    imageType = 0;
     std::memset(colourMap_, 0, sizeof(colourMap_));
     hasColourMap_ = false;
 }
@@ -55,7 +55,7 @@ int cFormatTGA::load(Stream* stream) {
     width_ = static_cast<int16_t>(readU16(header + 12));
     height_ = static_cast<int16_t>(readU16(header + 14));
     bitsPerPixel_ = header[16];
-    imageType_ = header[2];
+    imageType = header[2];
 
     const uint8_t idLength = header[0];
     if (idLength != 0) {
@@ -67,7 +67,7 @@ int cFormatTGA::load(Stream* stream) {
 
     if (!allocatePixels(uint64_t(bitsPerPixel_ / 8) * uint32_t(height_) * uint32_t(width_)))
         return -1;
-    if (imageType_ <= 3)
+    if (imageType <= 3)
         stream->read(pixels_, size_);
     else
         readRunLength(stream);

@@ -19,7 +19,6 @@ public:
     static int probe(Stream* stream);
     int load(Stream* stream) override;
 
-    uint8_t imageType() const { return imageType_; }
     // NUL-terminated identifier field, or null when the file has none.
     const char* imageId() const { return imageId_; }
     bool hasColourMap() const { return hasColourMap_; }
@@ -30,7 +29,7 @@ private:
     int readColourMap(Stream* stream, const uint8_t* header);
     void readRunLength(Stream* stream);
 
-    uint8_t imageType_ = 0;
+    uint8_t imageType = 0;
     char* imageId_ = nullptr;
     MapEntry colourMap_[kMapEntries] = {};
     bool hasColourMap_ = false;

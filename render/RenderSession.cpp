@@ -88,8 +88,8 @@ bool RenderSession::openFile(Demo& demo, int windowWidth, int windowHeight) {
 
 int64_t RenderSession::framesUntilExit(Demo& demo) const {
     float earliest = -1.0f;
-    for (uint32_t i = 0; i < demo.events.count(); ++i) {
-        const Event& event = demo.events[i];
+    for (uint32_t i = 0; i < demo.events().count(); ++i) {
+        const Event& event = demo.events()[i];
         if (event.time < 0.0f || !event.element) continue;
         for (const ScriptNode* child : event.element->children)
             if (child->is("exit") && (earliest < 0.0f || event.time < earliest))
@@ -153,7 +153,7 @@ void RenderSession::frameDrawn(Demo& demo) {
         stop(demo);
         return;
     }
-    lastDemoSeconds_ = demo.time_;
+    lastDemoSeconds_ = demo.exactTime();
     showProgress(false);
     if (options_.duration > 0.0 && clock_.frames() >= totalFrames_) stop(demo);
 }

@@ -54,8 +54,6 @@ public:
     void frameDrawn(Demo& demo) override;
     bool finished() const override { return done_; }
 
-    int64_t framesWritten() const { return clock_.frames(); }
-
 private:
     // Opens the file at the size of the first frame; false when it cannot.
     bool openFile(Demo& demo, int windowWidth, int windowHeight);

@@ -48,9 +48,6 @@ public:
     // Flushes both encoders and completes and closes the file: -1 when any of it failed.
     int finish();
 
-    int64_t picturesWritten() const { return pictures_; }
-    int64_t soundFramesWritten() const { return soundFrames_; }
-
 private:
     int openVideo(char* message, size_t messageSize);
     int openSound(char* message, size_t messageSize);

@@ -1,7 +1,7 @@
 // The attributes every effect takes from its configuration elements, read as the stock
 // effects read them: enabled="0|1" (an integer, non-zero meaning on) and
-// viewport="x,y,width,height" (fractions of the window; components not given keep their
-// value). Header-only.
+// viewport="x,y,width,height" (fractions of the window, read like a vector; components not
+// given keep their value). Header-only.
 #pragma once
 
 #include "Effect.h"
@@ -19,7 +19,8 @@ inline bool readEffectAttribute(Effect& effect, const ScriptAttribute& attribute
     }
     if (sameScriptName(attribute.name, "viewport")) {
         EffectViewport& box = effect.viewport;
-        std::sscanf(attribute.value, "%f,%f,%f,%f", &box.x, &box.y, &box.width, &box.height);
+        float* const components[] = {&box.x, &box.y, &box.width, &box.height};
+        scriptFloats(attribute.value, components, 4);
         return true;
     }
     return false;

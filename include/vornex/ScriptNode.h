@@ -42,8 +42,8 @@ struct VORNEX_API ScriptNode {
     void getString(const char* attribute, const char*& out) const;
     void getInt(const char* attribute, int& out) const;     // scriptInt; 0 when absent
     void getFloat(const char* attribute, float& out) const; // scriptFloat; 0 when absent
-    // "%f,%f,%f" / "%f,%f,%f,%f"; `out` unchanged when absent, components not given keep
-    // their value.
+    // "x,y,z" / "x,y,z,w", each component as scriptFloat reads it; `out` unchanged when
+    // absent, components not given keep their value.
     void getVec3(const char* attribute, Vec3& out) const;
     void getVec4(const char* attribute, Vec4& out) const;
 

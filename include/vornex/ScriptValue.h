@@ -23,11 +23,27 @@ inline int scriptInt(const char* text) {
     return static_cast<int>(value);
 }
 
-inline float scriptFloat(const char* text) {
-    const double value = std::strtod(text, nullptr);
+inline float scriptFloatInRange(double value) {
     if (value > FLT_MAX) return FLT_MAX;
     if (value < -FLT_MAX) return -FLT_MAX;
     return static_cast<float>(value);
+}
+
+inline float scriptFloat(const char* text) {
+    return scriptFloatInRange(std::strtod(text, nullptr));
+}
+
+// Up to `count` comma-separated floats into `components`, stopping at the first that is
+// not there; the rest keep their value.
+inline void scriptFloats(const char* text, float* const components[], int count) {
+    for (int i = 0; i < count; ++i) {
+        char* end = nullptr;
+        const double value = std::strtod(text, &end);
+        if (end == text) return;
+        *components[i] = scriptFloatInRange(value);
+        if (*end != ',') return;
+        text = end + 1;
+    }
 }
 
 inline void scriptValue(const char* text, int& out) {
@@ -43,10 +59,12 @@ inline void scriptValue(const char* text, const char*& out) {
     out = text;
 }
 inline void scriptValue(const char* text, Vec3& out) {
-    std::sscanf(text, "%f,%f,%f", &out.x, &out.y, &out.z);
+    float* const components[] = {&out.x, &out.y, &out.z};
+    scriptFloats(text, components, 3);
 }
 inline void scriptValue(const char* text, Vec4& out) {
-    std::sscanf(text, "%f,%f,%f,%f", &out.x, &out.y, &out.z, &out.w);
+    float* const components[] = {&out.x, &out.y, &out.z, &out.w};
+    scriptFloats(text, components, 4);
 }
 
 // Element and attribute names compare without regard to ASCII case, as the player does.

@@ -35,7 +35,7 @@
 // against by exporting vornexSdkVersion (EffectExports.h):
 //     VORNEX_PLUGIN_EXPORT uint32_t vornexSdkVersion() { return kSdkVersion; }
 // The player refuses a library of another major version; one without that export is
-// taken as before.
+// taken to be of the player's own version.
 #define VORNEX_SDK_VERSION_MAJOR 1
 #define VORNEX_SDK_VERSION_MINOR 2
 

@@ -1,11 +1,13 @@
 // The narrow, Win32-shaped interface between the player and the machine it runs on.
 // Everything above platform/native/ calls only these functions; a back end (sdl for the
-// player, fake for unit tests) is chosen at link time. Names and shapes follow the
-// desktop calls they stand for, so the code above reads like its contract.
+// player on Linux, win32 for the Windows build, fake for unit tests) is chosen at link
+// time. Names and shapes follow the desktop calls they stand for, so the code above reads
+// like its contract.
 //
 // Window classes, the window table, the message queue, keyboard state, character
-// translation and dynamic libraries are common to both back ends; windows, events,
-// display modes, cursor, pixel formats and GL contexts are the back end's.
+// translation and dynamic libraries are emulated once, for sdl and fake alike (win32 has
+// the real ones); windows, events, display modes, cursor, pixel formats and GL contexts are
+// each back end's own.
 #pragma once
 
 #include <cstdint>

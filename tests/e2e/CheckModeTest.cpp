@@ -53,7 +53,7 @@ TEST(CheckMode, ReportsEachMistakeAtItsLineAndColumn) {
         << out;
     EXPECT_TRUE(has(out, "data/script.txt:7:8: error: no loaded plugin offers effect type "
                          "'pictur' (offered: clear, picture, fade, mesh, shader, loader, "
-                         "musicplay, capture)"))
+                         "musicplay, capture, text)"))
         << out;
     EXPECT_TRUE(has(out, "data/script.txt:9:8: error: effect 'pic' (picture) has no parameter "
                          "'textur'; did you mean 'texture'?"))
@@ -84,6 +84,33 @@ TEST(CheckMode, ReportsEachMistakeAtItsLineAndColumn) {
     EXPECT_FALSE(has(out, "load[")) << out;
     EXPECT_FALSE(has(out, "Vornex (Build")) << out;
     EXPECT_FALSE(dir.exists("log.txt"));
+}
+
+TEST(CheckMode, KnowsTheTextEffectsParametersAndReportsAMissingFontAtItsLine) {
+    TempDir dir;
+    dir.write("data/fonts/Here.ttf", "font bytes are not read by --check");
+    dir.write("data/script.txt", R"(<demo name="t">
+  <loadplugin file="stockfx.so"/>
+  <add type="text" name="title"/>
+  <title font="Here.ttf" text="a\nb" size="0.1" position="0.5,0.5,0" align="center"/>
+  <title spacing="0.1" outline="0.02" outlinecolor="0,0,0,1" shadow="0.1,-0.1,0"/>
+  <title shadowcolor="0,0,0,1" reveal="0.5" scroll="0.1" start="2" color="1,1,1,1"/>
+  <add type="text" name="credits"/>
+  <credits font="Gone.otf" sise="0.1"/>
+  <load/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--check");
+    const std::string& out = run.output;
+    EXPECT_EQ(run.exitCode, 1) << out;
+    EXPECT_TRUE(has(out, "data/script.txt:8:12: error: file 'Gone.otf' not found (looked for "
+                         "data/fonts/Gone.otf)"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:8:28: error: effect 'credits' (text) has no parameter "
+                         "'sise'; did you mean 'size'?"))
+        << out;
+    EXPECT_TRUE(has(out, "2 errors")) << out;
 }
 
 TEST(CheckMode, SyntaxErrorsAreReportedAtTheBrokenTagInsideIncludes) {

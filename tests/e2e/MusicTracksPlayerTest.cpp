@@ -124,7 +124,8 @@ TEST_F(MusicTracksPlayer, ToneBandsDriveTheColourLiveAfterAJumpAndInARender) {
 
 TEST_F(MusicTracksPlayer, CheckModeKnowsTheMusicTracks) {
     dir.write("data/script.txt", stockScript(std::string(kScript) + R"(
-<drive effect="bg" param="color" tracks="music.lows, music.beat, music.level, music.mid"/>)",
+<drive effect="bg" param="color" tracks="music.lows, music.beat, music.level, music.mid"/>
+<add type="picture" name="bars"/><bars texture="music"/>)",
                                              25, 3.0f));
     const PlayerResult run = runPlayer(dir.path().string(), "--check");
     EXPECT_NE(run.output.find("names track 'music.lows', which is no music track; did you mean "
@@ -133,4 +134,5 @@ TEST_F(MusicTracksPlayer, CheckModeKnowsTheMusicTracks) {
         << run.output;
     EXPECT_EQ(run.output.find("music.beat'"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("'music.high'"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("texture 'music'"), std::string::npos) << run.output;
 }

@@ -79,8 +79,8 @@ TEST_F(DemoAllocation, AThousandFramesAllocateNothing) {
     for (uint32_t i = 0; i < Demo::kMaxEffects; ++i)
         demo->adoptEffect(new NullEffect, "null", ("e" + std::to_string(i)).c_str());
     walk(script);
-    ASSERT_EQ(demo->drawOrder.count(), Demo::kMaxEffects);
-    ASSERT_EQ(demo->events.count(), EventTable::kCapacity);
+    ASSERT_EQ(demo->drawOrder().count(), Demo::kMaxEffects);
+    ASSERT_EQ(demo->events().count(), EventTable::kCapacity);
 
     counting = true;
     for (int i = 0; i < 1000; ++i) {

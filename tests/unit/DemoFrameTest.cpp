@@ -67,32 +67,32 @@ TEST_F(DemoFrame, VhsSeeksAHundredTimesFasterAndRewindsToZero) {
     // The music effect is not drawn but still follows the seek, backwards.
     EXPECT_THAT(calls(), Contains("m update -200.0000 time=0.0000 seeking=1"));
     // The clock was reset, so the present measured nothing.
-    EXPECT_EQ(demo->clock->getDelta(), 0.0f);
+    EXPECT_EQ(demo->clock().getDelta(), 0.0f);
     demo->mouseUp(2);
-    EXPECT_EQ(demo->speed, 1.0f);
+    EXPECT_EQ(demo->speed(), 1.0f);
     EXPECT_FALSE(demo->seeking());
 }
 
 TEST_F(DemoFrame, TheMiddleButtonDoesNotSeekAndAnyReleaseEndsTheSeek) {
     processSettings().vhs = true;
     demo->mouseDown(1);
-    EXPECT_EQ(demo->speed, 1.0f);
+    EXPECT_EQ(demo->speed(), 1.0f);
     demo->mouseDown(0);
     demo->mouseUp(1);
-    EXPECT_EQ(demo->speed, 1.0f);
-    EXPECT_EQ(demo->buttons, 1u); // the middle bit toggled off, the left one held
+    EXPECT_EQ(demo->speed(), 1.0f);
+    EXPECT_EQ(demo->buttons(), 1u); // the middle bit toggled off, the left one held
     processSettings().vhs = false;
     demo->mouseDown(2);
-    EXPECT_EQ(demo->speed, 1.0f);
+    EXPECT_EQ(demo->speed(), 1.0f);
 }
 
 TEST_F(DemoFrame, DisabledEffectsAndSurfaceItemsAreSkipped) {
     walkRecorders(R"(<a enabled="0"/><b nullstate="1"/>
         <draworder surface="MAIN" effect="a" effect="nobody" surface="target" effect="b"/>)");
-    ASSERT_EQ(demo->drawOrder.count(), 4u);
-    EXPECT_EQ(demo->drawOrder[0].kind, DrawOrderItem::kSurface);
-    EXPECT_EQ(demo->drawOrder[0].surface, nullptr);
-    EXPECT_NE(demo->drawOrder[2].surface, nullptr);
+    ASSERT_EQ(demo->drawOrder().count(), 4u);
+    EXPECT_EQ(demo->drawOrder()[0].kind, DrawOrderItem::kSurface);
+    EXPECT_EQ(demo->drawOrder()[0].surface, nullptr);
+    EXPECT_NE(demo->drawOrder()[2].surface, nullptr);
     EXPECT_THAT(logLines(), Contains("XML Error: DrawOrder"));
     frame();
     // No render state: drawn without its calls.
@@ -104,7 +104,7 @@ TEST_F(DemoFrame, AnEffectListedTwiceIsDrawnTwiceAndADrawOrderOverTheLimitIsRefu
     for (uint32_t i = 0; i <= DrawOrder::kCapacity; ++i) tooLong += R"( effect="a")";
     walkRecorders(R"(<draworder effect="b" effect="b"/>)" + tooLong + "/>");
     EXPECT_THAT(logLines(), Contains("Draw order of 49 items refused (at most 48)"));
-    ASSERT_EQ(demo->drawOrder.count(), 2u);
+    ASSERT_EQ(demo->drawOrder().count(), 2u);
     frame();
     EXPECT_EQ(calls().size(), 6u);
 }
@@ -114,11 +114,11 @@ TEST_F(DemoFrame, TheCursorIsNormalisedToTheClientAreaAndForwarded) {
     const int32_t left = demo->x;
     const int32_t top = demo->y;
     demo->mouseMove(left - 50, top - 5);
-    EXPECT_EQ(demo->mouse[0], 0.0f);
-    EXPECT_EQ(demo->mouse[1], 0.0f);
+    EXPECT_EQ(demo->mouse()[0], 0.0f);
+    EXPECT_EQ(demo->mouse()[1], 0.0f);
     demo->mouseMove(left + 320, top + 960);
-    EXPECT_EQ(demo->mouse[0], 0.5f);
-    EXPECT_EQ(demo->mouse[1], 1.0f);
+    EXPECT_EQ(demo->mouse()[0], 0.5f);
+    EXPECT_EQ(demo->mouse()[1], 1.0f);
     demo->mouseWheel(120);
     demo->mouseDown(0);
     demo->mouseUp(0);
@@ -137,10 +137,12 @@ TEST_F(DemoFrame, TheCursorIsNormalisedToTheClientAreaAndForwarded) {
 }
 
 TEST_F(DemoFrame, AClientAreaOfZeroLeavesTheCursorAsItWas) {
+    walkRecorders();
+    demo->mouseMove(demo->x + 160, demo->y);
+    ASSERT_EQ(demo->mouse()[0], 0.25f);
     demo->Window::width = 0;
-    demo->mouse[0] = 0.25f;
-    demo->mouseMove(100, 100);
-    EXPECT_EQ(demo->mouse[0], 0.25f);
+    demo->mouseMove(demo->x + 320, demo->y);
+    EXPECT_EQ(demo->mouse()[0], 0.25f);
 }
 
 TEST_F(DemoFrame, ResizeReachesEveryEffectAndTheHostSize) {
@@ -156,7 +158,7 @@ TEST_F(DemoFrame, KeyPressesFireTheirEventsInTheBankAndAreLogged) {
         <event key="a"><a pressed="a"/></event>
         <event key="a" bank="3"><a pressed="bank3"/></event>
         <event key="A"><a pressed="A"/></event>)");
-    demo->time_ = 12.34f;
+    demo->jumpTo(12.34f);
     frame();
     std::remove("calls.txt");
     demo->key('A', 1); // no Shift held: the character a
@@ -241,7 +243,7 @@ TEST_F(DemoFrame, TheLoadStepLoadsEveryEffectAndRedrawsTheLoader) {
     demo->adoptEffect(new ListedEffect(listed), "bar", "loader");
     demo->adoptEffect(new ListedEffect(listed), "fx", "one");
     walk(R"(<demo><event time="2"/><event time="1"/><load effect="LOADER" effect="none"/></demo>)");
-    EXPECT_EQ(demo->loader, demo->effect(0));
+    EXPECT_EQ(demo->loader(), demo->effect(0));
     EXPECT_THAT(listed,
                 ElementsAre("loader load", "loader update 1", "loader draw", "loader update 1",
                             "loader draw", "one load", "loader update 1", "loader draw"));

@@ -121,7 +121,7 @@ TEST_F(DemoSync, ADriveOfTheSameEffectAndParameterReplacesTheOldOne) {
 
 TEST_F(DemoSync, ABaseLeadingOutOfTheDataFolderIsRefused) {
     walk("<demo><sync base=\"../../outside/x\"/><sync base=\"sync/../../x\"/></demo>");
-    EXPECT_STREQ(demo->sync.tracks().base(), "");
+    EXPECT_STREQ(demo->sync().tracks().base(), "");
     const std::string log = dir.read("log.txt");
     EXPECT_NE(log.find("sync: base name [../../outside/x] refused: it must stay below data/"),
               std::string::npos)

@@ -28,22 +28,22 @@ TEST_F(DemoWalk, ADemoWithoutAttributesOpensTheDefaultWindow) {
     EXPECT_EQ(native::fake::requestedPixelFormat().colorBits, 32);
     EXPECT_GE(native::fake::cursorCounter(), 0);
     EXPECT_TRUE(processSettings().keylog);
-    EXPECT_FALSE(demo->settings.fullscreen);
-    EXPECT_FALSE(demo->settings.vsync);
+    EXPECT_FALSE(demo->settings().fullscreen);
+    EXPECT_FALSE(demo->settings().vsync);
 }
 
 TEST_F(DemoWalk, AttributesReadLikeAtoiAndLaterOnesWin) {
     walk(R"(<demo vsync="yes" width="800" width=" 320px" bpp="16" mouse="0" showfps="2"
                lockfps="-x" vhs="1"/>)");
-    EXPECT_FALSE(demo->settings.vsync);
+    EXPECT_FALSE(demo->settings().vsync);
     EXPECT_EQ(demo->Window::width, 320);
-    EXPECT_EQ(demo->settings.bpp, 16);
+    EXPECT_EQ(demo->settings().bpp, 16);
     EXPECT_LT(native::fake::cursorCounter(), 0);
     EXPECT_TRUE(processSettings().showfps);
     EXPECT_TRUE(processSettings().vhs);
     EXPECT_EQ(processSettings().lockfps, 0);
     walk(R"(<event vsync="2"/>)");
-    EXPECT_TRUE(demo->settings.vsync);
+    EXPECT_TRUE(demo->settings().vsync);
 }
 
 TEST_F(DemoWalk, ProcessWideSettingsOutliveTheDemo) {
@@ -52,17 +52,17 @@ TEST_F(DemoWalk, ProcessWideSettingsOutliveTheDemo) {
     EXPECT_TRUE(processSettings().showfps);
     EXPECT_FALSE(processSettings().keylog);
     EXPECT_EQ(demo->effectCount(), 0u);
-    EXPECT_STREQ(demo->settings.title, "demo");
+    EXPECT_STREQ(demo->settings().title, "demo");
 }
 
 TEST_F(DemoWalk, ANameOnALaterElementChangesTheSettingsButNotTheWindow) {
     walk(R"(<demo name="first"/>)");
     walk(R"(<event name="second"/>)");
-    EXPECT_STREQ(demo->settings.title, "second");
+    EXPECT_STREQ(demo->settings().title, "second");
     EXPECT_EQ(onlyWindow(*demo).title, "first");
     const std::string tooLong(64, 'n');
     walk(R"(<event name=")" + tooLong + R"("/>)");
-    EXPECT_STREQ(demo->settings.title, "second");
+    EXPECT_STREQ(demo->settings().title, "second");
     EXPECT_THAT(logLines(),
                 Contains("Demo name longer than 63 characters: [" + tooLong + "] ignored"));
 }
@@ -100,7 +100,7 @@ TEST_F(DemoWalk, AnExceptionEndsOnlyTheElementItCameFromWithALogLine) {
     walk(R"(<event><broken/></event>)");
     EXPECT_THAT(logLines(), Contains("Out of memory: element [memory] abandoned"));
     EXPECT_THAT(logLines(), Contains("Exception in element [broken]: broken plugin"));
-    EXPECT_EQ(demo->registry->cameras.count(), 1) << "the next element still ran";
+    EXPECT_EQ(demo->registry().cameras.count(), 1) << "the next element still ran";
 }
 
 TEST_F(DemoWalk, TheWindowStartsWithTheTextureSizeLineAndTwoBlackFrames) {
@@ -116,9 +116,9 @@ TEST_F(DemoWalk, CamerasTexturesAndSurfacesGoToTheRegistry) {
                <surface mode="create" name="target" width="64" height="64"/></demo>)");
     EXPECT_THAT(testing::internal::GetCapturedStdout(), HasSubstr("weeeeeee surface!!\n"));
     EXPECT_EQ(demo->getCamera("CAM")->fov, 30.0f);
-    EXPECT_EQ(demo->registry->cameras.count(), 1);
-    EXPECT_EQ(demo->registry->surfaces.count(), 1u);
+    EXPECT_EQ(demo->registry().cameras.count(), 1);
+    EXPECT_EQ(demo->registry().surfaces.count(), 1u);
     // A camera asked for by an effect is created on demand.
     EXPECT_NE(demo->getCamera("other"), nullptr);
-    EXPECT_EQ(demo->registry->cameras.count(), 2);
+    EXPECT_EQ(demo->registry().cameras.count(), 2);
 }

@@ -37,49 +37,48 @@ class EditSessionTest : public DemoFixture {};
 TEST_F(EditSessionTest, AJumpFiresTheEventsUpToItInOrderAndARewindReplaysTheRest) {
     walk(kTimeline);
     demo->jumpBy(2.5f);
-    EXPECT_FLOAT_EQ(demo->time_, 2.5f);
-    EXPECT_STREQ(demo->settings.title, "two");
+    EXPECT_FLOAT_EQ(demo->exactTime(), 2.5f);
+    EXPECT_STREQ(demo->settings().title, "two");
     // Back before every event: nothing fires, and playing on fires them again in order.
     demo->jumpBy(-2.0f);
-    EXPECT_FLOAT_EQ(demo->time_, 0.5f);
-    EXPECT_STREQ(demo->settings.title, "two");
-    demo->settings.title[0] = '\0';
-    for (int i = 0; i < 60 && std::string(demo->settings.title) != "one"; ++i) frame(20);
-    EXPECT_STREQ(demo->settings.title, "one");
-    EXPECT_LT(demo->time_, 1.1f);
+    EXPECT_FLOAT_EQ(demo->exactTime(), 0.5f);
+    EXPECT_STREQ(demo->settings().title, "two");
+    for (int i = 0; i < 60 && std::string(demo->settings().title) != "one"; ++i) frame(20);
+    EXPECT_STREQ(demo->settings().title, "one");
+    EXPECT_LT(demo->exactTime(), 1.1f);
     demo->jumpBy(-50.0f);
-    EXPECT_EQ(demo->time_, 0.0f);
+    EXPECT_EQ(demo->exactTime(), 0.0f);
 }
 
 TEST_F(EditSessionTest, KeysSeekPauseHoldsTheClockAndTheTitleFollows) {
     EditSession session;
-    demo->edit = &session;
+    demo->setEditSession(&session);
     walk(kTimeline);
     session.runStarted(*demo);
     EXPECT_TRUE(processSettings().vhs) << "edit mode seeks with the mouse";
     EXPECT_EQ(windowTitle(*demo), "start | 0.0 s | bank 0");
 
     pressKey(*demo, native::VK_RIGHT);
-    EXPECT_FLOAT_EQ(demo->time_, 1.0f);
-    EXPECT_STREQ(demo->settings.title, "one");
+    EXPECT_FLOAT_EQ(demo->exactTime(), 1.0f);
+    EXPECT_STREQ(demo->settings().title, "one");
     holdShift(true);
     pressKey(*demo, native::VK_RIGHT);
     holdShift(false);
-    EXPECT_FLOAT_EQ(demo->time_, 11.0f);
+    EXPECT_FLOAT_EQ(demo->exactTime(), 11.0f);
     pressKey(*demo, native::VK_LEFT);
-    EXPECT_FLOAT_EQ(demo->time_, 10.0f);
+    EXPECT_FLOAT_EQ(demo->exactTime(), 10.0f);
 
     pressKey(*demo, native::VK_PAUSE);
     EXPECT_TRUE(session.paused());
     for (int i = 0; i < 5; ++i) frame(100);
-    EXPECT_FLOAT_EQ(demo->time_, 10.0f);
+    EXPECT_FLOAT_EQ(demo->exactTime(), 10.0f);
     EXPECT_EQ(windowTitle(*demo), "three | 10.0 s | bank 0 | paused");
     pressKey(*demo, native::VK_PAUSE);
     frame(100);
-    EXPECT_GT(demo->time_, 10.0f);
+    EXPECT_GT(demo->exactTime(), 10.0f);
 
     pressKey(*demo, native::VK_HOME);
-    EXPECT_EQ(demo->time_, 0.0f);
+    EXPECT_EQ(demo->exactTime(), 0.0f);
     // The keys produce no character: nothing reached the key log.
     EXPECT_FALSE(dir.exists("keylog.txt"));
     demo.reset();

@@ -10,7 +10,7 @@ protected:
     void SetUp() override {
         native::fake::reset();
         native::fake::setTickCount(1000);
-        demo.clock->tick(); // the previous frame ended at 1000
+        demo.clock().tick(); // the previous frame ended at 1000
     }
     // Presents a frame whose drawing took `milliseconds`.
     void presentAfter(uint32_t milliseconds) {
@@ -24,8 +24,8 @@ protected:
 TEST_F(FramePacing, AQuickFrameSleepsUntilTheLastMillisecondAndEndsAtTheMinimum) {
     presentAfter(2);
     EXPECT_EQ(native::getTickCount(), 1014u);
-    EXPECT_EQ(demo.clock->pacingTick, 1014u);
-    EXPECT_FLOAT_EQ(demo.clock->getDelta(), 1.4f);
+    EXPECT_EQ(demo.clock().pacingTick, 1014u);
+    EXPECT_FLOAT_EQ(demo.clock().getDelta(), 1.4f);
     EXPECT_EQ(native::fake::sleptMilliseconds(), 11u);
     EXPECT_GT(native::fake::yieldCount(), 0u);
 }
@@ -42,7 +42,7 @@ TEST_F(FramePacing, AFrameThatTookTheMinimumOrLongerDoesNotWait) {
     EXPECT_EQ(native::getTickCount(), 1014u);
     presentAfter(40);
     EXPECT_EQ(native::getTickCount(), 1040u);
-    EXPECT_FLOAT_EQ(demo.clock->getDelta(), 2.6f);
+    EXPECT_FLOAT_EQ(demo.clock().getDelta(), 2.6f);
     EXPECT_EQ(native::fake::sleptMilliseconds(), 0u);
     EXPECT_EQ(native::fake::yieldCount(), 0u);
 }

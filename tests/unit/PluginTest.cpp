@@ -134,7 +134,7 @@ TEST_F(Plugin, ChildrenNamedAfterAnInstanceConfigureIt) {
     EXPECT_THAT(calls(), ElementsAre("getFX recorder", HasSubstr("camera params"),
                                      "camera configure CAMERA", "camera configure Camera"));
     // No camera was defined by them.
-    EXPECT_EQ(demo->registry->cameras.count(), 0);
+    EXPECT_EQ(demo->registry().cameras.count(), 0);
 }
 
 TEST_F(Plugin, TeardownUnloadsAndDestroysEffectsBeforeTheLibraries) {

@@ -109,16 +109,16 @@ TEST_F(RenderTiming, AnHourAt240FramesASecondKeepsPicturesAndMusicOnTheSample) {
                            2, sine(44100, 2, 10.0, 441.0)));
     audio::setRenderMode(true);
     ClockOnlyDriver driver(kFps);
-    demo->frameDriver = &driver;
+    demo->setFrameDriver(&driver);
     walk(R"(<demo width="64" height="48"/>)");
     const MusicHandle music = musicOpen("tone.wav");
     ASSERT_NE(music, 0u);
     auto* effect = new MusicAtTime(music, 3595.0);
     ASSERT_EQ(demo->adoptEffect(effect, "music", "music"), 0);
-    demo->drawOrder.append({DrawOrderItem::kEffect, effect, nullptr});
+    walk(R"(<demo><draworder effect="music"/></demo>)");
     for (int64_t k = 0; k < kFrames; ++k) demo->frame();
     // The last picture shows 3599.99583 s, not a float sum of 1/240 steps.
-    EXPECT_EQ(demo->time_, (kFrames - 1) / double(kFps));
+    EXPECT_EQ(demo->exactTime(), (kFrames - 1) / double(kFps));
     EXPECT_EQ(driver.clock.soundSamples(), int64_t(3600) * 44100);
     EXPECT_GT(effect->checked, 4 * kFps);
     // Within a sample and the float time that effects read at an hour (1/8192 s apart).

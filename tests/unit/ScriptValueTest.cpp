@@ -39,6 +39,31 @@ TEST(ScriptValue, NumbersReadAsAtoiAndAtofAndStopAtTheEndsOfTheirRange) {
     EXPECT_FALSE(flag);
 }
 
+TEST(ScriptValue, VectorsAndViewportsStopAtTheEndsOfTheFloatRangeLikeScalars) {
+    Vec3 position = {};
+    scriptValue("1e999,-1e999, 2.5", position);
+    EXPECT_EQ(position.x, FLT_MAX);
+    EXPECT_EQ(position.y, -FLT_MAX);
+    EXPECT_FLOAT_EQ(position.z, 2.5f);
+    // Reading stops at the first component that is not a number; the rest keep theirs.
+    Vec4 colour = {1.0f, 1.0f, 1.0f, 1.0f};
+    scriptValue("0.5,x,0.25,0", colour);
+    EXPECT_FLOAT_EQ(colour.x, 0.5f);
+    EXPECT_FLOAT_EQ(colour.y, 1.0f);
+    EXPECT_FLOAT_EQ(colour.z, 1.0f);
+    scriptValue("0;2", colour); // no comma after the first
+    EXPECT_FLOAT_EQ(colour.x, 0.0f);
+    EXPECT_FLOAT_EQ(colour.y, 1.0f);
+    Effect effect;
+    ScriptAttribute viewport = {};
+    std::snprintf(viewport.name, sizeof viewport.name, "viewport");
+    std::snprintf(viewport.value, sizeof viewport.value, "0,1e40,0.5");
+    ASSERT_TRUE(readEffectAttribute(effect, viewport));
+    EXPECT_EQ(effect.viewport.y, FLT_MAX);
+    EXPECT_FLOAT_EQ(effect.viewport.width, 0.5f);
+    EXPECT_FLOAT_EQ(effect.viewport.height, 1.0f);
+}
+
 TEST(ScriptValue, AnAbsentAttributeKeepsTheValueAndVectorsKeepComponentsNotGiven) {
     Element e;
     e.add("Rate", "3.5");
