@@ -1,10 +1,11 @@
 #include "audio/AudioDevice.h"
 
 #include "audio/Mixer.h"
+#include "audio/MusicAnalysis.h"
 #include "audio/SystemAudioOutput.h"
 #include "audio/render/RenderAudioOutput.h"
 #include "audio/silent/SilentAudioOutput.h"
-#include "io/Stream.h"
+#include "io/MemoryStream.h"
 
 #include <cstdio>
 #include <cstring>
@@ -68,6 +69,7 @@ void stop() {
 }
 
 void free() {
+    stopAnalysing(0);
     delete output;
     output = nullptr;
     renderOutput = nullptr;

@@ -14,11 +14,11 @@ Mixer::Mixer() {
     std::memset(slots_, 0, sizeof slots_);
 }
 
-MusicHandle Mixer::add(MusicDecoder* decoder, Stream* bytes) {
+MusicHandle Mixer::add(MusicDecoder* decoder, MemoryStream* bytes, MusicFormat format) {
     for (uint32_t index = 0; index < kSlots; ++index) {
         Music& music = slots_[index];
         if (music.decoder) continue;
-        music = {decoder, bytes, 1.0f, false, nextGeneration_};
+        music = {decoder, bytes, format, 1.0f, false, nextGeneration_};
         nextGeneration_ = nextGeneration_ + 1 < kGenerationLimit ? nextGeneration_ + 1 : 1;
         return (music.generation << kSlotBits) | (index + 1);
     }

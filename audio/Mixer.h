@@ -3,9 +3,10 @@
 #pragma once
 
 #include "audio/MusicDecoder.h"
+#include "audio/MusicFormat.h"
 #include <vornex/Audio.h>
 
-class Stream;
+class MemoryStream;
 
 class Mixer {
 public:
@@ -14,7 +15,8 @@ public:
 
     struct Music {
         MusicDecoder* decoder;
-        Stream* bytes; // what the decoder reads, owned with it
+        MemoryStream* bytes; // what the decoder reads, owned with it
+        MusicFormat format;  // so the analysis can open a decoder of its own on the bytes
         float volume;
         bool playing;
         uint32_t generation;
@@ -28,7 +30,7 @@ public:
     uint32_t rate() const { return rate_; }
 
     // Takes the music paused at its current position; 0 when the table is full.
-    MusicHandle add(MusicDecoder* decoder, Stream* bytes);
+    MusicHandle add(MusicDecoder* decoder, MemoryStream* bytes, MusicFormat format);
     // Null for a handle that names no open music.
     Music* find(MusicHandle handle);
     // Empties the slot and hands its decoder and bytes back for the caller to destroy

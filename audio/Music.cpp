@@ -4,6 +4,7 @@
 
 #include "audio/AudioDevice.h"
 #include "audio/Mixer.h"
+#include "audio/MusicAnalysis.h"
 #include "audio/MusicFormat.h"
 #include "io/DataFile.h"
 #include <vornex/HostLog.h>
@@ -45,7 +46,7 @@ MusicHandle musicOpen(const char* fileName) {
     MusicHandle handle = 0;
     {
         audio::MixerLock lock;
-        handle = lock.mixer().add(decoder, file);
+        handle = lock.mixer().add(decoder, file, format);
     }
     if (!handle) {
         hostLog("ERROR music: %s: more than %u musics open", fileName, Mixer::kSlots);
@@ -58,6 +59,7 @@ MusicHandle musicOpen(const char* fileName) {
 }
 
 int musicClose(MusicHandle handle) {
+    audio::stopAnalysing(handle);
     Mixer::Music taken;
     {
         audio::MixerLock lock;

@@ -70,7 +70,7 @@ void mixMusic(benchmark::State& state, MusicFormat format, const std::vector<uin
         return;
     }
     Mixer mixer;
-    Mixer::Music* music = mixer.find(mixer.add(decoder, nullptr));
+    Mixer::Music* music = mixer.find(mixer.add(decoder, nullptr, format));
     music->playing = true;
     std::vector<float> out(2 * kFrames);
     for (auto _ : state) {

@@ -137,6 +137,7 @@ void Demo::createWindow() {
     if (ext::wglSwapIntervalEXT) ext::wglSwapIntervalEXT(settings_.vsync ? 1 : 0);
     native::showCursor(processSettings().mouse);
     init();
+    musicTexture.create(registry_->textures);
     clock().reset();
 }
 

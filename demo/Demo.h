@@ -13,6 +13,7 @@
 #include "demo/SyncLink.h"
 #include "demo/cDemo.h"
 #include "platform/WindowSettings.h"
+#include "resource/MusicTexture.h"
 #include <vornex/DemoHost.h>
 
 #include <cstddef>
@@ -120,10 +121,13 @@ private:
 
     // The step itself; `end`, when given, is where the demo time ends up exactly.
     void advance(float delta, std::optional<double> end);
+    // The music analysis at the demo time into the music tracks and the `music` texture.
+    void analyseMusic();
     void showLoadingScreen();
     // Translates pending messages to the window; true when the quit message was among them.
     bool drainMessages();
 
+    MusicTexture musicTexture;
     WindowSettings settings_;
     double frameStartTime = 0.0; // demo time at the start of the current frame step
     int32_t currentBank_ = 0;

@@ -63,6 +63,7 @@ void Demo::advance(float delta, std::optional<double> end) {
             if (strcasecmp(effects[i]->type, "musicplay") == 0) effects[i]->update(scaled);
         events_.seekPass(static_cast<float>(exactTime()), *this);
     }
+    analyseMusic();
     sync_.applyDrives();
     registry_->cameras.updateCameras(scaled);
     // Indexed, not iterated: an effect may replace the draw order through its host.

@@ -8,9 +8,11 @@
 #include "demo/ScriptVocabulary.h"
 #include "image/ReadImage.h"
 #include "io/DataLocator.h"
+#include "resource/MusicTexture.h"
 #include "resource/SurfaceList.h"
 #include "resource/TextureRules.h"
 #include "script/ScriptDocument.h"
+#include "sync/MusicTrackNames.h"
 #include "sync/TrackFileName.h"
 #include <vornex/Effect.h>
 #include <vornex/EffectParamTable.h>
@@ -527,6 +529,7 @@ void ScriptCheck::checkDrive(const ScriptNode& element) {
                        didYouMean(effectName ? effectName->value : "", names));
         return;
     }
+    checkMusicTracks(*element.findAttribute("tracks"));
     const ScriptAttribute* param = element.findAttribute("param");
     const EffectParamTable* table = effect->instance->params();
     if (!table || !table->params) return;
@@ -540,6 +543,24 @@ void ScriptCheck::checkDrive(const ScriptNode& element) {
                           ") has no parameter " + quoted(param->value) +
                           didYouMean(param->value, names) + " (it takes " + joinedNames(names) +
                           ")");
+}
+
+void ScriptCheck::checkMusicTracks(const ScriptAttribute& tracks) {
+    const std::vector<std::string> names(musicTracks::kNames,
+                                         musicTracks::kNames + musicTracks::kCount);
+    std::string list = tracks.value;
+    for (size_t at = 0; at <= list.size();) {
+        size_t stop = list.find(',', at);
+        if (stop == std::string::npos) stop = list.size();
+        std::string name = list.substr(at, stop - at);
+        name.erase(0, name.find_first_not_of(' '));
+        name.erase(name.find_last_not_of(' ') + 1);
+        if (musicTracks::find(name.c_str()) == -2)
+            out_.error(&tracks, "<drive> names track " + quoted(name.c_str()) +
+                                    ", which is no music track" + didYouMean(name.c_str(), names) +
+                                    " (they are " + joinedNames(names) + ")");
+        at = stop + 1;
+    }
 }
 
 void ScriptCheck::checkCamera(const ScriptNode& element) {
@@ -662,6 +683,8 @@ const ScriptCheck::AddedEffect* ScriptCheck::findEffect(const char* name) const 
 }
 
 bool ScriptCheck::knowsTexture(const char* name) const {
+    // The player's own, in every demo.
+    if (strcasecmp(name, MusicTexture::kName) == 0) return true;
     for (const std::string& texture : textures_)
         if (strcasecmp(texture.c_str(), name) == 0) return true;
     return false;

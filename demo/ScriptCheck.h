@@ -54,6 +54,8 @@ private:
     void checkLoad(const ScriptNode& element);
     void checkCamera(const ScriptNode& element);
     void checkDrive(const ScriptNode& element);
+    // Names beginning "music." in a drive's tracks must be the music tracks.
+    void checkMusicTracks(const ScriptAttribute& tracks);
     void checkEffectElement(const AddedEffect& effect, const ScriptNode& element);
     // An effect that takes `uniforms` learns the parameters declared there first, so they
     // are found in its table like the others.

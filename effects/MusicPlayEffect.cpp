@@ -1,7 +1,8 @@
 // musicplay: plays a music file in step with the demo clock. Every update compares the
 // music's position with the demo time (less `start`) and sets it when they differ by more
 // than a frame, so seeking, a fixed frame step and slow frames all keep the music where
-// the picture is. Draws nothing.
+// the picture is. Whenever it starts its music it names it for the music analysis, so the
+// last musicplay to start is the one the `music` texture and tracks follow. Draws nothing.
 #include "StockEffect.h"
 #include "StockEffects.h"
 
@@ -38,6 +39,7 @@ public:
 
     void changed(const ParamRecord& param) override {
         if (param.target == &volume_ && music_) musicSetVolume(music_, volume_);
+        if (param.target == &start_ && musicIsPlaying(music_) == 1) musicAnalyse(music_, start_);
         if (param.target == &file_ && loaded()) prepare();
     }
 
@@ -59,6 +61,7 @@ public:
         if (musicIsPlaying(music_) != 1) {
             musicSetPosition(music_, target);
             musicPlay(music_);
+            musicAnalyse(music_, start_);
         } else if (host->seeking() || std::fabs(musicGetPosition(music_) - target) > tolerance) {
             musicSetPosition(music_, target);
         }

@@ -1,7 +1,11 @@
 // Music from outside bytes: both decoders open the input from memory, then render, seek
-// and render again, as an effect playing and scrubbing it would.
+// and render again, as an effect playing and scrubbing it would; then the music analysis
+// reads it through a decoder of its own, played on, sought back and past both ends, so
+// whatever a broken file decodes to goes through the FFT and the values.
+#include "audio/MusicAnalyser.h"
 #include "audio/MusicDecoder.h"
 #include "audio/MusicFormat.h"
+#include "audio/MusicWindow.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +26,14 @@ void play(MusicDecoder* decoder) {
     decoder->render(stereo, MusicDecoder::kBlockFrames, kRate);
     decoder->position();
 }
+
+void analyse(MusicDecoder* decoder) {
+    static MusicAnalyser analyser;
+    MusicWindow window(decoder);
+    const double length = decoder->length();
+    for (double seconds : {-0.01, 0.0, 1.0 / 60, 2.0 / 60, length / 2, 0.1, length, length + 1})
+        analyser.analyse(window.read(seconds), 1.0 / 60);
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -32,6 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!decoder) continue;
         play(decoder);
         delete decoder;
+        decoder = openMusicDecoder(format, data, uint32_t(size), error, sizeof error);
+        if (decoder) analyse(decoder); // the window owns it
     }
     return 0;
 }

@@ -30,12 +30,14 @@ public:
     Texture* createTexture(int width, int height, int bitsPerPixel, bool surfaceKind,
                            const char* name);
 
+    // Takes an entry made elsewhere (a texture the player fills itself); false, the entry
+    // destroyed, when memory runs out.
+    bool append(Texture* entry);
+
     size_t count() const { return entries_.size(); }
     Texture* at(size_t index) const { return entries_[index]; }
 
 private:
-    bool append(Texture* entry);
-
     std::vector<Texture*> entries_;
 };
 

@@ -38,6 +38,14 @@ int32_t SyncTrackSet::wholeRowAt(double seconds) const {
 
 int32_t SyncTrackSet::acquire(const char* name) {
     if (!name) return -1;
+    const int32_t music = musicTracks::find(name);
+    if (music >= 0) return int32_t(kMaxTracks) + music;
+    if (music == -2) {
+        hostLog("ERROR sync: track [%s] refused: the music tracks are music.level, music.low, "
+                "music.mid, music.high and music.beat",
+                name);
+        return -1;
+    }
     for (uint32_t i = 0; i < count_; ++i)
         if (std::strcmp(tracks_[i]->name(), name) == 0) return static_cast<int32_t>(i);
     if (!trackNameUsable(name) || std::strlen(name) >= SyncTrack::kNameSize) {
@@ -61,8 +69,14 @@ SyncTrack* SyncTrackSet::track(int32_t handle) {
 }
 
 float SyncTrackSet::value(int32_t handle, double seconds) const {
+    const int64_t music = int64_t(handle) - kMaxTracks;
+    if (music >= 0 && music < musicTracks::kCount) return musicValues_[music];
     if (handle < 0 || static_cast<uint32_t>(handle) >= count_) return 0.0f;
     return tracks_[handle]->value(rowAt(seconds));
+}
+
+void SyncTrackSet::setMusicValue(uint32_t index, float value) {
+    if (index < musicTracks::kCount) musicValues_[index] = value;
 }
 
 int SyncTrackSet::saveAll() const {

@@ -14,6 +14,9 @@ run-length (24 and 32 bits), BMP 24-bit, PNG RGB and RGBA, JPEG baseline and its
 The model is a glTF 2.0 binary (.glb) written here field by field: a golden gem with three
 textured moons on pivots, and an animation clip that turns them and bobs the gem.
 
+The music, theme.ogg, is 62 seconds long: the whole demo, its last two seconds fading out
+with the picture.
+
 The font is DejaVu Sans from Debian's fonts-dejavu-core (also installed by scripts/setup),
 copied with its licence as it is.
 """
@@ -238,11 +241,12 @@ def write_textures(target, workdir):
     bars(128).save(os.path.join(target, "bars.gif"))
 
 
-# Music: 15 bars of 4/4 at 120 beats per minute, two seconds a bar: 30 seconds.
+# Music: 31 bars of 4/4 at 120 beats per minute, two seconds a bar: 62 seconds, as long as
+# the demo.
 CHORDS = [("A3", "C4", "E4", "A2"), ("F3", "A3", "C4", "F2"),
           ("C3", "E3", "G3", "C2"), ("G3", "B3", "D4", "G2")]
 BAR_SECONDS = 2
-BARS = 15
+BARS = 31
 
 
 def sox(*arguments):

@@ -39,3 +39,10 @@ VORNEX_API double musicGetLength(MusicHandle music);
 VORNEX_API double musicGetPosition(MusicHandle music);
 // Exact to the output sample; clamped to [0, length]. Setting the length ends the music.
 VORNEX_API int musicSetPosition(MusicHandle music, double seconds);
+
+// Names the music the player analyses for the demo (the `music` texture and the music.*
+// sync tracks): from the next frame on, the decoded sound of `music` at the demo time less
+// `start` seconds, while that music plays, read by a decoder of its own so playback is not
+// disturbed. The last music named wins; 0 ends the analysis, as does closing the music.
+// musicplay names its music whenever it starts it.
+VORNEX_API int musicAnalyse(MusicHandle music, double start);

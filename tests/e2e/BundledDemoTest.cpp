@@ -178,4 +178,19 @@ TEST(BundledDemo, PlaysToItsOwnExitWithChangingPicturesAndTheLogoInPlace) {
             EXPECT_GT(difference(*frames[i - 1], *frames[i]), 1.0) << i;
         }
     }
+
+    // From 54.6 to 59.6 s the music texture runs across the bottom quarter, as the bundled
+    // music sounds then: its spectrum row (the lower half) bright at the bass end, its
+    // waveform row (the upper half) grey around 128 along its length.
+    for (int i = 54; i < 60; ++i) {
+        Frame& pulse = *frames[i];
+        int bass = 0;
+        for (float x : {0.004f, 0.008f, 0.012f, 0.02f})
+            bass = std::max(bass, pulse.at(x, 0.0625f).r);
+        EXPECT_GT(bass, 100) << "spectrum at " << i << ".6 s";
+        double wave = 0.0;
+        for (int sample = 0; sample < 32; ++sample)
+            wave += pulse.at((sample + 0.5f) / 32, 0.1875f).r;
+        EXPECT_NEAR(wave / 32, 128.0, 20.0) << "waveform at " << i << ".6 s";
+    }
 }

@@ -40,9 +40,12 @@ std::vector<uint8_t> readBytes(const std::string& path) {
 
 TEST(AudioMixer, SumsPlayingMusicsAtTheirVolumesAndStopsThoseThatEnd) {
     Mixer mixer;
-    const MusicHandle loud = mixer.add(new ConstantDecoder(0.5f, 2000), nullptr);
-    const MusicHandle quiet = mixer.add(new ConstantDecoder(0.25f, 700), nullptr);
-    const MusicHandle paused = mixer.add(new ConstantDecoder(1.0f, 2000), nullptr);
+    const MusicHandle loud =
+        mixer.add(new ConstantDecoder(0.5f, 2000), nullptr, MusicFormat::Unknown);
+    const MusicHandle quiet =
+        mixer.add(new ConstantDecoder(0.25f, 700), nullptr, MusicFormat::Unknown);
+    const MusicHandle paused =
+        mixer.add(new ConstantDecoder(1.0f, 2000), nullptr, MusicFormat::Unknown);
     ASSERT_NE(loud, 0u);
     mixer.find(loud)->playing = true;
     mixer.find(quiet)->playing = true;
@@ -69,16 +72,16 @@ TEST(AudioMixer, HandlesStayInvalidAfterCloseAndTheTableRefusesOverflow) {
     Mixer mixer;
     std::vector<MusicHandle> handles;
     for (uint32_t i = 0; i < Mixer::kSlots; ++i)
-        handles.push_back(mixer.add(new ConstantDecoder(0, 1), nullptr));
+        handles.push_back(mixer.add(new ConstantDecoder(0, 1), nullptr, MusicFormat::Unknown));
     ConstantDecoder extra(0, 1);
-    EXPECT_EQ(mixer.add(&extra, nullptr), 0u);
+    EXPECT_EQ(mixer.add(&extra, nullptr, MusicFormat::Unknown), 0u);
 
     Mixer::Music taken;
     ASSERT_TRUE(mixer.take(handles[3], taken));
     delete taken.decoder;
     EXPECT_EQ(mixer.find(handles[3]), nullptr);
     EXPECT_FALSE(mixer.take(handles[3], taken));
-    const MusicHandle reused = mixer.add(new ConstantDecoder(0, 1), nullptr);
+    const MusicHandle reused = mixer.add(new ConstantDecoder(0, 1), nullptr, MusicFormat::Unknown);
     EXPECT_NE(reused, handles[3]); // same slot, new generation
     EXPECT_EQ(mixer.find(handles[3]), nullptr);
     EXPECT_NE(mixer.find(reused), nullptr);
