@@ -15,6 +15,7 @@ const EffectType kTypes[] = {
     {"fade", makeFadeEffect},           {"mesh", makeMeshEffect},
     {"shader", makeShaderEffect},       {"loader", makeLoaderEffect},
     {"musicplay", makeMusicPlayEffect}, {"capture", makeCaptureEffect},
+    {"text", makeTextEffect},
 };
 
 const EffectType* findType(const char* name) {

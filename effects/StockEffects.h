@@ -11,3 +11,4 @@ Effect* makeShaderEffect();
 Effect* makeLoaderEffect();
 Effect* makeMusicPlayEffect();
 Effect* makeCaptureEffect();
+Effect* makeTextEffect();

@@ -17,6 +17,7 @@ const FolderRule kRules[] = {
     {"music/", {".it", ".xm", ".s3m", ".mod", ".mo3", ".wav", ".ogg", ".mp3", ".flac"}},
     {"scenes/", {".zen", ".f3d", ".3ds"}},
     {"videos/", {".avi", ".mpg", ".wmv"}},
+    {"fonts/", {".ttf", ".otf"}},
 };
 
 bool endsWith(const char* name, size_t nameLength, const char* extension) {

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Generates the bundled demo's textures and music into data/.
+"""Generates the bundled demo's textures and music into data/, and copies in its font.
 
 Deterministic: the same Debian packages give byte-identical files, so the committed
 assets can be checked with `tools/make_assets.py --check`. Needs python3-pil,
@@ -9,6 +9,9 @@ Debian's own Python on purpose: PIL comes from the python3-pil package.
 Textures cover every format and variant the player reads: TGA uncompressed and
 run-length (24 and 32 bits), BMP 24-bit, PNG RGB and RGBA, JPEG baseline and its progressive twin
 (same pixels), and a GIF. Sizes are powers of two, as textures need.
+
+The font is DejaVu Sans from Debian's fonts-dejavu-core (also installed by scripts/setup),
+copied with its licence as it is.
 """
 
 import math
@@ -25,6 +28,9 @@ from PIL import Image
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TEXTURES = os.path.join(ROOT, "data", "textures")
 MUSIC = os.path.join(ROOT, "data", "music")
+FONTS = os.path.join(ROOT, "data", "fonts")
+DEJAVU_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+DEJAVU_LICENCE = "/usr/share/doc/fonts-dejavu-core/copyright"
 
 
 def clamp(value):
@@ -267,18 +273,26 @@ def write_music(target, workdir):
         str(BARS * BAR_SECONDS), "2")
 
 
+def write_fonts(target):
+    os.makedirs(target, exist_ok=True)
+    shutil.copyfile(DEJAVU_FONT, os.path.join(target, "DejaVuSans.ttf"))
+    shutil.copyfile(DEJAVU_LICENCE, os.path.join(target, "DejaVuSans-copyright.txt"))
+
+
 def main():
     check = "--check" in sys.argv[1:]
     workdir = tempfile.mkdtemp(prefix="vornex-assets-")
     try:
         textures = os.path.join(workdir, "textures") if check else TEXTURES
         music = os.path.join(workdir, "music") if check else MUSIC
+        fonts = os.path.join(workdir, "fonts") if check else FONTS
         write_textures(textures, workdir)
         write_music(music, workdir)
+        write_fonts(fonts)
         if not check:
             return 0
         different = []
-        for made, committed in ((textures, TEXTURES), (music, MUSIC)):
+        for made, committed in ((textures, TEXTURES), (music, MUSIC), (fonts, FONTS)):
             for name in sorted(os.listdir(made)):
                 with open(os.path.join(made, name), "rb") as a:
                     mine = a.read()

@@ -20,6 +20,8 @@ TEST(DataLocator, ChoosesTheFolderByExtensionWithoutCase) {
     EXPECT_EQ(resolved("song.FLAC"), "data/music/song.FLAC");
     EXPECT_EQ(resolved("level.3ds"), "data/scenes/level.3ds");
     EXPECT_EQ(resolved("intro.avi"), "data/videos/intro.avi");
+    EXPECT_EQ(resolved("Title.TTF"), "data/fonts/Title.TTF");
+    EXPECT_EQ(resolved("serif.otf"), "data/fonts/serif.otf");
     EXPECT_EQ(resolved("sky.pal"), "data/palettes/sky.pal");
     EXPECT_EQ(resolved("script.txt"), "data/script.txt");
     EXPECT_EQ(resolved("sub/wall.jpg"), "data/textures/sub/wall.jpg");
