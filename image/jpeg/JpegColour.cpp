@@ -19,8 +19,8 @@ inline uint8_t clamp(int32_t value) {
 } // namespace
 
 const JpegColourTables& JpegColourTables::instance() {
-    static const JpegColourTables tables = makeTables();
-    return tables;
+    static const JpegColourTables kTables = makeTables();
+    return kTables;
 }
 
 void jpegConvertRow(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out, int width,
