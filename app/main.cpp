@@ -15,6 +15,7 @@
 #include "render/RenderSession.h"
 #endif
 #include "script/ScriptDocument.h"
+#include "sync/TrackText.h"
 
 #include <cstdio>
 #include <cstring>
@@ -74,6 +75,13 @@ int main(int argc, char** argv) {
         }
     }
 #endif
+    if (!line.tracksBase.empty()) {
+        if (!haveDataFolder()) {
+            std::printf("%s\n", noDataFolderMessage().c_str());
+            return kScriptUnusable;
+        }
+        return writeTrackTexts(line.tracksBase.c_str()) == 0 ? kDone : kTracksUnreadable;
+    }
     const std::string script = scriptNameBelowData(line.script);
     if (line.check) {
         if (!haveDataFolder()) {

@@ -335,6 +335,12 @@ void Demo::run(ScriptNode&) {
 }
 
 void Demo::exit(ScriptNode&) {
+    // Edit mode ends only by Escape: an exit reached while the demo plays holds it there.
+    if (edit && !closed) {
+        const float eventTime = events_.firingTime();
+        edit->exitReached(*this, eventTime >= 0.0f ? eventTime : exactTime());
+        return;
+    }
     close();
 }
 

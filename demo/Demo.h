@@ -116,6 +116,7 @@ private:
     void exit(ScriptNode& element);
     void defineSync(ScriptNode& element);
     void defineDrive(ScriptNode& element);
+    void walkPart(ScriptNode& element);
 
     // The step itself; `end`, when given, is where the demo time ends up exactly.
     void advance(float delta, std::optional<double> end);

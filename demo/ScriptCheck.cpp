@@ -2,20 +2,26 @@
 
 #include "demo/Diagnostics.h"
 #include "demo/EffectPlugin.h"
+#include "demo/NameHint.h"
 #include "demo/NumberText.h"
+#include "demo/PartStart.h"
 #include "demo/ScriptVocabulary.h"
+#include "image/ReadImage.h"
 #include "io/DataLocator.h"
 #include "resource/SurfaceList.h"
+#include "resource/TextureRules.h"
 #include "script/ScriptDocument.h"
 #include "sync/TrackFileName.h"
 #include <vornex/Effect.h>
 #include <vornex/EffectParamTable.h>
+#include <vornex/ScriptValue.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <strings.h>
 #include <sys/stat.h>
 
@@ -32,47 +38,6 @@ std::string lineOf(const ScriptDocument& document, const void* record) {
     return at ? "line " + std::to_string(at->line) : "later";
 }
 
-// Edit distance without regard to case, for "did you mean" hints.
-size_t distance(const char* a, const char* b) {
-    const size_t n = std::strlen(b);
-    std::vector<size_t> row(n + 1);
-    for (size_t j = 0; j <= n; ++j) row[j] = j;
-    for (size_t i = 1; *a; ++a, ++i) {
-        size_t diagonal = row[0];
-        row[0] = i;
-        for (size_t j = 1; j <= n; ++j) {
-            const size_t above = row[j];
-            const bool same = std::tolower(static_cast<unsigned char>(*a)) ==
-                              std::tolower(static_cast<unsigned char>(b[j - 1]));
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[n];
-}
-
-// "; did you mean 'x'?" for the closest candidate within two edits that changes less than
-// half of what was written, else "".
-std::string hint(const char* written, const std::vector<std::string>& candidates) {
-    const std::string* best = nullptr;
-    const size_t length = std::strlen(written);
-    size_t bestDistance = length < 6 ? (length + 1) / 2 : 3;
-    for (const std::string& candidate : candidates) {
-        const size_t d = distance(written, candidate.c_str());
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = &candidate;
-        }
-    }
-    return best ? "; did you mean " + quoted(best->c_str()) + "?" : "";
-}
-
-std::string joined(const std::vector<std::string>& words) {
-    std::string out;
-    for (const std::string& word : words) out += (out.empty() ? "" : ", ") + word;
-    return out.empty() ? "none" : out;
-}
-
 bool dataFileExists(const char* name, std::string& path) {
     char resolved[DataLocator::kPathSize];
     if (!DataLocator::resolve(name, resolved)) return false;
@@ -81,13 +46,64 @@ bool dataFileExists(const char* name, std::string& path) {
     return name[0] && stat(resolved, &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// The closest name among the files of the folder the locator looked in, as a hint.
+std::string nearbyFile(const char* name, const std::string& path) {
+    const std::filesystem::path looked(path);
+    const std::string written = std::filesystem::path(name).parent_path().generic_string();
+    const std::string prefix = written.empty() ? "" : written + "/";
+    std::vector<std::string> names;
+    std::error_code error;
+    for (auto entry = std::filesystem::directory_iterator(looked.parent_path(), error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error))
+        if (entry->is_regular_file(error))
+            names.push_back(prefix + entry->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return didYouMean(name, names);
+}
+
+const char* textureFaultText(TextureFault fault) {
+    switch (fault) {
+    case TextureFault::Depth:
+        return "textures take 24 or 32 bits a pixel";
+    case TextureFault::Size:
+        return "texture sides run from 8 to 2048";
+    case TextureFault::WidthNotPowerOfTwo:
+        return "its width is not a power of two";
+    case TextureFault::HeightNotPowerOfTwo:
+        return "its height is not a power of two";
+    case TextureFault::None:
+        break;
+    }
+    return "";
+}
+
+// "12.5 s": a demo time as messages show it, always absolute.
+std::string seconds(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g s", value);
+    return text;
+}
+
+// " (at 12.5 s)" for a timed event, its parts' starts included.
+std::string eventTimeNote(const ScriptNode& event) {
+    const ScriptAttribute* time = event.findAttribute("time");
+    if (!time || event.findAttribute("key")) return "";
+    return " (at " + seconds(partStart(event) + static_cast<double>(scriptFloat(time->value))) +
+           ")";
+}
+
 std::string numberMistake(const char* value, const char* wanted) {
     std::string text = quoted(value) + " is not " + wanted;
-    if (std::strchr(value, ',') && std::strcmp(wanted, "a number") == 0) {
-        char reading[32];
-        std::snprintf(reading, sizeof reading, "%g", std::atof(value));
-        text += std::string(" (it reads as ") + reading + "); decimals take a point, as in 0.5";
-    }
+    const bool single = std::strcmp(wanted, "a number") == 0;
+    if (!single && std::strcmp(wanted, "a whole number") != 0) return text;
+    // What the player makes of it, read as it reads numbers.
+    char reading[32];
+    if (single)
+        std::snprintf(reading, sizeof reading, "%g", static_cast<double>(scriptFloat(value)));
+    else
+        std::snprintf(reading, sizeof reading, "%d", scriptInt(value));
+    text += std::string(" (it reads as ") + reading + ")";
+    if (single && std::strchr(value, ',')) text += "; decimals take a point, as in 0.5";
     return text;
 }
 
@@ -124,6 +140,8 @@ void ScriptCheck::releaseDemo() {
     textures_.clear();
     surfaces_.clear();
     targetSurfaces_.clear();
+    cameras_.clear();
+    cameraUses_.clear();
     events_.clear();
     effectsLoaded_ = 0;
     sawLoad_ = false;
@@ -158,7 +176,8 @@ void ScriptCheck::checkDemo(const ScriptNode& demo) {
     for (const ScriptNode* child : demo.children) {
         if (run && child->is("event") && !findEffect(child->name))
             out_.warning(child, "<event> after the <run> at " + lineOf(document_, run) +
-                                    " is defined only once the demo has ended; it never fires");
+                                    " is defined only once the demo has ended; it never fires" +
+                                    eventTimeNote(*child));
         dispatch(*child);
         if (!run && child->is("run") && !findEffect(child->name)) run = child;
     }
@@ -171,6 +190,7 @@ void ScriptCheck::checkDemo(const ScriptNode& demo) {
     // Events run their children when they fire, once every effect has been added.
     for (size_t i = 0; i < events_.size(); ++i)
         for (const ScriptNode* child : events_[i]->children) dispatch(*child);
+    checkCamerasDeclared();
     releaseDemo();
 }
 
@@ -202,6 +222,8 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
         checkCamera(child);
         break;
     case KeywordCheck::Event:
+        checkEventKey(child);
+        checkEventTime(child);
         events_.push_back(&child);
         break;
     case KeywordCheck::Texture:
@@ -213,6 +235,10 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
                 .push_back(name->value);
         if (name && keyword->check == KeywordCheck::Surface && declaresTarget(child))
             targetSurfaces_.push_back(name->value);
+        const ScriptAttribute* file = child.findAttribute("filename");
+        std::string path;
+        if (keyword->check == KeywordCheck::Texture && file && dataFileExists(file->value, path))
+            checkTexturePicture(*file);
         break;
     }
     case KeywordCheck::Sync: {
@@ -225,6 +251,9 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
     }
     case KeywordCheck::Drive:
         checkDrive(child);
+        break;
+    case KeywordCheck::Part:
+        for (const ScriptNode* inner : child.children) dispatch(*inner);
         break;
     case KeywordCheck::None:
         break;
@@ -248,7 +277,7 @@ void ScriptCheck::unknownElement(const ScriptNode& element) {
     for (const auto& effect : effects_) candidates.push_back(effect->name);
     out_.error(&element, "unknown element <" + std::string(element.name) +
                              ">: neither a keyword nor an effect name" +
-                             hint(element.name, candidates));
+                             didYouMean(element.name, candidates));
 }
 
 void ScriptCheck::checkAttributes(const ScriptNode& element, const ElementRule* rule, bool walked) {
@@ -265,7 +294,7 @@ void ScriptCheck::checkAttributes(const ScriptNode& element, const ElementRule* 
         for (size_t i = 0; walked && i < settingCount(); ++i)
             candidates.push_back(settingAt(i)->name);
         out_.error(attribute, "unknown attribute " + quoted(attribute->name) + " of <" +
-                                  element.name + ">" + hint(attribute->name, candidates));
+                                  element.name + ">" + didYouMean(attribute->name, candidates));
     }
 }
 
@@ -300,7 +329,62 @@ void ScriptCheck::checkDataFile(const ScriptAttribute& attribute) {
     std::string path;
     if (!dataFileExists(attribute.value, path))
         out_.error(&attribute, "file " + quoted(attribute.value) + " not found" +
-                                   (path.empty() ? "" : " (looked for " + path + ")"));
+                                   (path.empty() ? "" : " (looked for " + path + ")") +
+                                   (path.empty() ? "" : nearbyFile(attribute.value, path)));
+}
+
+void ScriptCheck::checkTexturePicture(const ScriptAttribute& attribute) {
+    // Read as the player reads a texture: a GIF as the 32-bit picture of its first frame.
+    std::unique_ptr<cFormat> image(loadTextureImage(attribute.value));
+    if (!image) {
+        out_.error(&attribute, "picture " + quoted(attribute.value) +
+                                   " cannot be read as TGA, JPEG, BMP, PNG or GIF");
+        return;
+    }
+    const TextureFault fault =
+        textureFault(image->width(), image->height(), static_cast<int>(image->bitsPerPixel()));
+    if (fault == TextureFault::None) return;
+    out_.error(&attribute,
+               "texture " + quoted(attribute.value) + " is " + std::to_string(image->width()) +
+                   " x " + std::to_string(image->height()) + " at " +
+                   std::to_string(image->bitsPerPixel()) + " bits, which the player refuses (" +
+                   textureFaultText(fault) + "); it would be drawn as a plain colour");
+}
+
+void ScriptCheck::checkEventTime(const ScriptNode& element) {
+    const ScriptAttribute* time = element.findAttribute("time");
+    const double start = partStart(element);
+    if (!time || element.findAttribute("key") || start == 0.0 || !isNumberText(time->value)) return;
+    const double at = start + static_cast<double>(scriptFloat(time->value));
+    if (at < 0.0)
+        out_.error(time, "event time " + quoted(time->value) + " in a part starting at " +
+                             seconds(start) + " is at " + seconds(at) +
+                             ", before the demo begins; it never fires");
+}
+
+void ScriptCheck::checkEventKey(const ScriptNode& element) {
+    const ScriptAttribute* key = element.findAttribute("key");
+    if (!key || std::strlen(key->value) == 1) return;
+    if (!key->value[0]) {
+        out_.error(key, "key '' names no key; the event never fires");
+        return;
+    }
+    out_.error(key, "key " + quoted(key->value) + " is more than one character; only " +
+                        quoted(std::string(1, key->value[0]).c_str()) +
+                        " is bound (a key event takes the one character a key types)");
+}
+
+void ScriptCheck::checkCamerasDeclared() {
+    for (const ScriptAttribute* use : cameraUses_) {
+        bool declared = false;
+        for (const std::string& camera : cameras_)
+            declared |= strcasecmp(camera.c_str(), use->value) == 0;
+        if (declared) continue;
+        out_.error(use, "camera " + quoted(use->value) +
+                            " is never declared by a <camera>; the player makes an unmoving one "
+                            "in its place" +
+                            didYouMean(use->value, cameras_));
+    }
 }
 
 void ScriptCheck::checkLoadPlugin(const ScriptNode& element) {
@@ -371,7 +455,7 @@ std::string ScriptCheck::offeredTypes() const {
         if (!names) types.push_back("(" + plugins_[i]->file + " does not list its types)");
         for (; names && *names; ++names) types.push_back(*names);
     }
-    return joined(types);
+    return joinedNames(types);
 }
 
 void ScriptCheck::checkDrawOrder(const ScriptNode& element) {
@@ -381,7 +465,7 @@ void ScriptCheck::checkDrawOrder(const ScriptNode& element) {
         if (strcasecmp(attribute->name, "effect") == 0 && !findEffect(attribute->value))
             out_.error(attribute, "draw order names " + quoted(attribute->value) +
                                       ", which is no effect added so far" +
-                                      hint(attribute->value, names));
+                                      didYouMean(attribute->value, names));
         if (strcasecmp(attribute->name, "surface") == 0 &&
             strcasecmp(attribute->value, "main") != 0 && !knowsSurface(attribute->value))
             out_.error(attribute, "draw order names surface " + quoted(attribute->value) +
@@ -411,7 +495,7 @@ void ScriptCheck::checkDrive(const ScriptNode& element) {
         out_.error(effectName ? static_cast<const void*>(effectName) : &element,
                    "<drive> names effect " + quoted(effectName ? effectName->value : "") +
                        ", which is no effect added so far" +
-                       hint(effectName ? effectName->value : "", names));
+                       didYouMean(effectName ? effectName->value : "", names));
         return;
     }
     const ScriptAttribute* param = element.findAttribute("param");
@@ -424,11 +508,14 @@ void ScriptCheck::checkDrive(const ScriptNode& element) {
         names.push_back(table->params[i]->name);
     }
     out_.error(param, "effect " + quoted(effect->name.c_str()) + " (" + effect->type +
-                          ") has no parameter " + quoted(param->value) + hint(param->value, names) +
-                          " (it takes " + joined(names) + ")");
+                          ") has no parameter " + quoted(param->value) +
+                          didYouMean(param->value, names) + " (it takes " + joinedNames(names) +
+                          ")");
 }
 
 void ScriptCheck::checkCamera(const ScriptNode& element) {
+    if (const ScriptAttribute* name = element.findAttribute("name"))
+        cameras_.push_back(name->value);
     for (const ScriptNode* child : element.children) {
         if (child->is("key"))
             checkAttributes(*child, &cameraKeyRule(), false);
@@ -457,8 +544,8 @@ void ScriptCheck::checkEffectElement(const AddedEffect& effect, const ScriptNode
         }
         out_.error(attribute, "effect " + quoted(effect.name.c_str()) + " (" + effect.type +
                                   ") has no parameter " + quoted(attribute->name) +
-                                  hint(attribute->name, names) + " (it takes " + joined(names) +
-                                  ")");
+                                  didYouMean(attribute->name, names) + " (it takes " +
+                                  joinedNames(names) + ")");
     }
 }
 
@@ -498,9 +585,11 @@ void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned ty
         std::string path;
         if (!dataFileExists(value, path))
             out_.error(&attribute, "texture " + quoted(value) +
-                                       " is neither created by the script, a render-target "
-                                       "surface nor a file (looked for " +
-                                       path + ")");
+                                       " is neither created by the script nor a file (looked "
+                                       "for " +
+                                       path + ")" + (path.empty() ? "" : nearbyFile(value, path)));
+        else
+            checkTexturePicture(attribute);
         break;
     }
     case kParamNumbers:
@@ -523,6 +612,7 @@ void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned ty
         checkValue(attribute, static_cast<int>(ValueKind::Number));
         break;
     case kParamCamera:
+        if (attribute.value[0]) cameraUses_.push_back(&attribute);
         break;
     default:
         // Files have no type code of their own; by convention they are named `file`, or

@@ -3,8 +3,10 @@
 // attributes, numbers that do not read as numbers, effect names that take keywords over,
 // effect types no loaded plugin offers, plugins loaded after the `add` that needs them,
 // draw-order and drive names that match no effect, track file bases that leave the data
-// folder, files the locator cannot find, attributes an effect's parameter list does not
-// name, and events after `run` that never fire.
+// folder, files the locator cannot find (with the folder's closest name), pictures textures
+// would refuse, cameras used but never declared, key names of more than one character,
+// attributes an effect's parameter list does not name, and events after `run` that never
+// fire.
 // It loads the plugins the script names (to ask for types and parameters) and makes one
 // instance of each added effect, which it never loads.
 #pragma once
@@ -52,6 +54,12 @@ private:
     void declareParams(const AddedEffect& effect, const ScriptNode& element);
     void checkEffectValue(const ScriptAttribute& attribute, unsigned typeCode);
     void checkDataFile(const ScriptAttribute& attribute);
+    // A picture file that exists: decoded, and measured against what textures take.
+    void checkTexturePicture(const ScriptAttribute& attribute);
+    void checkEventKey(const ScriptNode& element);
+    // In a part: the time it fires at, from the demo's start.
+    void checkEventTime(const ScriptNode& element);
+    void checkCamerasDeclared();
     void unknownElement(const ScriptNode& element);
     void releaseDemo();
 
@@ -72,6 +80,8 @@ private:
     std::vector<std::string> textures_;
     std::vector<std::string> surfaces_;
     std::vector<std::string> targetSurfaces_; // surfaces declared with target="1"
+    std::vector<std::string> cameras_;
+    std::vector<const ScriptAttribute*> cameraUses_;
     std::vector<const ScriptNode*> events_;
     size_t effectsLoaded_ = 0; // effects added before the last `load`
     bool sawLoad_ = false;

@@ -38,6 +38,7 @@ const AttributeRule kEvent[] = {{"time", K::Number}, {"key", K::Text}, {"bank", 
 const AttributeRule kLoadplugin[] = {{"file", K::Plugin}};
 const AttributeRule kLoad[] = {{"effect", K::EffectName}};
 const AttributeRule kSync[] = {{"bpm", K::Number}, {"rowsperbeat", K::Number}, {"base", K::Text}};
+const AttributeRule kPart[] = {{"start", K::Number}};
 const AttributeRule kDrive[] = {{"effect", K::EffectName}, {"param", K::Text}, {"tracks", K::Text}};
 
 template <size_t N> constexpr ElementRule rule(const char* name, const AttributeRule (&list)[N]) {
@@ -72,6 +73,7 @@ const Keyword KeywordTable::kEntries[] = {
     {bare("exit"), &Demo::exit, KeywordCheck::None},
     {rule("sync", kSync), &Demo::defineSync, KeywordCheck::Sync},
     {rule("drive", kDrive), &Demo::defineDrive, KeywordCheck::Drive},
+    {rule("part", kPart), &Demo::walkPart, KeywordCheck::Part},
 };
 
 const Keyword* findKeyword(const char* name) {

@@ -109,14 +109,14 @@ TEST(BundledDemo, PlaysToItsOwnExitWithChangingPicturesAndTheLogoInPlace) {
     ASSERT_EQ(frames.size(), 62u);
     int flat = 0;
     int changed = 0;
+    // The first half's scenes; the parts from 30 s on are checked one by one below.
     for (size_t i = 0; i < frames.size(); ++i) {
         ASSERT_TRUE(frames[i]->loaded()) << i;
-        if (frames[i]->spread() < 8.0) ++flat;
+        if (i < 30 && frames[i]->spread() < 8.0) ++flat;
         if (i > 0 && difference(*frames[i - 1], *frames[i]) > 2.0) ++changed;
     }
-    // Only the first second and the seconds fading to black (at 30 s and at the end) may be
-    // flat.
-    EXPECT_LE(flat, 3);
+    // Only the first second and the one fading to black at 30 s may be flat.
+    EXPECT_LE(flat, 2);
     EXPECT_GE(changed, 26);
     // Every scene looks different: logo, cubes, plasma, tunnel.
     const int scenes[] = {3, 13, 19, 26};
