@@ -382,3 +382,38 @@ TEST(CheckMode, KnowsTheMeshModelParametersAndReportsAMissingModelAtItsLine) {
         << out;
     EXPECT_TRUE(has(out, "2 errors, 0 warnings\n")) << out;
 }
+
+TEST(CheckMode, FilesListsEveryDataFileAndPluginTheScriptUsesOnceAndNothingElse) {
+    TempDir dir;
+    dir.write("data/textures/logo.tga", greyTga(64, 32));
+    dir.write("data/textures/unused.tga", greyTga(64, 32));
+    dir.write("data/music/song.ogg", "x");
+    dir.write("data/part.txt", R"(<add type="picture" name="pic"/>
+<pic texture="logo.tga"/>
+<texture mode="load" filename="logo.tga"/>
+)");
+    dir.write("data/script.txt", R"(<demo>
+  <loadplugin file="stockfx.so"/>
+  <include file="part.txt"/>
+  <add type="musicplay" name="song"/>
+  <song file="song.ogg"/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--check --files");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.output, "0 errors, 0 warnings\n"
+                          "data data/script.txt\n"
+                          "data data/part.txt\n"
+                          "data data/textures/logo.tga\n"
+                          "data data/music/song.ogg\n"
+                          "plugin stockfx.so\n");
+    // A missing file is an error that names it, and nothing is listed.
+    std::filesystem::remove(dir.path() / "data/music/song.ogg");
+    const PlayerResult missing = runPlayer(dir.path().string(), "--check --files");
+    EXPECT_EQ(missing.exitCode, 1) << missing.output;
+    EXPECT_TRUE(has(missing.output, "error: file 'song.ogg' not found")) << missing.output;
+    EXPECT_FALSE(has(missing.output, "data data/")) << missing.output;
+    // Without --check the option does nothing and is refused.
+    EXPECT_EQ(runPlayer(dir.path().string(), "--files").exitCode, 2);
+}
