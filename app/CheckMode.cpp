@@ -8,9 +8,17 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <string>
 #include <unistd.h>
 
 namespace {
+
+// The system's device that discards what is written to it.
+#ifdef _WIN32
+constexpr char kNullDevice[] = "NUL";
+#else
+constexpr char kNullDevice[] = "/dev/null";
+#endif
 
 // What reading and plugins print on their own (locator lines, reader remarks) would
 // break up the diagnostics, which say the same with a position: it is dropped meanwhile.
@@ -19,7 +27,7 @@ public:
     QuietStandardOutput() {
         std::fflush(stdout);
         saved_ = dup(STDOUT_FILENO);
-        const int nothing = open("/dev/null", O_WRONLY);
+        const int nothing = open(kNullDevice, O_WRONLY);
         if (saved_ >= 0 && nothing >= 0) dup2(nothing, STDOUT_FILENO);
         if (nothing >= 0) close(nothing);
     }
@@ -38,10 +46,11 @@ private:
 
 } // namespace
 
-int runCheck(const char* scriptPath) {
+int runCheck(const char* scriptPath, bool listFiles) {
     ScriptDocument document;
     document.keepPositions(true);
     Diagnostics diagnostics(document);
+    std::string files;
     {
         QuietStandardOutput quiet;
         const bool read = document.parseFile(scriptPath) == 0;
@@ -50,10 +59,13 @@ int runCheck(const char* scriptPath) {
         if (read) {
             ScriptCheck check(document, diagnostics);
             check.run();
+            for (const std::string& path : check.dataFiles()) files += "data " + path + "\n";
+            for (const std::string& name : check.pluginFiles()) files += "plugin " + name + "\n";
         }
         diagnostics.summary();
     }
     std::fputs(diagnostics.text().c_str(), stdout);
+    if (listFiles && !diagnostics.errors()) std::fputs(files.c_str(), stdout);
     if (diagnostics.errors()) return kScriptUnusable;
     return diagnostics.warnings() ? kCheckWarnings : kDone;
 }

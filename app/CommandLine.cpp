@@ -11,7 +11,8 @@ enum Mode : unsigned {
     kCheck = 2,
     kEdit = 4,
     kRender = 8,
-    kAnyMode = kPlay | kCheck | kEdit | kRender,
+    kTracks = 16,
+    kAnyMode = kPlay | kCheck | kEdit | kRender | kTracks,
 };
 
 struct Option {
@@ -126,6 +127,15 @@ bool setRender(CommandLine& line, const char* value) {
 #endif
 }
 
+bool setTracksBase(CommandLine& line, const char* value) {
+    if (!value[0]) {
+        line.error = "--tracks-text needs the base name of the track files, as in <sync base=...>";
+        return false;
+    }
+    line.tracksBase = value;
+    return true;
+}
+
 bool setHelp(CommandLine& line, const char*) {
     return line.help = true;
 }
@@ -138,6 +148,7 @@ const Option kOptions[] = {
     {"--version", false, kAnyMode,
      [](CommandLine& line, const char*) { return line.version = true; }},
     {"--check", false, kCheck, [](CommandLine& line, const char*) { return line.check = true; }},
+    {"--files", false, kCheck, [](CommandLine& line, const char*) { return line.files = true; }},
     {"--edit", false, kEdit, [](CommandLine& line, const char*) { return line.edit = true; }},
     {"--start", true, kPlay | kEdit | kRender, setStart},
     // Render frames follow the clock of the file, not an editor's.
@@ -147,6 +158,7 @@ const Option kOptions[] = {
     {"--fps", true, kRender, setFps},
     {"--size", true, kRender, setSize},
     {"--duration", true, kRender, setDuration},
+    {"--tracks-text", true, kTracks, setTracksBase},
 };
 
 const char* modeOption(Mode mode) {
@@ -157,6 +169,8 @@ const char* modeOption(Mode mode) {
         return "--edit";
     case kRender:
         return "--render";
+    case kTracks:
+        return "--tracks-text";
     default:
         return "";
     }
@@ -168,6 +182,7 @@ bool optionsFitTheMode(const bool (&given)[sizeof kOptions / sizeof kOptions[0]]
     const Mode mode = line.check                 ? kCheck
                       : line.edit                ? kEdit
                       : !line.renderPath.empty() ? kRender
+                      : !line.tracksBase.empty() ? kTracks
                                                  : kPlay;
     for (size_t i = 0; i < sizeof kOptions / sizeof kOptions[0]; ++i) {
         if (!given[i] || (kOptions[i].modes & mode)) continue;
@@ -190,11 +205,15 @@ const char* usageText() {
            "  --check            read the script, its includes and plugins without opening\n"
            "                     a window and print file:line:column diagnostics; exit\n"
            "                     status 0 when clean, 1 with errors, 3 with warnings only\n"
+           "  --files            with --check: then list the data files and plugins the\n"
+           "                     script uses, one a line, when it has no errors\n"
            "  --start <seconds>  begin playing at that demo time\n"
            "  --edit             edit mode: Pause holds the demo, Left/Right seek 1 s (with\n"
            "                     Shift 10 s), Home goes to 0; changed shaders, textures and\n"
            "                     scripts are reloaded while it plays\n"
            "  --sync             link to the sync editor at 127.0.0.1:1338\n"
+           "  --tracks-text <base>  write beside every track file <base>_*.track its text\n"
+           "                     form, <file>.txt, and exit\n"
 #ifdef VORNEX_RENDER
            "  --render <file>    write the demo with its music to a video file instead\n"
            "  --fps <n>          frames a second of the video (30)\n"
@@ -207,7 +226,8 @@ const char* usageText() {
            "  --help, -h, /?     print this text\n"
            "\n"
            "Exit status: 0 done, 1 script unusable (--check: errors), 2 bad command line,\n"
-           "3 --check found warnings only, 4 the video could not be written.\n";
+           "3 --check found warnings only, 4 the video could not be written, 5 --tracks-text\n"
+           "found no track file or could not read or write one.\n";
 }
 
 bool parseCommandLine(int argc, char** argv, CommandLine& line) {

@@ -18,6 +18,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool check = false;     // --check: diagnostics only, no window
+    bool files = false;     // --files: with --check, list what the script uses
     bool edit = false;      // --edit: pause and seek keys, live reload
     double startTime = 0.0; // --start <seconds>
     bool sync = false;      // --sync: link to the sync editor
@@ -25,7 +26,8 @@ struct CommandLine {
     int fps = 30;           // --fps
     int width = 0;          // --size WxH; 0: the demo's own size
     int height = 0;
-    double duration = 0.0; // --duration; 0: until the demo ends
+    double duration = 0.0;  // --duration; 0: until the demo ends
+    std::string tracksBase; // --tracks-text <base>: write the text form of its track files
     // Set when the command line cannot be used; what to tell the user.
     std::string error;
 };

@@ -3,7 +3,7 @@
 #include "app/RunDemos.h"
 #include "demo/Diagnostics.h"
 #include "demo/EditSession.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "script/ScriptDocument.h"
 
 #include <cstdio>

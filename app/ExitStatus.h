@@ -11,6 +11,8 @@ enum ExitStatus {
     kCheckWarnings = 3,
     // --render: the video file could not be written or completed (nothing replaced).
     kRenderFailed = 4,
+    // --tracks-text: no track file of the base, or one could not be read or written.
+    kTracksUnreadable = 5,
     // A render stopped by SIGINT, SIGTERM or SIGHUP exits with 128 + the signal's number,
     // as a shell reports a program the signal ended.
     kSignalBase = 128,

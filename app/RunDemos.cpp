@@ -3,7 +3,7 @@
 #include "demo/Demo.h"
 #include "demo/EditSession.h"
 #include "demo/FrameDriver.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "script/ScriptDocument.h"
 
 #include <new>

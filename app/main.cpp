@@ -10,11 +10,13 @@
 #include "app/RunDemos.h"
 #include "app/ScriptName.h"
 #include "demo/SyncLink.h"
-#include "platform/Log.h"
+#include "log/Log.h"
+#include "platform/native/Native.h"
 #ifdef VORNEX_RENDER
 #include "render/RenderSession.h"
 #endif
 #include "script/ScriptDocument.h"
+#include "sync/TrackText.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,6 +24,16 @@
 namespace {
 
 constexpr size_t kScriptPathSize = 256;
+
+// Started by a double click, a console program's window closes as it ends: on Windows a
+// failure that stops the player before it plays is also shown in a box.
+void showStartupFailure(const char* message) {
+#ifdef _WIN32
+    native::messageBox(nullptr, message, "Vornex", native::MB_OK | native::MB_ICONERROR);
+#else
+    (void)message;
+#endif
+}
 
 #ifdef VORNEX_RENDER
 int render(const CommandLine& line, ScriptDocument& document) {
@@ -74,13 +86,20 @@ int main(int argc, char** argv) {
         }
     }
 #endif
+    if (!line.tracksBase.empty()) {
+        if (!haveDataFolder()) {
+            std::printf("%s\n", noDataFolderMessage().c_str());
+            return kScriptUnusable;
+        }
+        return writeTrackTexts(line.tracksBase.c_str()) == 0 ? kDone : kTracksUnreadable;
+    }
     const std::string script = scriptNameBelowData(line.script);
     if (line.check) {
         if (!haveDataFolder()) {
             std::printf("%s\n", noDataFolderMessage().c_str());
             return kScriptUnusable;
         }
-        return runCheck(script.c_str());
+        return runCheck(script.c_str(), line.files);
     }
 
     // Compared by scripts and tests: keep the text exactly.
@@ -95,12 +114,14 @@ int main(int argc, char** argv) {
     if (script.size() >= kScriptPathSize) {
         log.print("Script path longer than %u characters refused",
                   static_cast<unsigned>(kScriptPathSize - 1));
+        showStartupFailure("The script's path is too long.");
         return kScriptUnusable;
     }
     if (!haveDataFolder()) {
         const std::string message = noDataFolderMessage();
         log.print("%s", message.c_str());
         std::printf("%s\n", message.c_str());
+        showStartupFailure(message.c_str());
         return kScriptUnusable;
     }
     const char* scriptPath = script.c_str();
@@ -115,6 +136,7 @@ int main(int argc, char** argv) {
     ScriptDocument document;
     if (document.parseFile(scriptPath) != 0) {
         log.print("%s", ScriptDocument::lastMessage());
+        showStartupFailure(ScriptDocument::lastMessage());
         return kScriptUnusable;
     }
     log.print("done.");

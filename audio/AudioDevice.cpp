@@ -6,6 +6,7 @@
 #include "audio/silent/SilentAudioOutput.h"
 #include "io/Stream.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace audio {
@@ -21,10 +22,19 @@ Mixer& sharedMixer() {
 AudioOutput* output = nullptr;
 bool renderMode = false;
 RenderAudioOutput* renderOutput = nullptr; // `output` itself while rendering
+char lastFailure[256];
+
+int refuse(const char* reason) {
+    std::snprintf(lastFailure, sizeof lastFailure, "%s", reason);
+    return -1;
+}
 } // namespace
 
 int init(int device, uint32_t frequency, uint32_t, void*) {
-    if (output || frequency < kMinFrequency || frequency > kMaxFrequency) return -1;
+    lastFailure[0] = '\0';
+    if (output) return refuse("a device is already started");
+    if (frequency < kMinFrequency || frequency > kMaxFrequency)
+        return refuse("mix rate out of range");
     AudioOutput* candidate = nullptr;
     if (renderMode && (device == 0 || device == 1))
         candidate = renderOutput = new RenderAudioOutput;
@@ -32,17 +42,23 @@ int init(int device, uint32_t frequency, uint32_t, void*) {
         candidate = new SilentAudioOutput;
     else if (device == 1)
         candidate = createSystemAudioOutput();
-    if (!candidate) return -1;
+    if (!candidate) return refuse("no such device");
     Mixer& mixer = sharedMixer();
     mixer.setRate(frequency);
     if (candidate->open(frequency, mixer) != 0) {
         if (candidate == renderOutput) renderOutput = nullptr;
+        refuse(candidate->failure()[0] != '\0' ? candidate->failure()
+                                               : "the output cannot be opened");
         delete candidate;
         mixer.setRate(Mixer::kDefaultRate);
         return -1;
     }
     output = candidate;
     return 0;
+}
+
+const char* failure() {
+    return lastFailure;
 }
 
 void stop() {

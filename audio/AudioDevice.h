@@ -16,6 +16,9 @@ namespace audio {
 int init(int device, uint32_t frequency, uint32_t flags, void* window);
 // Halts the output: musics keep their positions until the device is freed.
 void stop();
+// Why the last init() failed, for the log: the system output's reason, or a short text of
+// our own; empty after a successful init().
+const char* failure();
 // Closes the device and every open music; their handles become invalid. Ends a pause.
 void free();
 // Holds every music where it is and outputs silence, until called with false.

@@ -21,4 +21,6 @@ public:
     // Mixes what the output would have consumed up to now, for outputs without a
     // thread of their own.
     virtual void catchUp() {}
+    // Why open() failed, in the system's words; empty when it did not.
+    virtual const char* failure() const { return ""; }
 };

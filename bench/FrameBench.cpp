@@ -5,7 +5,7 @@
 #include "demo/Demo.h"
 #include "demo/ProcessSettings.h"
 #include "io/MemoryStream.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "script/ScriptDocument.h"
 #include <vornex/Effect.h>
 

@@ -15,6 +15,7 @@
 #include "image/jpeg/JpegParallelRows.h"
 #include "image/jpeg/MemoryJpegSource.h"
 #include "io/MemoryStream.h"
+#include "tests/support/LibjpegEncoder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -70,34 +71,13 @@ Bytes photo(int size) {
 
 Bytes encode(int size, Layout layout) {
     const Bytes rgb = photo(size);
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* out = nullptr;
-    unsigned long outSize = 0;
-    jpeg_mem_dest(&info, &out, &outSize);
-    info.image_width = size;
-    info.image_height = size;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 90, TRUE);
-    const int luma = layout == k444 ? 1 : 2;
-    info.comp_info[0].h_samp_factor = luma;
-    info.comp_info[0].v_samp_factor = luma;
-    if (layout == kProgressive420) jpeg_simple_progression(&info);
-    if (layout == kRestart420) info.restart_in_rows = 1;
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uint8_t*>(&rgb[size_t(info.next_scanline) * size * 3]);
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    Bytes file(out, out + outSize);
-    std::free(out);
-    return file;
+    LibjpegSettings settings;
+    settings.width = size;
+    settings.height = size;
+    settings.sampling[0] = layout == k444 ? 1 : 2;
+    settings.progressive = layout == kProgressive420;
+    settings.restartRows = layout == kRestart420 ? 1 : 0;
+    return libjpegEncode(rgb.data(), settings);
 }
 
 const Bytes& file(int size, Layout layout) {

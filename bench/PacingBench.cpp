@@ -35,7 +35,7 @@ void draw(int64_t milliseconds) {
 
 // The wait as it was: reading the counter until the minimum has passed.
 void busyWaitPresent(cDemo& demo) {
-    while (native::getTickCount() - demo.clock().pacingTick < cDemo::kMinimumFrameMilliseconds) {
+    while (native::getTickCount() - demo.clock().pacingTick() < cDemo::kMinimumFrameMilliseconds) {
     }
     demo.clock().tick();
 }
@@ -61,7 +61,7 @@ void pace(benchmark::State& state, void (*present)(cDemo&), std::map<int64_t, do
         draw(drawing);
         drawn += processorSeconds() - drawStart;
         present(demo);
-        const uint32_t milliseconds = uint32_t(demo.clock().getDelta() * 10.0f + 0.5f);
+        const uint32_t milliseconds = uint32_t(demo.clock().delta() * 10.0f + 0.5f);
         if (milliseconds < 14) ++shorter;
         if (milliseconds == 14) ++at14;
         if (milliseconds == 15) ++at15;

@@ -6,7 +6,7 @@
 // Needs a display; run from the build folder's bin/ (where stockfx.so is).
 #include "demo/Demo.h"
 #include "io/MemoryStream.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "script/ScriptDocument.h"
 #include <vornex/Effect.h>
 

@@ -4,14 +4,15 @@
 #include "demo/EditSession.h"
 #include "demo/EffectParamLog.h"
 #include "demo/FrameDriver.h"
+#include "demo/FramebufferSupport.h"
 #include "demo/KeyBank.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
 #include "demo/ScriptVocabulary.h"
 #include "demo/TriggerKey.h"
 #include "image/ReadImage.h"
+#include "log/Log.h"
 #include "platform/ExtensionLoader.h"
-#include "platform/Log.h"
 #include <vornex/Effect.h>
 #include <vornex/ScriptNode.h>
 #include <vornex/ScriptValue.h>
@@ -232,7 +233,13 @@ void Demo::defineCamera(ScriptNode& element) {
 void Demo::defineSurface(ScriptNode& element) {
     // Compared by scripts and tests: keep the text exactly.
     std::printf("weeeeeee surface!!\n");
-    ::defineSurface(registry_->surfaces, element);
+    const FramebufferCalls* framebuffers = declaresTarget(element) ? framebufferCalls() : nullptr;
+    if (declaresTarget(element) && !framebuffers && !framebuffersMissingLogged) {
+        framebuffersMissingLogged = true;
+        Log::instance().print("The driver offers no framebuffer objects: surfaces are no render "
+                              "targets, their effects draw to the window");
+    }
+    ::defineSurface(registry_->surfaces, element, framebuffers);
 }
 
 void Demo::defineEvent(ScriptNode& element) {
@@ -262,6 +269,8 @@ void Demo::loadPlugin(ScriptNode& element) {
         Log::instance().print("ERROR loadlibrary: %s built for SDK %u.%u, the player has %u.%u",
                               file, sdkVersionMajor(version), sdkVersionMinor(version),
                               kSdkVersionMajor, kSdkVersionMinor);
+    } else if (plugins[pluginCount_].refusedLayout()) {
+        Log::instance().print("ERROR loadlibrary: %s", plugins[pluginCount_].failure());
     } else {
         // Compared by scripts and tests: keep the text exactly.
         Log::instance().print("ERROR loadlibrary: %s not found", file);
@@ -328,6 +337,12 @@ void Demo::run(ScriptNode&) {
 }
 
 void Demo::exit(ScriptNode&) {
+    // Edit mode ends only by Escape: an exit reached while the demo plays holds it there.
+    if (edit && !closed) {
+        const float eventTime = events_.firingTime();
+        edit->exitReached(*this, eventTime >= 0.0f ? eventTime : exactTime());
+        return;
+    }
     close();
 }
 
@@ -356,7 +371,10 @@ Effect* Demo::effect(uint32_t index) {
 }
 
 Texture* Demo::loadTexture(const char* fileName) {
-    return fileName ? registry_->textures.loadTexture(fileName) : nullptr;
+    if (!fileName) return nullptr;
+    // A render target's name reads its pixels, so passes chain through any texture parameter.
+    if (Surface* surface = registry_->surfaces.findTargetSurface(fileName)) return surface;
+    return registry_->textures.loadTexture(fileName);
 }
 
 Camera* Demo::getCamera(const char* name) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "demo/DrawOrder.h"
+#include "demo/DrawTarget.h"
 #include "demo/EffectPlugin.h"
 #include "demo/EventTable.h"
 #include "demo/SyncLink.h"
@@ -115,6 +116,7 @@ private:
     void exit(ScriptNode& element);
     void defineSync(ScriptNode& element);
     void defineDrive(ScriptNode& element);
+    void walkPart(ScriptNode& element);
 
     // The step itself; `end`, when given, is where the demo time ends up exactly.
     void advance(float delta, std::optional<double> end);
@@ -129,6 +131,7 @@ private:
     Effect* effects[kMaxEffects] = {};
     uint32_t effectCount_ = 0;
     DrawOrder drawOrder_;
+    DrawTarget drawTarget;
     ResourceRegistry* registry_;
     EventTable events_;
     Effect* loader_ = nullptr;
@@ -144,4 +147,6 @@ private:
     bool runBegun = false;
     // Set by the first attempt, whether or not it succeeded.
     bool windowCreated = false;
+    // Render targets without framebuffer objects are reported once.
+    bool framebuffersMissingLogged = false;
 };

@@ -25,7 +25,7 @@ bool Demo::frame() {
         frameDriver->frameDrawn(*this);
         return false;
     }
-    const float measured = clock().getDelta();
+    const float measured = clock().delta();
     // A fixed step of 1/lockfps seconds, in hundredths; none while edit mode holds the demo.
     const int32_t lockfps = processSettings().lockfps;
     float delta = lockfps > 0 ? 100.0f / static_cast<float>(lockfps) : measured;
@@ -48,8 +48,7 @@ void Demo::stepTo(double end) {
 
 void Demo::advance(float delta, std::optional<double> end) {
     // Compared by scripts and tests: keep the text exactly.
-    if (processSettings().showfps)
-        std::printf("fps %3.3f\n", static_cast<double>(clock().getFps()));
+    if (processSettings().showfps) std::printf("fps %3.3f\n", static_cast<double>(clock().fps()));
     events_.forwardPass(static_cast<float>(frameStartTime), *this);
     const float scaled = delta * speed();
     setExactTime(end ? *end : exactTime() + static_cast<double>(scaled) * 0.01);
@@ -69,13 +68,19 @@ void Demo::advance(float delta, std::optional<double> end) {
     // Indexed, not iterated: an effect may replace the draw order through its host.
     for (uint32_t i = 0; i < drawOrder_.count(); ++i) {
         const DrawOrderItem& item = drawOrder_[i];
+        if (item.kind == DrawOrderItem::kSurface) {
+            drawTarget.switchTo(item.surface ? registry_->surfaces.findTarget(item.surface)
+                                             : nullptr,
+                                Window::width, Window::height);
+            continue;
+        }
         Effect* effect = item.effect;
-        if (item.kind != DrawOrderItem::kEffect || !effect || !effect->enabled) continue;
+        if (!effect || !effect->enabled) continue;
         effect->update(scaled);
         EffectRenderState* renderState = effect->renderState;
         if (renderState) renderState->apply();
-        const float clientWidth = width();
-        const float clientHeight = height();
+        const float clientWidth = static_cast<float>(drawTarget.width(Window::width));
+        const float clientHeight = static_cast<float>(drawTarget.height(Window::height));
         glViewport(static_cast<GLint>(clientWidth * effect->viewport.x),
                    static_cast<GLint>(clientHeight * effect->viewport.y),
                    static_cast<GLsizei>(clientWidth * effect->viewport.width),
@@ -83,6 +88,7 @@ void Demo::advance(float delta, std::optional<double> end) {
         effect->draw();
         if (renderState && renderState->popAttributes) glPopAttrib();
     }
+    drawTarget.finish();
     seeking_ = false;
 }
 

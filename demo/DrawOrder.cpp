@@ -1,6 +1,6 @@
 #include "demo/DrawOrder.h"
 
-#include "platform/Log.h"
+#include "log/Log.h"
 
 int DrawOrder::append(const DrawOrderItem& item) {
     if (count_ >= kCapacity) {

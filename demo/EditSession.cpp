@@ -7,10 +7,12 @@
 #include "demo/ResourceRegistry.h"
 #include "image/ReadImage.h"
 #include "io/DataLocator.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "platform/native/FileWatch.h"
 #include "platform/native/Native.h"
 #include "script/ScriptDocument.h"
+#include "sync/SyncTrackSet.h"
+#include "sync/TrackFile.h"
 #include <vornex/Effect.h>
 
 #include <chrono>
@@ -71,7 +73,11 @@ void EditSession::runStarted(Demo& demo) {
     restart_ = false;
     played_ = true;
     processSettings().vhs = true;
+    // A pause kept from before a reload holds the new demo's music too.
+    if (paused_) hold(true);
     watchTextures(demo);
+    watchedTracks_ = 0;
+    watchTracks(demo);
     if (!watch_) std::printf("edit: no file notifications here; files are not reloaded\n");
     updateTitle(demo);
 }
@@ -85,7 +91,25 @@ void EditSession::watchTextures(Demo& demo) {
     }
 }
 
+void EditSession::watchTracks(Demo& demo) {
+    // Tracks can be made at any time (a drive in an event): the new ones are watched as
+    // they appear, which is rare, so the frames that follow allocate nothing.
+    SyncTrackSet& tracks = demo.sync().tracks();
+    for (; watchedTracks_ < tracks.count(); ++watchedTracks_) {
+        char binaryPath[DataLocator::kPathSize];
+        char textPath[DataLocator::kPathSize];
+        if (!trackFilePaths(tracks.base(),
+                            tracks.track(static_cast<int32_t>(watchedTracks_))->name(), binaryPath,
+                            textPath))
+            continue;
+        native::addWatchedFile(watch_, binaryPath);
+        native::addWatchedFile(watch_, textPath);
+    }
+}
+
 void EditSession::beforeFrame(Demo& demo) {
+    settleAtExit(demo);
+    if (watch_) watchTracks(demo);
     char path[DataLocator::kPathSize];
     // Bounded, so a stream of notifications cannot hold a frame back.
     for (size_t i = 0; i < kChangesPerFrame && !restart_; ++i) {
@@ -106,6 +130,7 @@ void EditSession::fileChanged(Demo& demo, const char* path) {
         return;
     }
     reloadTextures(demo, path);
+    reloadTracks(demo, path);
     for (const FileUse& use : uses_) {
         if (use.path != path) continue;
         std::printf("edit: %s changed; configuring effect %s again\n", path, use.effect->name);
@@ -146,6 +171,23 @@ void EditSession::reloadTextures(Demo& demo, const char* path) {
     }
 }
 
+void EditSession::reloadTracks(Demo& demo, const char* path) {
+    SyncTrackSet& tracks = demo.sync().tracks();
+    for (uint32_t i = 0; i < tracks.count(); ++i) {
+        SyncTrack& track = *tracks.track(static_cast<int32_t>(i));
+        char binaryPath[DataLocator::kPathSize];
+        char textPath[DataLocator::kPathSize];
+        if (!trackFilePaths(tracks.base(), track.name(), binaryPath, textPath) ||
+            (std::strcmp(binaryPath, path) != 0 && std::strcmp(textPath, path) != 0))
+            continue;
+        if (loadTrackFile(tracks.base(), track) == 0)
+            std::printf("edit: track %s read again\n", track.name());
+        else
+            std::printf("edit: %s changed but cannot be read; track %s stays as it was\n", path,
+                        track.name());
+    }
+}
+
 void EditSession::configured(Effect& effect, const ScriptNode& element) {
     for (const ScriptAttribute* attribute : element.attributes) {
         // Music is not reopened by a change: a music program writes a long file for a while,
@@ -172,11 +214,44 @@ void EditSession::configured(Effect& effect, const ScriptNode& element) {
     }
 }
 
+void EditSession::exitReached(Demo& demo, double exitTime) {
+    if (!atExit_ || exitTime != exitTime_) {
+        std::printf("edit: the exit at %.2f s holds the demo; Pause plays on, Escape quits\n",
+                    exitTime);
+        Log::instance().print("edit: paused at the exit at %.2f s", exitTime);
+    }
+    atExit_ = true;
+    exitPending_ = true;
+    exitTime_ = exitTime;
+    paused_ = true;
+    hold(true);
+    updateTitle(demo);
+}
+
+void EditSession::settleAtExit(Demo& demo) {
+    if (!exitPending_) return;
+    exitPending_ = false;
+    // The jump fires the exit once more, at its own time, which leaves nothing to settle.
+    if (demo.exactTime() > exitTime_) demo.jumpTo(exitTime_);
+    exitPending_ = false;
+}
+
+void EditSession::hold(bool paused) {
+    audio::MixerLock lock;
+    lock.mixer().hold(paused);
+}
+
 void EditSession::demoEnded() {
     uses_.clear();
-    paused_ = false;
-    audio::MixerLock lock;
-    lock.mixer().hold(false);
+    // A reload keeps the pause; whether it is an exit's, the new demo's events tell again
+    // as its start jump fires them. Another demo of the script starts afresh.
+    if (!restart_) paused_ = false;
+    atExit_ = false;
+    exitPending_ = false;
+    watchedTracks_ = 0;
+    // The next demo's window starts with its plain title.
+    title_[0] = '\0';
+    hold(false);
 }
 
 bool EditSession::key(Demo& demo, uint32_t virtualKey, uint32_t pressed) {
@@ -188,8 +263,8 @@ bool EditSession::key(Demo& demo, uint32_t virtualKey, uint32_t pressed) {
     const float seek = (keyboard[native::VK_SHIFT] & 0x80) ? kLongSeek : kShortSeek;
     if (virtualKey == native::VK_PAUSE) {
         paused_ = !paused_;
-        audio::MixerLock lock;
-        lock.mixer().hold(paused_);
+        atExit_ = false;
+        hold(paused_);
     } else if (virtualKey == native::VK_LEFT) {
         demo.jumpBy(-seek);
     } else if (virtualKey == native::VK_RIGHT) {
@@ -197,6 +272,8 @@ bool EditSession::key(Demo& demo, uint32_t virtualKey, uint32_t pressed) {
     } else {
         demo.jumpBy(-demo.exactTime());
     }
+    settleAtExit(demo);
+    if (demo.exactTime() < exitTime_) atExit_ = false;
     updateTitle(demo);
     return true;
 }
@@ -210,8 +287,9 @@ bool EditSession::takeRestart(float& resumeTime) {
 
 void EditSession::updateTitle(Demo& demo) {
     char title[kTitleSize];
+    const char* pause = !paused_ ? "" : atExit_ ? " | paused at the exit" : " | paused";
     std::snprintf(title, sizeof title, "%s | %.1f s | bank %d%s", demo.settings().title,
-                  demo.exactTime(), demo.currentBank(), paused_ ? " | paused" : "");
+                  demo.exactTime(), demo.currentBank(), pause);
     // Only when the text changes: the system copies the caption each time.
     if (std::strcmp(title, title_) == 0) return;
     std::memcpy(title_, title, sizeof title_);

@@ -5,6 +5,9 @@
 // read and uploaded again, an effect whose attribute names a changed file is configured
 // with it again (a shader recompiles; music files are left alone), and a changed script
 // file ends the demo so the driver can read the script again and resume at the same time.
+// Edit mode never ends by itself: an exit, reached or passed by a seek, holds the demo at
+// the exit's time instead (Pause plays on past it, Escape quits). The pause outlives a
+// script reload. Track files are watched too and read again, keeping time and pause.
 // One session lives for the whole edit run, across the demos it restarts.
 #pragma once
 
@@ -44,7 +47,11 @@ public:
     bool key(Demo& demo, uint32_t virtualKey, uint32_t pressed);
     // An element handed to an effect: attributes naming data files are remembered.
     void configured(Effect& effect, const ScriptNode& element);
-    // The demo is being destroyed: forget its effects.
+    // An `exit` fired while the demo runs: the demo pauses at `exitTime` (where it was
+    // defined), going back there before the next frame if it had moved on past it.
+    void exitReached(Demo& demo, double exitTime);
+    // The demo is being destroyed: forget its effects. The pause is kept when the demo ends
+    // for a reload.
     void demoEnded();
 
     bool paused() const { return paused_; }
@@ -63,6 +70,11 @@ private:
     void fileChanged(Demo& demo, const char* path);
     void reloadTextures(Demo& demo, const char* path);
     void watchTextures(Demo& demo);
+    void watchTracks(Demo& demo);
+    void reloadTracks(Demo& demo, const char* path);
+    // Moves the demo back to the exit it passed, if any, once the jump or step is over.
+    void settleAtExit(Demo& demo);
+    void hold(bool paused);
     void updateTitle(Demo& demo);
 
     native::FileWatch* watch_;
@@ -71,6 +83,10 @@ private:
     bool paused_ = false;
     bool restart_ = false;
     bool played_ = false;
+    bool atExit_ = false;      // the pause is an exit's
+    bool exitPending_ = false; // an exit fired; the demo may have to go back to it
+    double exitTime_ = 0.0;
+    uint32_t watchedTracks_ = 0; // of the running demo's tracks, those whose files are watched
     float resumeTime_ = 0.0f;
     char title_[kTitleSize] = {};
 };

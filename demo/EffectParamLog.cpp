@@ -1,11 +1,11 @@
 #include "demo/EffectParamLog.h"
 
-#include "platform/Log.h"
+#include "log/Log.h"
 #include <vornex/EffectParamTable.h>
 
 const char* effectParamTypeWord(uint32_t type) {
     static const char* const kWords[] = {"texture", "camera",  "vec4f", "vec3f",
-                                         "integer", "boolean", "float"};
+                                         "integer", "boolean", "float", "numbers"};
     return type < sizeof kWords / sizeof kWords[0] ? kWords[type] : "unknown";
 }
 

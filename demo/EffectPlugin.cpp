@@ -3,10 +3,30 @@
 #include <vornex/plugin.h>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// More entries than any SDK version has: a table without its end is read no further.
+constexpr size_t kMaxRecordSizes = 256;
+
+// The first record the library measured otherwise than the player, or null when all agree.
+// Entries the player does not know (a later minor version's) are not compared.
+const SdkRecordSize* differingRecord(const SdkRecordSize* theirs, const SdkRecordSize*& ours) {
+    ours = sdkRecordSizes();
+    for (size_t i = 0; i < kMaxRecordSizes && theirs[i].name && ours->name; ++i, ++ours)
+        if (std::strcmp(theirs[i].name, ours->name) != 0 || theirs[i].size != ours->size)
+            return &theirs[i];
+    return nullptr;
+}
+
+} // namespace
 
 int EffectPlugin::open(const char* fileName) {
     close();
     refusedSdkVersion_ = 0;
+    refusedLayout_ = false;
+    failure_[0] = '\0';
     library = native::loadLibrary(fileName);
     if (!library) {
         std::snprintf(failure_, sizeof failure_, "%s", native::libraryError());
@@ -16,15 +36,31 @@ int EffectPlugin::open(const char* fileName) {
     getFx = reinterpret_cast<GetFxFunction>(native::getLibraryProc(library, "getFX"));
     const auto sdkVersion =
         reinterpret_cast<SdkVersionFunction>(native::getLibraryProc(library, "vornexSdkVersion"));
+    const auto recordSizes = reinterpret_cast<SdkRecordSizesFunction>(
+        native::getLibraryProc(library, "vornexSdkRecordSizes"));
     listFx = reinterpret_cast<ListFxFunction>(native::getLibraryProc(library, "listFX"));
     if (hasFx && getFx) {
-        // A library without the export is taken to be of the player's own version.
+        // A library without the exports is taken to be of the player's own version and layout.
         const uint32_t version = sdkVersion ? sdkVersion() : kSdkVersion;
-        if (sdkVersionMajor(version) == kSdkVersionMajor) {
-            failure_[0] = '\0';
+        const SdkRecordSize* ours = nullptr;
+        const SdkRecordSize* differing =
+            recordSizes && recordSizes() ? differingRecord(recordSizes(), ours) : nullptr;
+        if (sdkVersionMajor(version) != kSdkVersionMajor) {
+            refusedSdkVersion_ = version;
+        } else if (differing) {
+            refusedLayout_ = true;
+            if (std::strcmp(differing->name, ours->name) == 0)
+                std::snprintf(failure_, sizeof failure_,
+                              "%s lays out %s in %u bytes, the player in %u: built by another "
+                              "compiler or with other options",
+                              fileName, ours->name, differing->size, ours->size);
+            else
+                std::snprintf(failure_, sizeof failure_,
+                              "%s lists record %.64s where the player has %s", fileName,
+                              differing->name, ours->name);
+        } else {
             return 0;
         }
-        refusedSdkVersion_ = version;
     } else {
         std::snprintf(failure_, sizeof failure_, "%s exports no %s: not an effect plugin", fileName,
                       hasFx ? "getFX" : "hasFX");

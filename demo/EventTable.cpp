@@ -1,6 +1,7 @@
 #include "demo/EventTable.h"
 
-#include "platform/Log.h"
+#include "demo/PartStart.h"
+#include "log/Log.h"
 #include <vornex/DemoHost.h>
 #include <vornex/ScriptNode.h>
 #include <vornex/ScriptValue.h>
@@ -15,16 +16,20 @@ int EventTable::define(ScriptNode& element) {
         return -1;
     }
     Event event;
+    bool keyOnly = false;
     for (const ScriptAttribute* attribute : element.attributes) {
         if (strcasecmp(attribute->name, "key") == 0) {
             event.trigger = static_cast<signed char>(attribute->value[0]);
             event.time = Event::kKeyOnlyTime;
+            keyOnly = true;
         } else if (strcasecmp(attribute->name, "time") == 0) {
             event.time = scriptFloat(attribute->value);
+            keyOnly = false;
         } else if (strcasecmp(attribute->name, "bank") == 0) {
             event.bank = scriptInt(attribute->value);
         }
     }
+    if (!keyOnly) event.time = static_cast<float>(event.time + partStart(element));
     event.element = &element;
     events[count_++] = event;
     return 0;
@@ -52,7 +57,7 @@ void EventTable::forwardPass(float frameStartTime, DemoHost& host) {
     while (next < count_ && events[next].time >= 0.0f && events[next].time <= frameStartTime) {
         // Advance first: the walk may reposition or extend the table.
         const uint32_t firing = next++;
-        host.walk(events[firing].element);
+        fire(firing, events[firing].time, host);
     }
 }
 
@@ -61,7 +66,7 @@ void EventTable::seekPass(float time, DemoHost& host) {
         if (events[i].time >= 0.0f && events[i].time <= time) {
             // Before the walk: a `run` in the event plays on from here.
             next = i;
-            host.walk(events[i].element);
+            fire(i, events[i].time, host);
         }
     }
 }
@@ -72,7 +77,7 @@ void EventTable::jumpPass(float time, DemoHost& host) {
         if (events[i].time >= 0.0f && events[i].time <= time) {
             // Before the walk: a `run` in the event plays on from the events after it.
             next = i + 1;
-            host.walk(events[i].element);
+            fire(i, events[i].time, host);
         }
     }
 }
@@ -80,7 +85,15 @@ void EventTable::jumpPass(float time, DemoHost& host) {
 void EventTable::fireKey(int32_t character, int32_t bank, DemoHost& host) {
     for (uint32_t i = 0; i < count_; ++i)
         if (events[i].trigger == character && (events[i].bank == bank || events[i].bank == -1))
-            host.walk(events[i].element);
+            fire(i, Event::kKeyOnlyTime, host);
+}
+
+void EventTable::fire(uint32_t index, float time, DemoHost& host) {
+    // Restored afterwards: the walk may fire other events through simulated keys.
+    const float outer = firing_;
+    firing_ = time;
+    host.walk(events[index].element);
+    firing_ = outer;
 }
 
 void EventTable::clear() {

@@ -19,7 +19,8 @@ public:
     EventTable();
 
     // Appends the event an `event` element defines: `key` (first character, and makes it
-    // key-only), `time`, `bank`, applied in document order. -1 with a log line when full.
+    // key-only), `time`, `bank`, applied in document order; a timed event's time counts
+    // from the start of the parts it lies in. -1 with a log line when full.
     int define(ScriptNode& element);
     // Stable sort by time, ascending; logs one line per event.
     void sort();
@@ -35,13 +36,19 @@ public:
     // Fires every event bound to `character` in `bank` or in every bank.
     void fireKey(int32_t character, int32_t bank, DemoHost& host);
     void clear();
+    // Time of the event whose element is being walked by a pass; negative outside a pass
+    // and for events fired by a key.
+    float firingTime() const { return firing_; }
 
     uint32_t count() const { return count_; }
     uint32_t nextIndex() const { return next; }
     const Event& operator[](uint32_t index) const { return events[index]; }
 
 private:
+    void fire(uint32_t index, float time, DemoHost& host);
+
     std::unique_ptr<Event[]> events;
     uint32_t count_ = 0;
     uint32_t next = 0;
+    float firing_ = Event::kKeyOnlyTime;
 };

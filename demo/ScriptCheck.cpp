@@ -2,19 +2,27 @@
 
 #include "demo/Diagnostics.h"
 #include "demo/EffectPlugin.h"
+#include "demo/NameHint.h"
 #include "demo/NumberText.h"
+#include "demo/PartStart.h"
 #include "demo/ScriptVocabulary.h"
+#include "image/ReadImage.h"
 #include "io/DataLocator.h"
+#include "resource/SurfaceList.h"
+#include "resource/TextureRules.h"
 #include "script/ScriptDocument.h"
 #include "sync/TrackFileName.h"
 #include <vornex/Effect.h>
 #include <vornex/EffectParamTable.h>
+#include <vornex/ScriptValue.h>
+#include <vornex/plugin.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <strings.h>
 #include <sys/stat.h>
 
@@ -31,47 +39,6 @@ std::string lineOf(const ScriptDocument& document, const void* record) {
     return at ? "line " + std::to_string(at->line) : "later";
 }
 
-// Edit distance without regard to case, for "did you mean" hints.
-size_t distance(const char* a, const char* b) {
-    const size_t n = std::strlen(b);
-    std::vector<size_t> row(n + 1);
-    for (size_t j = 0; j <= n; ++j) row[j] = j;
-    for (size_t i = 1; *a; ++a, ++i) {
-        size_t diagonal = row[0];
-        row[0] = i;
-        for (size_t j = 1; j <= n; ++j) {
-            const size_t above = row[j];
-            const bool same = std::tolower(static_cast<unsigned char>(*a)) ==
-                              std::tolower(static_cast<unsigned char>(b[j - 1]));
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[n];
-}
-
-// "; did you mean 'x'?" for the closest candidate within two edits that changes less than
-// half of what was written, else "".
-std::string hint(const char* written, const std::vector<std::string>& candidates) {
-    const std::string* best = nullptr;
-    const size_t length = std::strlen(written);
-    size_t bestDistance = length < 6 ? (length + 1) / 2 : 3;
-    for (const std::string& candidate : candidates) {
-        const size_t d = distance(written, candidate.c_str());
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = &candidate;
-        }
-    }
-    return best ? "; did you mean " + quoted(best->c_str()) + "?" : "";
-}
-
-std::string joined(const std::vector<std::string>& words) {
-    std::string out;
-    for (const std::string& word : words) out += (out.empty() ? "" : ", ") + word;
-    return out.empty() ? "none" : out;
-}
-
 bool dataFileExists(const char* name, std::string& path) {
     char resolved[DataLocator::kPathSize];
     if (!DataLocator::resolve(name, resolved)) return false;
@@ -80,13 +47,64 @@ bool dataFileExists(const char* name, std::string& path) {
     return name[0] && stat(resolved, &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// The closest name among the files of the folder the locator looked in, as a hint.
+std::string nearbyFile(const char* name, const std::string& path) {
+    const std::filesystem::path looked(path);
+    const std::string written = std::filesystem::path(name).parent_path().generic_string();
+    const std::string prefix = written.empty() ? "" : written + "/";
+    std::vector<std::string> names;
+    std::error_code error;
+    for (auto entry = std::filesystem::directory_iterator(looked.parent_path(), error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error))
+        if (entry->is_regular_file(error))
+            names.push_back(prefix + entry->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return didYouMean(name, names);
+}
+
+const char* textureFaultText(TextureFault fault) {
+    switch (fault) {
+    case TextureFault::Depth:
+        return "textures take 24 or 32 bits a pixel";
+    case TextureFault::Size:
+        return "texture sides run from 8 to 2048";
+    case TextureFault::WidthNotPowerOfTwo:
+        return "its width is not a power of two";
+    case TextureFault::HeightNotPowerOfTwo:
+        return "its height is not a power of two";
+    case TextureFault::None:
+        break;
+    }
+    return "";
+}
+
+// "12.5 s": a demo time as messages show it, always absolute.
+std::string seconds(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g s", value);
+    return text;
+}
+
+// " (at 12.5 s)" for a timed event, its parts' starts included.
+std::string eventTimeNote(const ScriptNode& event) {
+    const ScriptAttribute* time = event.findAttribute("time");
+    if (!time || event.findAttribute("key")) return "";
+    return " (at " + seconds(partStart(event) + static_cast<double>(scriptFloat(time->value))) +
+           ")";
+}
+
 std::string numberMistake(const char* value, const char* wanted) {
     std::string text = quoted(value) + " is not " + wanted;
-    if (std::strchr(value, ',') && std::strcmp(wanted, "a number") == 0) {
-        char reading[32];
-        std::snprintf(reading, sizeof reading, "%g", std::atof(value));
-        text += std::string(" (it reads as ") + reading + "); decimals take a point, as in 0.5";
-    }
+    const bool single = std::strcmp(wanted, "a number") == 0;
+    if (!single && std::strcmp(wanted, "a whole number") != 0) return text;
+    // What the player makes of it, read as it reads numbers.
+    char reading[32];
+    if (single)
+        std::snprintf(reading, sizeof reading, "%g", static_cast<double>(scriptFloat(value)));
+    else
+        std::snprintf(reading, sizeof reading, "%d", scriptInt(value));
+    text += std::string(" (it reads as ") + reading + ")";
+    if (single && std::strchr(value, ',')) text += "; decimals take a point, as in 0.5";
     return text;
 }
 
@@ -119,15 +137,24 @@ void ScriptCheck::releaseDemo() {
     effects_.clear();
     plugins_.clear();
     pluginsLoaded_ = 0;
-    laterAdds_.clear();
+    adds_.clear();
+    addsPassed_ = 0;
     textures_.clear();
     surfaces_.clear();
+    cameras_.clear();
+    cameraUses_.clear();
+    targetSurfaces_.clear();
     events_.clear();
     effectsLoaded_ = 0;
     sawLoad_ = false;
 }
 
 void ScriptCheck::run() {
+    // The script and its includes come first.
+    for (const std::string& name : document_.fileNames()) {
+        std::string path;
+        if (dataFileExists(name.c_str(), path)) useDataFile(path);
+    }
     for (const ScriptNode* element : document_.children) {
         if (element->is("demo"))
             checkDemo(*element);
@@ -140,7 +167,7 @@ void ScriptCheck::run() {
 void ScriptCheck::checkDemo(const ScriptNode& demo) {
     releaseDemo();
     for (const ScriptNode* child : demo.children) {
-        if (child->is("add")) laterAdds_.push_back(child);
+        if (child->is("add")) adds_.push_back(child);
         if (!child->is("loadplugin")) continue;
         const ScriptAttribute* file = nullptr;
         for (const ScriptAttribute* attribute : child->attributes)
@@ -156,8 +183,10 @@ void ScriptCheck::checkDemo(const ScriptNode& demo) {
     for (const ScriptNode* child : demo.children) {
         if (run && child->is("event") && !findEffect(child->name))
             out_.warning(child, "<event> after the <run> at " + lineOf(document_, run) +
-                                    " is defined only once the demo has ended; it never fires");
+                                    " is defined only once the demo has ended; it never fires" +
+                                    eventTimeNote(*child));
         dispatch(*child);
+        if (addsPassed_ < adds_.size() && adds_[addsPassed_] == child) ++addsPassed_;
         if (!run && child->is("run") && !findEffect(child->name)) run = child;
     }
     if (!run) out_.warning(&demo, "<demo> has no <run>, so it never plays");
@@ -169,6 +198,7 @@ void ScriptCheck::checkDemo(const ScriptNode& demo) {
     // Events run their children when they fire, once every effect has been added.
     for (size_t i = 0; i < events_.size(); ++i)
         for (const ScriptNode* child : events_[i]->children) dispatch(*child);
+    checkCamerasDeclared();
     releaseDemo();
 }
 
@@ -200,6 +230,8 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
         checkCamera(child);
         break;
     case KeywordCheck::Event:
+        checkEventKey(child);
+        checkEventTime(child);
         events_.push_back(&child);
         break;
     case KeywordCheck::Texture:
@@ -209,6 +241,12 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
         if (name)
             (keyword->check == KeywordCheck::Texture ? textures_ : surfaces_)
                 .push_back(name->value);
+        const ScriptAttribute* file = child.findAttribute("filename");
+        std::string path;
+        if (keyword->check == KeywordCheck::Texture && file && dataFileExists(file->value, path))
+            checkTexturePicture(*file);
+        if (name && keyword->check == KeywordCheck::Surface && declaresTarget(child))
+            targetSurfaces_.push_back(name->value);
         break;
     }
     case KeywordCheck::Sync: {
@@ -222,29 +260,37 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
     case KeywordCheck::Drive:
         checkDrive(child);
         break;
+    case KeywordCheck::Part:
+        for (const ScriptNode* inner : child.children) dispatch(*inner);
+        break;
     case KeywordCheck::None:
         break;
     }
 }
 
 void ScriptCheck::unknownElement(const ScriptNode& element) {
-    for (const ScriptNode* add : laterAdds_) {
-        const ScriptAttribute* name = add->findAttribute("name");
-        if (name && strcasecmp(name->value, element.name) == 0) {
+    // An add already passed made no effect (its own error says why); a later one comes too
+    // late. Events run after every add, so for their children all adds have passed.
+    for (size_t i = 0; i < adds_.size(); ++i) {
+        const ScriptAttribute* name = adds_[i]->findAttribute("name");
+        if (!name || strcasecmp(name->value, element.name) != 0) continue;
+        const std::string added =
+            "effect " + quoted(name->value) + " at " + lineOf(document_, adds_[i]);
+        if (i < addsPassed_)
             out_.error(&element, "<" + std::string(element.name) +
-                                     "> comes before the <add> of "
-                                     "effect " +
-                                     quoted(name->value) + " at " + lineOf(document_, add) +
-                                     ", so it configures nothing");
-            return;
-        }
+                                     "> configures nothing: the <add> of " + added +
+                                     " made no effect");
+        else
+            out_.error(&element, "<" + std::string(element.name) + "> comes before the <add> of " +
+                                     added + ", so it configures nothing");
+        return;
     }
     std::vector<std::string> candidates;
     for (size_t i = 0; i < keywordCount(); ++i) candidates.push_back(keywordAt(i)->rule.name);
     for (const auto& effect : effects_) candidates.push_back(effect->name);
     out_.error(&element, "unknown element <" + std::string(element.name) +
                              ">: neither a keyword nor an effect name" +
-                             hint(element.name, candidates));
+                             didYouMean(element.name, candidates));
 }
 
 void ScriptCheck::checkAttributes(const ScriptNode& element, const ElementRule* rule, bool walked) {
@@ -261,7 +307,7 @@ void ScriptCheck::checkAttributes(const ScriptNode& element, const ElementRule* 
         for (size_t i = 0; walked && i < settingCount(); ++i)
             candidates.push_back(settingAt(i)->name);
         out_.error(attribute, "unknown attribute " + quoted(attribute->name) + " of <" +
-                                  element.name + ">" + hint(attribute->name, candidates));
+                                  element.name + ">" + didYouMean(attribute->name, candidates));
     }
 }
 
@@ -294,9 +340,71 @@ void ScriptCheck::checkValue(const ScriptAttribute& attribute, int kind) {
 
 void ScriptCheck::checkDataFile(const ScriptAttribute& attribute) {
     std::string path;
-    if (!dataFileExists(attribute.value, path))
+    if (dataFileExists(attribute.value, path))
+        useDataFile(path);
+    else
         out_.error(&attribute, "file " + quoted(attribute.value) + " not found" +
-                                   (path.empty() ? "" : " (looked for " + path + ")"));
+                                   (path.empty() ? "" : " (looked for " + path + ")") +
+                                   (path.empty() ? "" : nearbyFile(attribute.value, path)));
+}
+
+void ScriptCheck::checkTexturePicture(const ScriptAttribute& attribute) {
+    // Read as the player reads a texture: a GIF as the 32-bit picture of its first frame.
+    std::unique_ptr<cFormat> image(loadTextureImage(attribute.value));
+    if (!image) {
+        out_.error(&attribute, "picture " + quoted(attribute.value) +
+                                   " cannot be read as TGA, JPEG, BMP, PNG or GIF");
+        return;
+    }
+    const TextureFault fault =
+        textureFault(image->width(), image->height(), static_cast<int>(image->bitsPerPixel()));
+    if (fault == TextureFault::None) return;
+    out_.error(&attribute,
+               "texture " + quoted(attribute.value) + " is " + std::to_string(image->width()) +
+                   " x " + std::to_string(image->height()) + " at " +
+                   std::to_string(image->bitsPerPixel()) + " bits, which the player refuses (" +
+                   textureFaultText(fault) + "); it would be drawn as a plain colour");
+}
+
+void ScriptCheck::checkEventTime(const ScriptNode& element) {
+    const ScriptAttribute* time = element.findAttribute("time");
+    const double start = partStart(element);
+    if (!time || element.findAttribute("key") || start == 0.0 || !isNumberText(time->value)) return;
+    const double at = start + static_cast<double>(scriptFloat(time->value));
+    if (at < 0.0)
+        out_.error(time, "event time " + quoted(time->value) + " in a part starting at " +
+                             seconds(start) + " is at " + seconds(at) +
+                             ", before the demo begins; it never fires");
+}
+
+void ScriptCheck::checkEventKey(const ScriptNode& element) {
+    const ScriptAttribute* key = element.findAttribute("key");
+    if (!key || std::strlen(key->value) == 1) return;
+    if (!key->value[0]) {
+        out_.error(key, "key '' names no key; the event never fires");
+        return;
+    }
+    out_.error(key, "key " + quoted(key->value) + " is more than one character; only " +
+                        quoted(std::string(1, key->value[0]).c_str()) +
+                        " is bound (a key event takes the one character a key types)");
+}
+
+void ScriptCheck::checkCamerasDeclared() {
+    for (const ScriptAttribute* use : cameraUses_) {
+        bool declared = false;
+        for (const std::string& camera : cameras_)
+            declared |= strcasecmp(camera.c_str(), use->value) == 0;
+        if (declared) continue;
+        out_.error(use, "camera " + quoted(use->value) +
+                            " is never declared by a <camera>; the player makes an unmoving one "
+                            "in its place" +
+                            didYouMean(use->value, cameras_));
+    }
+}
+
+void ScriptCheck::useDataFile(const std::string& path) {
+    if (std::find(dataFiles_.begin(), dataFiles_.end(), path) == dataFiles_.end())
+        dataFiles_.push_back(path);
 }
 
 void ScriptCheck::checkLoadPlugin(const ScriptNode& element) {
@@ -304,10 +412,19 @@ void ScriptCheck::checkLoadPlugin(const ScriptNode& element) {
         if (plugins_[i]->element != &element) continue;
         pluginsLoaded_ = i + 1;
         const Plugin& plugin = *plugins_[i];
-        if (!plugin.opened && !plugin.file.empty())
-            out_.error(element.findAttribute("file"),
-                       "plugin " + quoted(plugin.file.c_str()) +
-                           " cannot be loaded (not found, or without hasFX and getFX)");
+        if (plugin.opened &&
+            std::find(pluginFiles_.begin(), pluginFiles_.end(), plugin.file) == pluginFiles_.end())
+            pluginFiles_.push_back(plugin.file);
+        if (plugin.opened || plugin.file.empty()) return;
+        const char* reason = plugin.library.failure();
+        const uint32_t version = plugin.library.refusedSdkVersion();
+        std::string why = reason[0] != '\0' ? reason : "not found";
+        if (version)
+            why = "built for SDK " + std::to_string(sdkVersionMajor(version)) + "." +
+                  std::to_string(sdkVersionMinor(version)) + ", the player has " +
+                  std::to_string(kSdkVersionMajor) + "." + std::to_string(kSdkVersionMinor);
+        out_.error(element.findAttribute("file"),
+                   "plugin " + quoted(plugin.file.c_str()) + " cannot be loaded: " + why);
         return;
     }
 }
@@ -367,7 +484,7 @@ std::string ScriptCheck::offeredTypes() const {
         if (!names) types.push_back("(" + plugins_[i]->file + " does not list its types)");
         for (; names && *names; ++names) types.push_back(*names);
     }
-    return joined(types);
+    return joinedNames(types);
 }
 
 void ScriptCheck::checkDrawOrder(const ScriptNode& element) {
@@ -377,7 +494,7 @@ void ScriptCheck::checkDrawOrder(const ScriptNode& element) {
         if (strcasecmp(attribute->name, "effect") == 0 && !findEffect(attribute->value))
             out_.error(attribute, "draw order names " + quoted(attribute->value) +
                                       ", which is no effect added so far" +
-                                      hint(attribute->value, names));
+                                      didYouMean(attribute->value, names));
         if (strcasecmp(attribute->name, "surface") == 0 &&
             strcasecmp(attribute->value, "main") != 0 && !knowsSurface(attribute->value))
             out_.error(attribute, "draw order names surface " + quoted(attribute->value) +
@@ -407,7 +524,7 @@ void ScriptCheck::checkDrive(const ScriptNode& element) {
         out_.error(effectName ? static_cast<const void*>(effectName) : &element,
                    "<drive> names effect " + quoted(effectName ? effectName->value : "") +
                        ", which is no effect added so far" +
-                       hint(effectName ? effectName->value : "", names));
+                       didYouMean(effectName ? effectName->value : "", names));
         return;
     }
     const ScriptAttribute* param = element.findAttribute("param");
@@ -420,11 +537,14 @@ void ScriptCheck::checkDrive(const ScriptNode& element) {
         names.push_back(table->params[i]->name);
     }
     out_.error(param, "effect " + quoted(effect->name.c_str()) + " (" + effect->type +
-                          ") has no parameter " + quoted(param->value) + hint(param->value, names) +
-                          " (it takes " + joined(names) + ")");
+                          ") has no parameter " + quoted(param->value) +
+                          didYouMean(param->value, names) + " (it takes " + joinedNames(names) +
+                          ")");
 }
 
 void ScriptCheck::checkCamera(const ScriptNode& element) {
+    if (const ScriptAttribute* name = element.findAttribute("name"))
+        cameras_.push_back(name->value);
     for (const ScriptNode* child : element.children) {
         if (child->is("key"))
             checkAttributes(*child, &cameraKeyRule(), false);
@@ -435,6 +555,7 @@ void ScriptCheck::checkCamera(const ScriptNode& element) {
 }
 
 void ScriptCheck::checkEffectElement(const AddedEffect& effect, const ScriptNode& element) {
+    declareParams(effect, element);
     const EffectParamTable* table = effect.instance->params();
     if (!table || !table->params) return;
     std::vector<std::string> names;
@@ -452,23 +573,62 @@ void ScriptCheck::checkEffectElement(const AddedEffect& effect, const ScriptNode
         }
         out_.error(attribute, "effect " + quoted(effect.name.c_str()) + " (" + effect.type +
                                   ") has no parameter " + quoted(attribute->name) +
-                                  hint(attribute->name, names) + " (it takes " + joined(names) +
-                                  ")");
+                                  didYouMean(attribute->name, names) + " (it takes " +
+                                  joinedNames(names) + ")");
     }
+}
+
+void ScriptCheck::declareParams(const AddedEffect& effect, const ScriptNode& element) {
+    const ScriptAttribute* declaration = element.findAttribute("uniforms");
+    if (!declaration) return;
+    const EffectParamTable* table = effect.instance->params();
+    bool takesDeclarations = false;
+    for (uint32_t i = 0; table && table->params && i < table->count; ++i)
+        takesDeclarations =
+            takesDeclarations || (table->params[i] && table->params[i]->name &&
+                                  strcasecmp(table->params[i]->name, "uniforms") == 0);
+    if (!takesDeclarations) return;
+    // The effect is told only of the declaration: nothing else of it runs without a host.
+    ScriptNode declaring;
+    std::snprintf(declaring.name, ScriptNode::kNameSize, "%s", element.name);
+    ScriptAttribute copy = *declaration;
+    declaring.attributes.push_back(&copy);
+    effect.instance->configure(&declaring);
+    declaring.attributes.clear();
 }
 
 void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned typeCode) {
     switch (typeCode) {
     case kParamTexture: {
-        if (!attribute.value[0] || knowsTexture(attribute.value)) break;
+        const char* value = attribute.value;
+        if (!value[0] || knowsTexture(value) || knowsTargetSurface(value)) break;
+        // The music's analysis is a texture of that name; `self` is a channel's own frame.
+        if (strcasecmp(value, "music") == 0) break;
+        if (strcasecmp(value, "self") == 0 && strncasecmp(attribute.name, "channel", 7) == 0) break;
+        if (knowsSurface(value)) {
+            out_.error(&attribute, "surface " + quoted(value) +
+                                       " holds no pixels; declare it with target=\"1\" to "
+                                       "read it as a texture");
+            break;
+        }
         std::string path;
-        if (!dataFileExists(attribute.value, path))
-            out_.error(&attribute, "texture " + quoted(attribute.value) +
-                                       " is neither created by the script nor a file (looked "
-                                       "for " +
-                                       path + ")");
+        if (!dataFileExists(value, path))
+            out_.error(&attribute, "texture " + quoted(value) +
+                                       " is neither created by the script, a render-target "
+                                       "surface nor a file (looked for " +
+                                       path + ")" + (path.empty() ? "" : nearbyFile(value, path)));
+        else {
+            useDataFile(path);
+            checkTexturePicture(attribute);
+        }
         break;
     }
+    case kParamNumbers:
+        if (!isNumberListText(attribute.value, 1) && !isNumberListText(attribute.value, 2) &&
+            !isNumberListText(attribute.value, 3) && !isNumberListText(attribute.value, 4))
+            out_.error(&attribute,
+                       numberMistake(attribute.value, "one to four numbers separated by commas"));
+        break;
     case kParamVec4f:
         checkValue(attribute, static_cast<int>(ValueKind::Vec4));
         break;
@@ -483,6 +643,7 @@ void ScriptCheck::checkEffectValue(const ScriptAttribute& attribute, unsigned ty
         checkValue(attribute, static_cast<int>(ValueKind::Number));
         break;
     case kParamCamera:
+        if (attribute.value[0]) cameraUses_.push_back(&attribute);
         break;
     default:
         // Files have no type code of their own; by convention they are named `file`, or
@@ -502,6 +663,12 @@ const ScriptCheck::AddedEffect* ScriptCheck::findEffect(const char* name) const 
 bool ScriptCheck::knowsTexture(const char* name) const {
     for (const std::string& texture : textures_)
         if (strcasecmp(texture.c_str(), name) == 0) return true;
+    return false;
+}
+
+bool ScriptCheck::knowsTargetSurface(const char* name) const {
+    for (const std::string& surface : targetSurfaces_)
+        if (strcasecmp(surface.c_str(), name) == 0) return true;
     return false;
 }
 

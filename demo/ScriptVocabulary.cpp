@@ -29,12 +29,16 @@ const AttributeRule kCamera[] = {
 };
 const AttributeRule kCameraKey[] = {{"t", K::Number},    {"pos", K::Vec3},      {"rot", K::Vec3},
                                     {"lookat", K::Vec3}, {"viewport", K::Vec4}, {"fov", K::Number}};
-const AttributeRule kSurface[] = {
-    {"mode", K::Text}, {"name", K::Text}, {"width", K::Integer}, {"height", K::Integer}};
+const AttributeRule kSurface[] = {{"mode", K::Text},
+                                  {"name", K::Text},
+                                  {"width", K::Integer},
+                                  {"height", K::Integer},
+                                  {"target", K::Integer}};
 const AttributeRule kEvent[] = {{"time", K::Number}, {"key", K::Text}, {"bank", K::Integer}};
 const AttributeRule kLoadplugin[] = {{"file", K::Plugin}};
 const AttributeRule kLoad[] = {{"effect", K::EffectName}};
 const AttributeRule kSync[] = {{"bpm", K::Number}, {"rowsperbeat", K::Number}, {"base", K::Text}};
+const AttributeRule kPart[] = {{"start", K::Number}};
 const AttributeRule kDrive[] = {{"effect", K::EffectName}, {"param", K::Text}, {"tracks", K::Text}};
 
 template <size_t N> constexpr ElementRule rule(const char* name, const AttributeRule (&list)[N]) {
@@ -69,6 +73,7 @@ const Keyword KeywordTable::kEntries[] = {
     {bare("exit"), &Demo::exit, KeywordCheck::None},
     {rule("sync", kSync), &Demo::defineSync, KeywordCheck::Sync},
     {rule("drive", kDrive), &Demo::defineDrive, KeywordCheck::Drive},
+    {rule("part", kPart), &Demo::walkPart, KeywordCheck::Part},
 };
 
 const Keyword* findKeyword(const char* name) {

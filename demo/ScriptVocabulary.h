@@ -44,6 +44,7 @@ enum class KeywordCheck {
     Load,       // the loading screen is an effect; effects added after it are never loaded
     Sync,       // a base that keeps the track files below data/
     Drive,      // an effect added so far
+    Part,       // its children, as the demo's own
 };
 
 struct Keyword {

@@ -2,15 +2,39 @@
 
 #include "audio/AudioDevice.h"
 #include "demo/Demo.h"
-#include "platform/Log.h"
+#include "demo/NameHint.h"
+#include "log/Log.h"
 #include "platform/native/Native.h"
+#include <vornex/Effect.h>
+#include <vornex/EffectParamTable.h>
 #include <vornex/ScriptNode.h>
 
 #include <cstring>
+#include <string>
+#include <strings.h>
+#include <vector>
 
 namespace {
 bool editorWanted = false;
 uint16_t editorPort = syncProtocol::kEditorPort;
+
+// True when the effect reads `param`, as its parameter table says; an effect without a
+// table is taken at its word for any name. Otherwise logs what it takes.
+bool effectTakes(Effect& effect, const char* param) {
+    const EffectParamTable* table = effect.params();
+    if (!table || !table->params || table->count == 0 || !param) return true;
+    std::vector<std::string> names;
+    for (uint32_t i = 0; i < table->count; ++i) {
+        if (!table->params[i] || !table->params[i]->name) continue;
+        if (strcasecmp(table->params[i]->name, param) == 0) return true;
+        names.push_back(table->params[i]->name);
+    }
+    Log::instance().print("drive: effect [%s] (%s) has no parameter [%s]%s (it takes %s); drive "
+                          "refused",
+                          effect.name, effect.type, param, didYouMean(param, names).c_str(),
+                          joinedNames(names).c_str());
+    return false;
+}
 } // namespace
 
 void SyncLink::linkToEditor(bool wanted, uint16_t port) {
@@ -56,6 +80,7 @@ void SyncLink::defineDrive(ScriptNode& element) {
         log.print("drive: no effect [%s]", effectName ? effectName : "");
         return;
     }
+    if (!effectTakes(*effect, param)) return;
     // The same drive again (an event that fires on every seek past it) replaces the old one.
     TrackDrive* drive = nullptr;
     for (uint32_t i = 0; i < driveCount_ && !drive; ++i)

@@ -1,6 +1,6 @@
 #include "demo/TrackDrive.h"
 
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "sync/SyncTrack.h"
 #include "sync/SyncTrackSet.h"
 #include <vornex/Effect.h>

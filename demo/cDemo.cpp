@@ -2,7 +2,7 @@
 
 #include "audio/AudioDevice.h"
 #include "demo/ProcessSettings.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "platform/native/Native.h"
 
 #include <GL/gl.h>
@@ -74,7 +74,10 @@ void cDemo::init() {
         native::swapBuffers(deviceContext);
     }
     // Without a sound output the silent device still consumes the music in real time.
-    if (audio::init(1, kAudioFrequency, 0, handle) != 0) audio::init(0, kAudioFrequency, 0, handle);
+    if (audio::init(1, kAudioFrequency, 0, handle) != 0) {
+        Log::instance().print("Sound is off: %s; the music plays silently", audio::failure());
+        audio::init(0, kAudioFrequency, 0, handle);
+    }
     clock_->reset();
 }
 
@@ -84,7 +87,7 @@ void cDemo::present() {
     // kSpinMilliseconds: a sleep may end late, but the frame must still end in the
     // millisecond the minimum is reached.
     for (;;) {
-        const uint32_t elapsed = native::getTickCount() - clock_->pacingTick;
+        const uint32_t elapsed = native::getTickCount() - clock_->pacingTick();
         if (elapsed >= kMinimumFrameMilliseconds) break;
         const uint32_t remaining = kMinimumFrameMilliseconds - elapsed;
         native::sleep(remaining > kSpinMilliseconds ? remaining - kSpinMilliseconds : 0);

@@ -27,6 +27,14 @@ const EffectType* findType(const char* name) {
 
 } // namespace
 
+VORNEX_PLUGIN_EXPORT uint32_t vornexSdkVersion() {
+    return kSdkVersion;
+}
+
+VORNEX_PLUGIN_EXPORT const SdkRecordSize* vornexSdkRecordSizes() {
+    return sdkRecordSizes();
+}
+
 VORNEX_PLUGIN_EXPORT bool hasFX(const char* type) {
     return findType(type) != nullptr;
 }

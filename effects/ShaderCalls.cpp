@@ -28,8 +28,10 @@ bool resolve(ShaderCalls& calls) {
            find(calls.deleteProgram, "glDeleteProgram") && find(calls.useProgram, "glUseProgram") &&
            find(calls.getUniformLocation, "glGetUniformLocation") &&
            find(calls.uniform1f, "glUniform1f") && find(calls.uniform2f, "glUniform2f") &&
-           find(calls.uniform3f, "glUniform3f") && find(calls.uniform1i, "glUniform1i") &&
-           find(calls.activeTexture, "glActiveTexture");
+           find(calls.uniform3f, "glUniform3f") && find(calls.uniform4f, "glUniform4f") &&
+           find(calls.uniform3fv, "glUniform3fv") && find(calls.uniform1i, "glUniform1i") &&
+           find(calls.activeTexture, "glActiveTexture") &&
+           find(calls.getActiveUniform, "glGetActiveUniform");
 }
 
 } // namespace

@@ -23,8 +23,11 @@ struct ShaderCalls {
     PFNGLUNIFORM1FPROC uniform1f;
     PFNGLUNIFORM2FPROC uniform2f;
     PFNGLUNIFORM3FPROC uniform3f;
+    PFNGLUNIFORM4FPROC uniform4f;
+    PFNGLUNIFORM3FVPROC uniform3fv;
     PFNGLUNIFORM1IPROC uniform1i;
     PFNGLACTIVETEXTUREPROC activeTexture;
+    PFNGLGETACTIVEUNIFORMPROC getActiveUniform;
 };
 
 // The calls, or null when the driver lacks one of them (OpenGL before 2.0).

@@ -30,6 +30,7 @@ protected:
     void addCamera(const char* name, CameraSlot& target) { params_.addCamera(name, target); }
     void addFile(const char* name, FileSlot& target) { params_.addFile(name, target); }
     void addChoice(const char* name, ChoiceSlot& target) { params_.addChoice(name, target); }
+    void addNumbers(const char* name, Vec4& target) { params_.addNumbers(name, target); }
     // An attribute the effect's own configure() reads, listed so the table names it.
     void addListed(const char* name, ParamValue value) { params_.addListed(name, value); }
 

@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Decoded integer;
     if (!decode(data, size, false, integer)) return 0;
     const JpegSimdLevel supported = jpegSupportedSimdLevel();
-    for (JpegSimdLevel level : {JpegSimdLevel::kSse2, JpegSimdLevel::kAvx2}) {
+    for (JpegSimdLevel level : {JpegSimdLevel::Sse2, JpegSimdLevel::Avx2}) {
         if (int(level) > int(supported)) continue;
         jpegForceSimdLevel(level);
         Decoded simd;

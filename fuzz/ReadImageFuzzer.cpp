@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryStream stream(data, static_cast<uint32_t>(size));
     delete readImage(&stream);
-    stream.seek(0, Stream::SET);
+    stream.seek(0, Stream::kSet);
     if (cFormat* image = readTextureImage(&stream)) {
         volatile uint8_t sink = 0;
         if (const uint8_t* pixels = image->pixels(0))

@@ -41,13 +41,13 @@ BmpHeader::BmpHeader(const uint8_t* bytes) {
 
     // Masks follow a 40-byte header (three, or four with alpha) and sit inside the longer
     // Windows headers; only a 56-byte or longer header has room for the alpha mask.
-    const bool bitFields = !os2 && (compression == BITFIELDS || compression == ALPHABITFIELDS);
+    const bool bitFields = !os2 && (compression == kBitFields || compression == kAlphaBitFields);
     uint32_t maskBytes = 0;
     if (bitFields) {
-        const bool alpha = compression == ALPHABITFIELDS || infoSize >= 56;
+        const bool alpha = compression == kAlphaBitFields || infoSize >= 56;
         for (int i = 0; i < (alpha ? 4 : 3); ++i) masks[i] = readU32(bytes + 54 + 4 * i);
         if (infoSize == kInfoSize) maskBytes = alpha ? 16 : 12;
-    } else if (bitCount == 16 && compression == RGB) {
+    } else if (bitCount == 16 && compression == kRgb) {
         masks[0] = 0x7C00;
         masks[1] = 0x03E0;
         masks[2] = 0x001F;

@@ -8,13 +8,13 @@
 
 struct BmpHeader {
     enum Compression : uint32_t {
-        RGB = 0,
-        RLE8 = 1,
-        RLE4 = 2,
-        BITFIELDS = 3,
-        JPEG = 4,
-        PNG = 5,
-        ALPHABITFIELDS = 6,
+        kRgb = 0,
+        kRle8 = 1,
+        kRle4 = 2,
+        kBitFields = 3,
+        kJpeg = 4,
+        kPng = 5,
+        kAlphaBitFields = 6,
     };
     // The file header, the largest info header and the masks after a 40-byte header.
     static constexpr uint32_t kReadSize = 14 + 124;
@@ -29,7 +29,7 @@ struct BmpHeader {
     int64_t height = 0;
     bool topDown = false;
     uint32_t bitCount = 0;
-    uint32_t compression = RGB;
+    uint32_t compression = kRgb;
     uint32_t dataOffset = 0;
     // Red, green, blue, alpha: as the header gives them for bit fields, the 5-5-5 layout for
     // uncompressed 16-bit pixels, otherwise zero.

@@ -1,7 +1,7 @@
 #include "image/BmpRle.h"
 
 namespace {
-enum Escape : uint8_t { EndOfLine = 0, EndOfPicture = 1, Delta = 2 };
+enum Escape : uint8_t { kEndOfLine = 0, kEndOfPicture = 1, kDelta = 2 };
 
 class RleOutput {
 public:
@@ -43,11 +43,11 @@ void decodeBmpRle(const uint8_t* data, uint32_t size, bool fourBit, int32_t widt
                 out.put(fourBit ? uint8_t(i % 2 ? value & 0x0F : value >> 4) : value);
             continue;
         }
-        if (value == EndOfLine) {
+        if (value == kEndOfLine) {
             out.nextLine();
-        } else if (value == EndOfPicture) {
+        } else if (value == kEndOfPicture) {
             return;
-        } else if (value == Delta) {
+        } else if (value == kDelta) {
             if (size - at < 2) return;
             out.move(data[at], data[at + 1]);
             at += 2;

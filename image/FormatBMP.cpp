@@ -42,7 +42,7 @@ std::unique_ptr<uint8_t[]> zeroedBytes(uint64_t count) {
 // hold stay black.
 void readPalette(Stream* stream, const BmpHeader& header, Palette& palette) {
     uint8_t entries[256 * 4] = {};
-    stream->seek(int32_t(header.paletteOffset), Stream::SET);
+    stream->seek(int32_t(header.paletteOffset), Stream::kSet);
     stream->read(entries, header.paletteCount * header.paletteEntrySize);
     for (uint32_t i = 0; i < header.paletteCount; ++i)
         for (int c = 0; c < 3; ++c) palette[i][c] = entries[i * header.paletteEntrySize + c];
@@ -88,27 +88,27 @@ int cFormatBMP::refuseUnsupported(const BmpHeader& header) {
         return refuseImage("BMP of %d x %lld pixels is larger than %lld a side", header.width,
                            (long long)header.height, (long long)kMaxSide);
     switch (header.compression) {
-    case BmpHeader::RGB:
+    case BmpHeader::kRgb:
         if (bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16 || bits == 24 ||
             bits == 32)
             return 0;
         return refuseImage("%u-bit BMP not supported", bits);
-    case BmpHeader::RLE8:
-    case BmpHeader::RLE4: {
-        const uint32_t runBits = header.compression == BmpHeader::RLE8 ? 8 : 4;
+    case BmpHeader::kRle8:
+    case BmpHeader::kRle4: {
+        const uint32_t runBits = header.compression == BmpHeader::kRle8 ? 8 : 4;
         if (bits == runBits) return 0;
         return refuseImage("RLE%u BMP of %u bits not supported", runBits, bits);
     }
-    case BmpHeader::BITFIELDS:
+    case BmpHeader::kBitFields:
         if (header.os2) return refuseImage("OS/2 Huffman-coded BMP not supported");
         [[fallthrough]];
-    case BmpHeader::ALPHABITFIELDS:
+    case BmpHeader::kAlphaBitFields:
         if (bits == 16 || bits == 32) return 0;
         return refuseImage("%u-bit BMP with bit fields not supported", bits);
-    case BmpHeader::JPEG:
+    case BmpHeader::kJpeg:
         return refuseImage(header.os2 ? "OS/2 RLE24 BMP not supported"
                                       : "BMP holding a JPEG picture not supported");
-    case BmpHeader::PNG:
+    case BmpHeader::kPng:
         return refuseImage("BMP holding a PNG picture not supported");
     default:
         return refuseImage("BMP compression %u not supported", header.compression);
@@ -123,9 +123,9 @@ int cFormatBMP::load(Stream* stream) {
     const BmpHeader header(bytes);
     if (refuseUnsupported(header) != 0) return -1;
 
-    const bool stored = header.compression == BmpHeader::RGB && header.bitCount >= 24;
+    const bool stored = header.compression == BmpHeader::kRgb && header.bitCount >= 24;
     const bool runLength =
-        header.compression == BmpHeader::RLE8 || header.compression == BmpHeader::RLE4;
+        header.compression == BmpHeader::kRle8 || header.compression == BmpHeader::kRle4;
     // 32 bits for stored 32-bit pixels and for an alpha mask; 24 for the rest.
     bitsPerPixel_ = stored ? header.bitCount : header.masks[3] != 0 ? 32 : 24;
     width_ = header.width;
@@ -141,7 +141,7 @@ int cFormatBMP::load(Stream* stream) {
 
 // A pixel block cut short by the end of the file leaves the missing pixels zero.
 int cFormatBMP::loadStored(Stream* stream, const BmpHeader& header) {
-    stream->seek(int32_t(header.dataOffset), Stream::SET);
+    stream->seek(int32_t(header.dataOffset), Stream::kSet);
     const uint32_t rowBytes = uint32_t(bitsPerPixel_ / 8) * uint32_t(width_);
     // Rows are stored padded to four bytes; the image keeps them packed, so padding must
     // not run into the next row's pixels.
@@ -151,7 +151,7 @@ int cFormatBMP::loadStored(Stream* stream, const BmpHeader& header) {
     } else {
         for (int32_t row = 0; row < height_; ++row) {
             stream->read(pixels_ + uint64_t(row) * rowBytes, rowBytes);
-            stream->seek(padding, Stream::CURRENT);
+            stream->seek(padding, Stream::kCurrent);
         }
     }
     if (bitsPerPixel_ != 32) return 0;
@@ -171,7 +171,7 @@ int cFormatBMP::loadExpanded(Stream* stream, const BmpHeader& header) {
     const std::unique_ptr<uint8_t[]> row = zeroedBytes(stride);
     if (!row) return refuseImage("out of memory");
     const uint32_t outBytes = bitsPerPixel_ / 8;
-    stream->seek(int32_t(header.dataOffset), Stream::SET);
+    stream->seek(int32_t(header.dataOffset), Stream::kSet);
     for (int32_t y = 0; y < height_; ++y) {
         // Rows past the end of the file come out as index 0 or black.
         stream->read(row.get(), stride);
@@ -192,10 +192,10 @@ int cFormatBMP::loadRunLength(Stream* stream, const BmpHeader& header) {
     const std::unique_ptr<uint8_t[]> data = zeroedBytes(dataSize);
     const std::unique_ptr<uint8_t[]> indices = zeroedBytes(uint64_t(width_) * uint32_t(height_));
     if ((dataSize && !data) || !indices) return refuseImage("out of memory");
-    stream->seek(int32_t(header.dataOffset), Stream::SET);
+    stream->seek(int32_t(header.dataOffset), Stream::kSet);
     stream->read(data.get(), dataSize);
     // Pixels no run reaches show palette entry 0.
-    decodeBmpRle(data.get(), dataSize, header.compression == BmpHeader::RLE4, width_, height_,
+    decodeBmpRle(data.get(), dataSize, header.compression == BmpHeader::kRle4, width_, height_,
                  indices.get());
     for (uint64_t i = 0; i < uint64_t(width_) * uint32_t(height_); ++i)
         for (int c = 0; c < 3; ++c) pixels_[i * 3 + c] = palette[indices[i]][c];

@@ -15,6 +15,9 @@ constexpr uint32_t kSignatureSize = 8;
 constexpr uint64_t kMaxPixels = 16384 * 16384;
 // The largest side the format allows; the pixel count is the real bound.
 constexpr uint32_t kMaxSide = 0x7FFFFFFF;
+// The most libpng may take for one chunk other than the image data. A length field is
+// believed until the bytes run out, so without a cap a 57-byte file could claim 2 GB.
+constexpr png_alloc_size_t kMaxChunkBytes = 4 * 1024 * 1024;
 
 void readFromStream(png_structp png, png_bytep destination, size_t length) {
     Stream* stream = static_cast<Stream*>(png_get_io_ptr(png));
@@ -59,6 +62,10 @@ int cFormatPNG::load(Stream* stream) {
 
     png_set_read_fn(decoder.png, stream, readFromStream);
     png_set_user_limits(decoder.png, kMaxSide, kMaxSide);
+    png_set_chunk_malloc_max(decoder.png, kMaxChunkBytes);
+    // Text, colour profiles and the other ancillary chunks are never used here: skipped
+    // unread and unstored. PLTE and tRNS are still read.
+    png_set_keep_unknown_chunks(decoder.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     png_read_info(decoder.png, decoder.info);
     png_uint_32 width = 0, height = 0;
     int bitDepth = 0, colourType = 0, interlaceType = 0;

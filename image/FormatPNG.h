@@ -3,6 +3,8 @@
 // to colour (with alpha when a palette or grey image has a transparency chunk). Pictures of
 // more than 16,384 x 16,384 pixels are refused, whatever their shape. libpng's errors come
 // back through its jump buffer as a failed load, with libpng's message as the reason.
+// Ancillary chunks (text, profiles, ...) are skipped unread, and no other chunk may hold
+// more than a few megabytes, so a small file cannot make libpng take much memory.
 #pragma once
 
 #include <vornex/Image.h>

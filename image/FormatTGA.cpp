@@ -121,7 +121,7 @@ void cFormatTGA::readRunLength(Stream* stream) {
             const int status = stream->read(pixels_ + produced, written * pixelBytes);
             produced += written * pixelBytes;
             if (status != 0) return;
-            stream->seek(static_cast<int32_t>((count - written) * pixelBytes), Stream::CURRENT);
+            stream->seek(static_cast<int32_t>((count - written) * pixelBytes), Stream::kCurrent);
         }
     }
 }

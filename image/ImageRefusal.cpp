@@ -5,6 +5,7 @@
 
 namespace {
 char refusal[kImageRefusalSize] = {};
+char damage[kImageRefusalSize] = {};
 } // namespace
 
 int refuseImage(const char* format, ...) {
@@ -21,4 +22,16 @@ const char* imageRefusal() {
 
 void clearImageRefusal() {
     refusal[0] = '\0';
+    damage[0] = '\0';
+}
+
+void noteImageDamage(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(damage, sizeof(damage), format, arguments);
+    va_end(arguments);
+}
+
+const char* imageDamage() {
+    return damage;
 }

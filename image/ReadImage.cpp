@@ -46,7 +46,7 @@ cFormat* readImage(Stream* stream) {
         if (!reader) continue;
         if (reader->load(stream) == 0) return reader;
         delete reader;
-        stream->seek(0, Stream::SET);
+        stream->seek(0, Stream::kSet);
     }
     return nullptr;
 }
@@ -71,6 +71,8 @@ cFormat* openAndRead(const char* fileName, cFormat* (*read)(Stream*)) {
     cFormat* image = read(&file);
     // A missing file has had its message from the file layer.
     if (!image && file.size() > 0) reportRefusal(fileName);
+    if (image && imageDamage()[0] != '\0')
+        std::printf("Warning: image %s: %s\n", fileName, imageDamage());
     return image;
 }
 } // namespace

@@ -4,7 +4,7 @@
 //                                  // never moves the stream
 // and its load(), which names its reason with refuseImage() when it refuses a file of its
 // format. The dispatch itself prints nothing; loadImage() prints one line for a file that
-// is there but does not load.
+// is there but does not load, and one for a file that loads with parts left out.
 #pragma once
 
 #include <vornex/Image.h>

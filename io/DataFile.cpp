@@ -14,7 +14,7 @@ DataFile::DataFile(const char* fileName) {
     }
     std::printf("load[%s]\n", path);
 
-    FileStream file(path, FileStream::READ);
+    FileStream file(path, FileStream::kRead);
     const uint32_t length = file.size();
     if (length == 0) return;
     uint8_t* bytes = new (std::nothrow) uint8_t[uint64_t(length) + 1];
@@ -22,7 +22,7 @@ DataFile::DataFile(const char* fileName) {
         std::printf("Error: out of memory loading %s\n", path);
         return;
     }
-    file.seek(0, SET);
+    file.seek(0, kSet);
     if (file.read(bytes, length) != 0) {
         std::printf("Error: could not read %s\n", path);
         delete[] bytes;

@@ -18,7 +18,7 @@ namespace {
 FILE* openRegularFile(const char* path, int mode) {
     static const int kFlags[] = {0, O_RDONLY, O_WRONLY | O_CREAT | O_TRUNC, O_RDWR};
     static const char* const kModes[] = {nullptr, "rb", "wb", "r+b"};
-    if (mode < FileStream::READ || mode > FileStream::READ_WRITE) return nullptr;
+    if (mode < FileStream::kRead || mode > FileStream::kReadWrite) return nullptr;
     const int descriptor = ::open(path, kFlags[mode] | kOpenFlags, 0666);
     if (descriptor < 0) return nullptr;
     struct stat info;
@@ -53,7 +53,7 @@ int FileStream::write(const void* buffer, uint32_t length) {
 }
 
 int FileStream::seek(int32_t offset, int origin) {
-    position_ = seekTarget(position_, offset, origin, origin == END ? size() : 0);
+    position_ = seekTarget(position_, offset, origin, origin == kEnd ? size() : 0);
     if (file_) std::fseek(file_, static_cast<long>(position_), SEEK_SET);
     return 0;
 }

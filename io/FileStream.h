@@ -7,7 +7,7 @@
 
 class FileStream : public Stream {
 public:
-    enum Mode { READ = 1, WRITE = 2, READ_WRITE = 3 };
+    enum Mode { kRead = 1, kWrite = 2, kReadWrite = 3 };
 
     // Prints "Error: file not found %s\n" when the path names no regular file (a pipe, a
     // device or a folder counts as missing) or it could not be opened; the stream then

@@ -11,7 +11,7 @@
 
 namespace ext {
 
-using WGLBool = int32_t;
+using WglBool = int32_t;
 using BufferRegion = void*; // HANDLE of WGL_ARB_buffer_region
 using PBuffer = void*;      // HPBUFFERARB
 
@@ -20,11 +20,11 @@ using PBuffer = void*;      // HPBUFFERARB
 typedef ext::BufferRegion (*PFNWGLCREATEBUFFERREGIONARBPROC)(native::DeviceContext, int32_t,
                                                              uint32_t);
 typedef void (*PFNWGLDELETEBUFFERREGIONARBPROC)(ext::BufferRegion);
-typedef ext::WGLBool (*PFNWGLSAVEBUFFERREGIONARBPROC)(ext::BufferRegion, int32_t, int32_t, int32_t,
+typedef ext::WglBool (*PFNWGLSAVEBUFFERREGIONARBPROC)(ext::BufferRegion, int32_t, int32_t, int32_t,
                                                       int32_t);
-typedef ext::WGLBool (*PFNWGLRESTOREBUFFERREGIONARBPROC)(ext::BufferRegion, int32_t, int32_t,
+typedef ext::WglBool (*PFNWGLRESTOREBUFFERREGIONARBPROC)(ext::BufferRegion, int32_t, int32_t,
                                                          int32_t, int32_t, int32_t, int32_t);
-typedef ext::WGLBool (*PFNWGLMAKECONTEXTCURRENTARBPROC)(native::DeviceContext draw,
+typedef ext::WglBool (*PFNWGLMAKECONTEXTCURRENTARBPROC)(native::DeviceContext draw,
                                                         native::DeviceContext read,
                                                         native::RenderContext);
 typedef native::DeviceContext (*PFNWGLGETCURRENTREADDCARBPROC)();
@@ -32,18 +32,18 @@ typedef ext::PBuffer (*PFNWGLCREATEPBUFFERARBPROC)(native::DeviceContext, int32_
                                                    const int32_t*);
 typedef native::DeviceContext (*PFNWGLGETPBUFFERDCARBPROC)(ext::PBuffer);
 typedef int32_t (*PFNWGLRELEASEPBUFFERDCARBPROC)(ext::PBuffer, native::DeviceContext);
-typedef ext::WGLBool (*PFNWGLDESTROYPBUFFERARBPROC)(ext::PBuffer);
-typedef ext::WGLBool (*PFNWGLQUERYPBUFFERARBPROC)(ext::PBuffer, int32_t, int32_t*);
-typedef ext::WGLBool (*PFNWGLGETPIXELFORMATATTRIBIVARBPROC)(native::DeviceContext, int32_t, int32_t,
+typedef ext::WglBool (*PFNWGLDESTROYPBUFFERARBPROC)(ext::PBuffer);
+typedef ext::WglBool (*PFNWGLQUERYPBUFFERARBPROC)(ext::PBuffer, int32_t, int32_t*);
+typedef ext::WglBool (*PFNWGLGETPIXELFORMATATTRIBIVARBPROC)(native::DeviceContext, int32_t, int32_t,
                                                             uint32_t, const int32_t*, int32_t*);
-typedef ext::WGLBool (*PFNWGLGETPIXELFORMATATTRIBFVARBPROC)(native::DeviceContext, int32_t, int32_t,
+typedef ext::WglBool (*PFNWGLGETPIXELFORMATATTRIBFVARBPROC)(native::DeviceContext, int32_t, int32_t,
                                                             uint32_t, const int32_t*, float*);
-typedef ext::WGLBool (*PFNWGLCHOOSEPIXELFORMATARBPROC)(native::DeviceContext, const int32_t*,
+typedef ext::WglBool (*PFNWGLCHOOSEPIXELFORMATARBPROC)(native::DeviceContext, const int32_t*,
                                                        const float*, uint32_t, int32_t*, uint32_t*);
-typedef ext::WGLBool (*PFNWGLBINDTEXIMAGEARBPROC)(ext::PBuffer, int32_t);
-typedef ext::WGLBool (*PFNWGLRELEASETEXIMAGEARBPROC)(ext::PBuffer, int32_t);
-typedef ext::WGLBool (*PFNWGLSETPBUFFERATTRIBARBPROC)(ext::PBuffer, const int32_t*);
-typedef ext::WGLBool (*PFNWGLSWAPINTERVALEXTPROC)(int32_t interval);
+typedef ext::WglBool (*PFNWGLBINDTEXIMAGEARBPROC)(ext::PBuffer, int32_t);
+typedef ext::WglBool (*PFNWGLRELEASETEXIMAGEARBPROC)(ext::PBuffer, int32_t);
+typedef ext::WglBool (*PFNWGLSETPBUFFERATTRIBARBPROC)(ext::PBuffer, const int32_t*);
+typedef ext::WglBool (*PFNWGLSWAPINTERVALEXTPROC)(int32_t interval);
 typedef int32_t (*PFNWGLGETSWAPINTERVALEXTPROC)();
 typedef const char* (*PFNWGLGETEXTENSIONSSTRINGARBPROC)(native::DeviceContext);
 typedef const char* (*PFNWGLGETEXTENSIONSSTRINGEXTPROC)();

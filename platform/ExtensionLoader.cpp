@@ -6,7 +6,7 @@
 namespace ext {
 
 GLExtensionFlags gl;
-WGLExtensionFlags wgl;
+WglExtensionFlags wgl;
 bool hasWGLExtensionsStringARB;
 bool hasWGLExtensionsStringEXT;
 bool openGL12;
@@ -102,7 +102,7 @@ void loadGLGroups() {
     if (gl.NV_vertex_program) LOAD_GROUP(ENTRY_POINTS_GL_NV_vertex_program)
 }
 
-void loadWGLGroups() {
+void loadWglGroups() {
     if (wgl.ARB_buffer_region) LOAD_GROUP(ENTRY_POINTS_WGL_ARB_buffer_region)
     if (wgl.ARB_make_current_read) LOAD_GROUP(ENTRY_POINTS_WGL_ARB_make_current_read)
     if (wgl.ARB_pbuffer) LOAD_GROUP(ENTRY_POINTS_WGL_ARB_pbuffer)
@@ -196,7 +196,7 @@ bool initExtensions() {
 #define QUERY_WGL(name) wgl.name = isWGLExtensionSupported("WGL_" #name);
     EXTENSIONS_WGL(QUERY_WGL)
 #undef QUERY_WGL
-    loadWGLGroups();
+    loadWglGroups();
     return missingEntryPoint;
 }
 

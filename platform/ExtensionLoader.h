@@ -126,13 +126,13 @@ struct GLExtensionFlags {
     EXTENSIONS_GL(EXTENSION_FLAG)
 };
 // One flag per window-system extension, without the "WGL_" prefix.
-struct WGLExtensionFlags {
+struct WglExtensionFlags {
     EXTENSIONS_WGL(EXTENSION_FLAG)
 #undef EXTENSION_FLAG
 };
 
 extern GLExtensionFlags gl;
-extern WGLExtensionFlags wgl;
+extern WglExtensionFlags wgl;
 // The two window-system extension-string entry points were found.
 extern bool hasWGLExtensionsStringARB;
 extern bool hasWGLExtensionsStringEXT;

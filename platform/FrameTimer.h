@@ -10,15 +10,21 @@ public:
     void reset();
     // Ends a frame.
     void tick();
-    float getFps() const { return fps; }
-    float getDelta() const { return delta; }
 
+    // The last frame's duration, in units of 10 ms, and the rate it gives.
+    float delta() const { return delta_; }
+    float fps() const { return fps_; }
     // Ticks since the rate was last computed (1 at each computation).
-    uint32_t frames = 0;
+    uint32_t frames() const { return frames_; }
     // Time of the last reset or tick: the base of the next frame duration.
-    uint32_t lastTick = 0;
+    uint32_t lastTick() const { return lastTick_; }
     // Time of the last tick only: frame pacing waits on it.
-    uint32_t pacingTick = 0;
-    float delta = 0.0f;
-    float fps = 0.0f;
+    uint32_t pacingTick() const { return pacingTick_; }
+
+private:
+    uint32_t frames_ = 0;
+    uint32_t lastTick_ = 0;
+    uint32_t pacingTick_ = 0;
+    float delta_ = 0.0f;
+    float fps_ = 0.0f;
 };

@@ -173,7 +173,7 @@ void Window::bringToFront() {
 }
 
 void Window::applyPosition(bool topmost) {
-    native::setWindowPos(handle, topmost ? native::InsertAfter::topmost : native::InsertAfter::top,
+    native::setWindowPos(handle, topmost ? native::InsertAfter::Topmost : native::InsertAfter::Top,
                          x, y, width, height, native::SWP_FRAMECHANGED);
 }
 

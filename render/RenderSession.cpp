@@ -2,7 +2,7 @@
 
 #include "audio/AudioDevice.h"
 #include "demo/Demo.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "platform/WindowSettings.h"
 #include "platform/native/Native.h"
 #include "render/RenderProgress.h"

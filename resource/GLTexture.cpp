@@ -1,5 +1,7 @@
 #include <vornex/GLTexture.h>
 
+#include "resource/TextureRules.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cstdio>
@@ -8,37 +10,25 @@ namespace {
 // The blue-first pixel formats of the EXT_bgra extension.
 constexpr GLenum kBgrExt = 0x80E0;
 constexpr GLenum kBgraExt = 0x80E1;
-
-bool validSide(uint32_t side) {
-    return side >= 8 && side <= 2048;
-}
-
-bool powerOfTwo(uint32_t side) {
-    return (side & (side - 1)) == 0;
-}
 } // namespace
 
 int GLTexture::create(int width, int height, int bitsPerPixel) {
-    if (bitsPerPixel != 24 && bitsPerPixel != 32) {
-        // Compared by scripts and tests: keep the text exactly.
+    // Compared by scripts and tests: keep the texts exactly.
+    switch (textureFault(width, height, bitsPerPixel)) {
+    case TextureFault::Depth:
         std::printf("Error: bad texture depth (%i)\n", bitsPerPixel);
         return -1;
-    }
-    // Compared unsigned, so a negative size counts as too large.
-    if (!validSide(uint32_t(width)) || !validSide(uint32_t(height))) {
-        // Compared by scripts and tests: keep the text exactly.
+    case TextureFault::Size:
         std::printf("Error: bad texture dimensions (w%i h%i) too small/large\n", width, height);
         return -1;
-    }
-    if (!powerOfTwo(uint32_t(width))) {
-        // Compared by scripts and tests: keep the text exactly.
+    case TextureFault::WidthNotPowerOfTwo:
         std::printf("Error: bad texture dimensions (w%i), not power of 2\n", width);
         return -1;
-    }
-    if (!powerOfTwo(uint32_t(height))) {
-        // Compared by scripts and tests: keep the text exactly.
+    case TextureFault::HeightNotPowerOfTwo:
         std::printf("Error: bad texture dimensions (h%i), not power of 2\n", height);
         return -1;
+    case TextureFault::None:
+        break;
     }
     glGenTextures(1, &glName);
     bind();

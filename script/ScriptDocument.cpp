@@ -52,6 +52,12 @@ void copyCut(char* to, const char* from, size_t length, size_t limit) {
     to[kept] = '\0';
 }
 
+int refuseOutOfMemory(size_t records) {
+    formatMessage("XML Error out of memory after %lu elements and attributes",
+                  static_cast<unsigned long>(records));
+    return -1;
+}
+
 int illegal(const char* text) {
     std::printf("%s", text);
     return -1;
@@ -63,28 +69,30 @@ const char* ScriptDocument::lastMessage() {
 }
 
 int ScriptDocument::parseFile(const char* fileName) {
-    DataFile file(fileName);
-    if (file.atEnd() || file.size() < 4) {
-        formatMessage("couldn't find %s", fileName);
-        if (keepPositions_) {
-            fileNames_.push_back(fileName);
-            notices_.push_back({{0, 0, 0}, true, "script file not found, empty or too short"});
+    // Nothing may leave the reader: a script too large for the memory fails to read.
+    try {
+        DataFile file(fileName);
+        if (file.atEnd() || file.size() < 4) {
+            formatMessage("couldn't find %s", fileName);
+            if (keepPositions_) {
+                fileNames_.push_back(fileName);
+                notices_.push_back({{0, 0, 0}, true, "script file not found, empty or too short"});
+            }
+            return -1;
         }
-        return -1;
+        return parseText(*this, file, fileName, 0) == 0 ? 0 : -1;
+    } catch (const std::bad_alloc&) {
+        return refuseOutOfMemory(records_);
     }
-    return parseText(*this, file, fileName, 0) == 0 ? 0 : -1;
 }
 
 int ScriptDocument::parseElements(ScriptNode& parent, MemoryStream& stream) {
     include_ = nullptr;
     budgetSpent_ = false;
-    // Nothing may leave the reader: a script too large for the memory fails to read.
     try {
         return parseText(parent, stream, "(text)", 0);
     } catch (const std::bad_alloc&) {
-        formatMessage("XML Error out of memory after %lu elements and attributes",
-                      static_cast<unsigned long>(records_));
-        return -1;
+        return refuseOutOfMemory(records_);
     }
 }
 
@@ -169,7 +177,7 @@ int ScriptDocument::parseLevel(ScriptNode& parent, MemoryStream& stream, int dep
                 notice(open, true, "comment '<!--' is never closed with '-->'");
                 return -1;
             }
-            stream.seek(static_cast<int32_t>(commentEnd + 3 - text), MemoryStream::SET);
+            stream.seek(static_cast<int32_t>(commentEnd + 3 - text), MemoryStream::kSet);
             continue;
         }
         const char* s = open + 1;
@@ -182,7 +190,7 @@ int ScriptDocument::parseLevel(ScriptNode& parent, MemoryStream& stream, int dep
         const bool selfClosing = close > s && close[-1] == '/';
         const char* bodyEnd = selfClosing ? close - 1 : close;
         const bool endTag = *s == '/' || selfClosing;
-        stream.seek(static_cast<int32_t>(close + 1 - text), MemoryStream::SET);
+        stream.seek(static_cast<int32_t>(close + 1 - text), MemoryStream::kSet);
 
         const char* nameStart = s;
         while (nameStart < bodyEnd && !isNameChar(*nameStart)) ++nameStart;

@@ -4,6 +4,7 @@
 #include "io/DataLocator.h"
 #include "sync/SyncTrack.h"
 #include "sync/TrackFileName.h"
+#include "sync/TrackText.h"
 #include <vornex/HostLog.h>
 
 #include <cmath>
@@ -81,15 +82,36 @@ int parseTrackFile(const uint8_t* bytes, size_t size, SyncTrack& track, char* me
     return 0;
 }
 
+bool trackFilePaths(const char* base, const char* trackName, char* binaryPath, char* textPath) {
+    char name[DataLocator::kPathSize];
+    if (!trackFileName(base, trackName, name, sizeof name) ||
+        !DataLocator::resolve(name, binaryPath))
+        return false;
+    const int written = std::snprintf(textPath, DataLocator::kPathSize, "%s.txt", binaryPath);
+    return written > 0 && static_cast<size_t>(written) < DataLocator::kPathSize;
+}
+
 int loadTrackFile(const char* base, SyncTrack& track) {
     char name[DataLocator::kPathSize];
     char path[DataLocator::kPathSize];
     if (!locate(base, track, name, path)) return -1;
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) return -1;
+    const bool binary = std::filesystem::exists(path, error);
+    if (!binary) {
+        // The text form, which authors write by hand: "<file>.txt" beside the binary one.
+        const size_t nameLength = std::strlen(name);
+        const size_t pathLength = std::strlen(path);
+        if (nameLength + 4 >= sizeof name || pathLength + 4 >= sizeof path) return -1;
+        std::memcpy(name + nameLength, ".txt", 5);
+        std::memcpy(path + pathLength, ".txt", 5);
+        if (!std::filesystem::exists(path, error)) return -1;
+    }
     DataFile file(name);
     char message[128];
-    if (parseTrackFile(file.data(), file.size(), track, message, sizeof message) != 0) {
+    const int parsed =
+        binary ? parseTrackFile(file.data(), file.size(), track, message, sizeof message)
+               : parseTrackText(file.data(), file.size(), track, message, sizeof message);
+    if (parsed != 0) {
         hostLog("ERROR sync: %s: %s; track [%s] left as it was", path, message, track.name());
         return -1;
     }

@@ -16,8 +16,12 @@ class SyncTrack;
 int parseTrackFile(const uint8_t* bytes, size_t size, SyncTrack& track, char* message,
                    size_t messageSize);
 
-// Reads the track's file below "data/"; a missing file leaves the track as it is (-1,
-// no log line: a track need not have a file), a broken one is logged.
+// The paths below the working directory of the track's binary file and of its text form
+// (TrackText.h), kPathSize bytes each; false when the base or name makes no file name.
+bool trackFilePaths(const char* base, const char* trackName, char* binaryPath, char* textPath);
+// Reads the track's file below "data/", or its text form when there is no binary file; with
+// neither the track is left as it is (-1, no log line: a track need not have a file), a
+// broken one is logged.
 int loadTrackFile(const char* base, SyncTrack& track);
 // Writes the track's file below "data/", creating missing folders. The file is replaced
 // only once the new one is complete. -1 with a log line when it cannot be written.

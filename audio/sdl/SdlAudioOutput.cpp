@@ -11,12 +11,14 @@ namespace {
 // About 23 ms at 44100 Hz: short enough for sync, long enough not to drop out.
 constexpr Uint16 kBufferFrames = 1024;
 
+} // namespace
+
 // The one line a machine without sound output gets; the player goes on silently.
-int soundOff() {
-    std::printf("Sound is off: %s\n", SDL_GetError());
+int SdlAudioOutput::soundOff() {
+    std::snprintf(failure_, sizeof failure_, "%s", SDL_GetError());
+    std::printf("Sound is off: %s\n", failure_);
     return -1;
 }
-} // namespace
 
 SdlAudioOutput::~SdlAudioOutput() {
     if (device_) SDL_CloseAudioDevice(device_);

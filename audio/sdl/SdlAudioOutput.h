@@ -13,10 +13,13 @@ public:
     void stop() override;
     void lock() override;
     void unlock() override;
+    const char* failure() const override { return failure_; }
 
 private:
     static void fill(void* mixer, uint8_t* stream, int length);
+    int soundOff();
 
     uint32_t device_ = 0;
     bool subsystemStarted_ = false;
+    char failure_[256] = {};
 };

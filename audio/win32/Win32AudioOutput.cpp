@@ -12,6 +12,8 @@
 
 #include <mmsystem.h>
 
+#include <cstdio>
+
 struct Win32AudioOutput::Buffer {
     WAVEHDR header;
     int16_t samples[kBufferFrames * 2];
@@ -31,10 +33,19 @@ int Win32AudioOutput::open(uint32_t frequency, Mixer& mixer) {
     format.nBlockAlign = format.nChannels * format.wBitsPerSample / 8;
     format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
     wake_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    if (!wake_) return -1;
+    if (!wake_) {
+        std::snprintf(failure_, sizeof failure_, "no event for the sound thread (error %lu)",
+                      GetLastError());
+        return -1;
+    }
     HWAVEOUT device = nullptr;
-    if (waveOutOpen(&device, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(wake_), 0,
-                    CALLBACK_EVENT) != MMSYSERR_NOERROR) {
+    const MMRESULT opened = waveOutOpen(&device, WAVE_MAPPER, &format,
+                                        reinterpret_cast<DWORD_PTR>(wake_), 0, CALLBACK_EVENT);
+    if (opened != MMSYSERR_NOERROR) {
+        char text[MAXERRORLENGTH] = {};
+        if (waveOutGetErrorTextA(opened, text, sizeof text) != MMSYSERR_NOERROR) text[0] = '\0';
+        std::snprintf(failure_, sizeof failure_, "%s (waveOut error %u)",
+                      text[0] ? text : "no sound output", static_cast<unsigned>(opened));
         CloseHandle(wake_);
         wake_ = nullptr;
         return -1;

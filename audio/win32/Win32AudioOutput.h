@@ -18,6 +18,7 @@ public:
     void stop() override;
     void lock() override { mutex_.lock(); }
     void unlock() override { mutex_.unlock(); }
+    const char* failure() const override { return failure_; }
 
 private:
     // About 23 ms per buffer at 44100 Hz; four of them keep the device fed without
@@ -37,4 +38,5 @@ private:
     struct Buffer;
     Buffer* buffers_ = nullptr;
     float mix_[kBufferFrames * 2];
+    char failure_[256] = {};
 };

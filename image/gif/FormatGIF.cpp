@@ -43,6 +43,7 @@ void cFormatGIF::clear() {
     std::memset(frames_, 0, sizeof(frames_));
     frameCount_ = 0;
     totalPixels_ = 0;
+    oversizedFrameWidth_ = oversizedFrameHeight_ = 0;
     currentFrame_ = nullptr;
     std::memset(globalPalette_, 0, sizeof(globalPalette_));
     graphicControlSeen_ = false;
@@ -83,7 +84,11 @@ bool cFormatGIF::readFrame(Stream* stream) {
     if (stream->read(descriptor, sizeof(descriptor)) != 0) return false;
     if (frameCount_ == kMaxFrames) return false;
     const uint32_t pixelCount = uint32_t(readU16(descriptor + 4)) * readU16(descriptor + 6);
-    if (pixelCount > kMaxFramePixels || pixelCount > kMaxTotalPixels - totalPixels_) return false;
+    if (pixelCount > kMaxFramePixels || pixelCount > kMaxTotalPixels - totalPixels_) {
+        oversizedFrameWidth_ = readU16(descriptor + 4);
+        oversizedFrameHeight_ = readU16(descriptor + 6);
+        return false;
+    }
     totalPixels_ += pixelCount;
     GifFrame* frame = new (std::nothrow) GifFrame;
     if (!frame) return false;

@@ -32,6 +32,10 @@ public:
     // The logical screen; width() and height() give the same, but are not const.
     int screenWidth() const { return width_; }
     int screenHeight() const { return height_; }
+    // The frame whose size ended the reading (over kMaxFramePixels, or past kMaxTotalPixels
+    // with the frames before it), 0 x 0 when none did.
+    int oversizedFrameWidth() const { return oversizedFrameWidth_; }
+    int oversizedFrameHeight() const { return oversizedFrameHeight_; }
 
 private:
     void clear();
@@ -42,6 +46,7 @@ private:
     uint8_t globalPalette_[GifFrame::kPaletteBytes] = {};
     int frameCount_ = 0;
     uint32_t totalPixels_ = 0;
+    int oversizedFrameWidth_ = 0, oversizedFrameHeight_ = 0;
     GifFrame* currentFrame_ = nullptr;
     GifFrame* frames_[kMaxFrames] = {};
     bool graphicControlSeen_ = false;

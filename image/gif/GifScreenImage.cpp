@@ -37,6 +37,10 @@ int GifScreenImage::compose(const cFormatGIF& gif) {
     if (uint32_t(width) * uint32_t(height) > kMaxScreenPixels)
         return refuseImage("GIF screen of %d x %d pixels is over the limit of %u pixels", width,
                            height, kMaxScreenPixels);
+    if (gif.frameCount() == 0 && gif.oversizedFrameWidth() != 0)
+        return refuseImage("GIF's first frame of %d x %d pixels is over the limit of %u pixels",
+                           gif.oversizedFrameWidth(), gif.oversizedFrameHeight(),
+                           cFormatGIF::kMaxFramePixels);
     if (gif.frameCount() == 0) return refuseImage("GIF without an image");
     if (!allocatePixels(uint64_t(width) * uint32_t(height) * 4))
         return refuseImage("out of memory");

@@ -15,7 +15,7 @@ public:
 
     // Reads a GIF and composes it.
     int load(Stream* stream) override;
-    // 0, or -1 with a reason from refuseImage() for a GIF without an image or with an
-    // empty or oversized screen.
+    // 0, or -1 with a reason from refuseImage() for a GIF without an image, one whose first
+    // frame is over the frame limit, or one with an empty or oversized screen.
     int compose(const cFormatGIF& gif);
 };

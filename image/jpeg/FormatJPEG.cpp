@@ -65,5 +65,9 @@ int cFormatJPEG::load(Stream* stream) {
     if (read.rows != height)
         std::printf("error: decoded %i lines (%i %i) %i\n", read.rows, width, height,
                     read.errorCode);
+    if (read.resynchronisations > 0)
+        noteImageDamage("corrupt JPEG data skipped up to the next restart marker %d %s, the "
+                        "parts lost left grey",
+                        read.resynchronisations, read.resynchronisations == 1 ? "time" : "times");
     return 0;
 }

@@ -5,9 +5,14 @@
 // grey, R, G, B, 0 for colour. Arithmetic coding, lossless and hierarchical frames, 12-bit
 // samples, 2 components and fractional sampling ratios are refused.
 //
-// Every failure records a JpegError code and unwinds to the operation that was called; once
-// set the code stays and every later call fails. Reads and writes stay inside the decoder's
-// own buffers on any input.
+// Sequential pictures with restart intervals survive damaged entropy-coded data: the decoder
+// skips to the next restart marker (T.81 restart mechanism), leaves the MCUs it could not
+// read mid-grey and goes on, telling the number of such skips in resynchronisations().
+// Without restart markers, or in progressive pictures, damaged data ends the decoding.
+//
+// Every other failure records a JpegError code and unwinds to the operation that was called;
+// once set the code stays and every later call fails. Reads and writes stay inside the
+// decoder's own buffers on any input.
 #pragma once
 
 #include "image/jpeg/JpegError.h"
@@ -59,12 +64,15 @@ public:
     // row splitRowNear gave, so that the next row handed out is `row`. 0, or -1 on failure.
     int beginAtRow(int row);
     // Between two MCU rows, reads the restart marker due before the next one now instead of
-    // when that row is decoded. 0 (also when none is due), or -1 on failure.
+    // when that row is decoded. 0 (also when none is due), or -1 on failure or when another
+    // marker stands there (which the next row passes over, as damaged data).
     int takeRestartMarker();
     // How many bytes of the source have been read: after beginAtRow or takeRestartMarker,
     // where the data after that restart marker starts.
     uint64_t inputOffset() const { return sourceBytes_ - inputCount_ + inputPosition_; }
     bool usesSimd() const { return useSimd_; }
+    // How often damaged data was skipped up to a restart marker.
+    int resynchronisations() const { return resynchronisations_; }
 
     // 0 with `row` at the next row of `rowBytes` bytes (valid until the next call), 1 after
     // the last row, -1 after an earlier failure or without `begin`, -227 when a failure
@@ -141,11 +149,15 @@ private:
     int decodeSymbol(Bits& bits, const JpegHuffmanTable& table);
     int decodeLongSymbol(const JpegHuffmanTable& table, int32_t entry, uint32_t window);
     int receiveExtend(Bits& bits, int length);
-    int getBits(Bits& bits, int length);
+    int receiveBits(Bits& bits, int length);
     void startEntropy();
     void processRestart();
     void skipEntropyData();
     void countRestart(Bits& bits);
+    // After a failure of the sequential decoding: true, with the MCUs to leave out counted in
+    // lostMcus_, when the failure is damaged data and a restart marker follows (or the data
+    // ends, which loses the rest); false, with the failure kept, otherwise.
+    bool resynchronise();
 
     // Frame and scans.
     void setupFrame();
@@ -168,10 +180,13 @@ private:
                             const JpegHuffmanTable& table);
     void decodeSequentialBlock(Bits& bits, int16_t* block, uint8_t& end, Component& component);
     void decodeSequentialMcuRow();
+    uint8_t* sequentialBlockOut(int mcu, int block) const;
+    void fillLostMcu(int mcu);
     void transformProgressiveMcuRow(int mcuRow, uint8_t* const* planes) const;
     int readMarker();
     const uint8_t* componentRow(const RowScratch& rows, int rowInMcuRow, int index) const;
     void prepareRow();
+    int prepareRowOrResynchronise();
     void outputRow(const RowScratch& rows, int rowInMcuRow, const uint8_t*& row,
                    int& rowBytes) const;
     void outputBgrRow(const RowScratch& rows, int rowInMcuRow, uint8_t* bgr) const;
@@ -215,6 +230,9 @@ private:
     uint8_t blockEnds_[kMaxMcuBlocks] = {};
     uint16_t naturalQuant_[4][64] = {}; // per component, for the progressive output
     int mcuRow_ = 0;
+    int mcuInRow_ = 0;     // the MCU being decoded, where a failure leaves its row
+    int64_t lostMcus_ = 0; // after a resynchronisation: MCUs to leave mid-grey
+    int resynchronisations_ = 0;
     int rowsLeft_ = 0, rowInMcuRow_ = 0;
 
     uint8_t input_[kInputSize + 128];

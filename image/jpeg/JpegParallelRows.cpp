@@ -13,6 +13,7 @@ struct Part {
     int first = 0, end = 0; // rows [first, end)
     int rows = 0;           // read from `first` on
     int errorCode = 0;
+    int resynchronisations = 0;
     uint64_t startOffset = 0; // where the data of `first`'s restart interval starts
     bool begun = false;
 };
@@ -22,6 +23,7 @@ void readRows(JpegDecoder& decoder, uint8_t* firstRow, ptrdiff_t rowStep, Part& 
            decoder.decodeLineBgr(firstRow + (part.first + part.rows) * rowStep) == 0)
         ++part.rows;
     part.errorCode = decoder.errorCode();
+    part.resynchronisations = decoder.resynchronisations();
 }
 
 void readLowerPart(const uint8_t* file, uint32_t fileSize, bool useSimd, uint8_t* firstRow,
@@ -74,9 +76,13 @@ bool readInTwoParts(JpegDecoder& decoder, const uint8_t* file, uint32_t fileSize
     const bool reachedSplit = upper.rows == split && decoder.takeRestartMarker() == 0;
     helper.join();
     whole.rows = upper.rows;
-    if (reachedSplit && lower.begun && lower.startOffset == decoder.inputOffset()) {
+    // After a resynchronisation the upper part may count its intervals otherwise than the
+    // lower part, which counted markers from the start.
+    if (reachedSplit && lower.begun && lower.startOffset == decoder.inputOffset() &&
+        decoder.resynchronisations() == 0) {
         whole.rows += lower.rows;
         whole.errorCode = lower.errorCode;
+        whole.resynchronisations = lower.resynchronisations;
         return true;
     }
     clearRows(firstRow, rowStep, size_t(decoder.width()) * 3, split, lower.rows);
@@ -91,12 +97,12 @@ JpegRowsRead readJpegRowsBgr(JpegDecoder& decoder, const uint8_t* file, uint32_t
     whole.end = decoder.height();
     if (split != 0 && decoder.progressive() &&
         transformInTwoParts(decoder, split, firstRow, rowStep))
-        return {whole.end, 0};
+        return {whole.end, 0, 0};
     if (split != 0 && !decoder.progressive() &&
         readInTwoParts(decoder, file, fileSize, split, firstRow, rowStep, whole))
-        return {whole.rows, whole.errorCode};
+        return {whole.rows, whole.errorCode, whole.resynchronisations};
     // One thread, or a second that could not start or whose rows were dropped. After a
     // failure the decoder reads no further row.
     readRows(decoder, firstRow, rowStep, whole);
-    return {whole.rows, whole.errorCode};
+    return {whole.rows, whole.errorCode, whole.resynchronisations};
 }

@@ -4,8 +4,8 @@
 //   the lower half while the calling thread transforms the upper one.
 // - Baseline pictures whose restart intervals begin an MCU row near the middle: a second
 //   decoder, on a helper thread, reads the lower part from that restart marker. Its rows are
-//   kept only if `decoder` then reaches the same marker at the same place in the file;
-//   otherwise `decoder` reads the lower part itself.
+//   kept only if `decoder` then reaches the same marker at the same place in the file, with
+//   no damaged data skipped on the way; otherwise `decoder` reads the lower part itself.
 #pragma once
 
 #include <cstddef>
@@ -14,8 +14,9 @@
 class JpegDecoder;
 
 struct JpegRowsRead {
-    int rows;      // read before the first failure: the decoder's height when none
-    int errorCode; // why reading stopped early, or 0
+    int rows;               // read before the first failure: the decoder's height when none
+    int errorCode;          // why reading stopped early, or 0
+    int resynchronisations; // damaged data skipped up to a restart marker, in all parts
 };
 
 // `decoder` reads `file`, of which the helper makes its own reader. Row y goes to

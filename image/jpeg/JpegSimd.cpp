@@ -5,10 +5,37 @@
 #include "image/jpeg/JpegSimdKernels.h"
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 // -1: nothing forced.
 std::atomic<int> forcedLevel{-1};
+
+constexpr const char* kEnvironmentVariable = "VORNEX_JPEG_SIMD";
+
+struct LevelName {
+    const char* name;
+    JpegSimdLevel level;
+};
+constexpr LevelName kLevelNames[] = {
+    {"none", JpegSimdLevel::None}, {"sse2", JpegSimdLevel::Sse2}, {"avx2", JpegSimdLevel::Avx2}};
+
+// The level the environment names, read once, or -1 when it names none. A name that is not
+// a level is said once on standard output, and ignored.
+int environmentLevel() {
+    static const int level = [] {
+        const char* value = std::getenv(kEnvironmentVariable);
+        if (!value || !*value) return -1;
+        JpegSimdLevel named;
+        if (jpegSimdLevelNamed(value, named)) return int(named);
+        std::printf("%s=%s ignored: the levels are avx2, sse2 and none\n", kEnvironmentVariable,
+                    value);
+        return -1;
+    }();
+    return level;
+}
 
 // Converts a row in pieces through a small buffer with the level's own two kernels.
 template <JpegConvertRowFunction kConvert, JpegStoreBgrFunction kStore>
@@ -25,29 +52,31 @@ void convertRowBgrInPieces(const uint8_t* y, const uint8_t* cb, const uint8_t* c
 }
 
 // The integer transform skips zero rows and columns itself.
-constexpr JpegKernels kInteger = {jpegIdct, jpegIdct, jpegConvertRow, jpegStoreBgr,
-                                  convertRowBgrInPieces<jpegConvertRow, jpegStoreBgr>};
+constexpr JpegKernels kIntegerKernels = {jpegIdct, jpegIdct, jpegConvertRow, jpegStoreBgr,
+                                         convertRowBgrInPieces<jpegConvertRow, jpegStoreBgr>};
 #if defined(__x86_64__)
 // SSE2 has no byte shuffle; its BGR store is the integer one.
-constexpr JpegKernels kSse2 = {jpegIdctSse2, jpegIdctSparseSse2, jpegConvertRowSse2, jpegStoreBgr,
-                               convertRowBgrInPieces<jpegConvertRowSse2, jpegStoreBgr>};
-constexpr JpegKernels kAvx2 = {jpegIdctAvx2, jpegIdctSparseAvx2, jpegConvertRowAvx2,
-                               jpegStoreBgrAvx2, jpegConvertRowBgrAvx2};
+constexpr JpegKernels kSse2Kernels = {jpegIdctSse2, jpegIdctSparseSse2, jpegConvertRowSse2,
+                                      jpegStoreBgr,
+                                      convertRowBgrInPieces<jpegConvertRowSse2, jpegStoreBgr>};
+constexpr JpegKernels kAvx2Kernels = {jpegIdctAvx2, jpegIdctSparseAvx2, jpegConvertRowAvx2,
+                                      jpegStoreBgrAvx2, jpegConvertRowBgrAvx2};
 #endif
 } // namespace
 
 JpegSimdLevel jpegSupportedSimdLevel() {
 #if defined(__x86_64__)
     static const JpegSimdLevel level =
-        __builtin_cpu_supports("avx2") ? JpegSimdLevel::kAvx2 : JpegSimdLevel::kSse2;
+        __builtin_cpu_supports("avx2") ? JpegSimdLevel::Avx2 : JpegSimdLevel::Sse2;
     return level;
 #else
-    return JpegSimdLevel::kInteger;
+    return JpegSimdLevel::None;
 #endif
 }
 
 JpegSimdLevel jpegSimdLevel() {
-    const int forced = forcedLevel.load(std::memory_order_relaxed);
+    int forced = forcedLevel.load(std::memory_order_relaxed);
+    if (forced < 0) forced = environmentLevel();
     const JpegSimdLevel supported = jpegSupportedSimdLevel();
     if (forced < 0 || forced > int(supported)) return supported;
     return JpegSimdLevel(forced);
@@ -61,12 +90,21 @@ const JpegKernels& jpegKernels(JpegSimdLevel level) {
     if (int(level) > int(jpegSupportedSimdLevel())) level = jpegSupportedSimdLevel();
     switch (level) {
 #if defined(__x86_64__)
-    case JpegSimdLevel::kAvx2:
-        return kAvx2;
-    case JpegSimdLevel::kSse2:
-        return kSse2;
+    case JpegSimdLevel::Avx2:
+        return kAvx2Kernels;
+    case JpegSimdLevel::Sse2:
+        return kSse2Kernels;
 #endif
     default:
-        return kInteger;
+        return kIntegerKernels;
     }
+}
+
+bool jpegSimdLevelNamed(const char* name, JpegSimdLevel& level) {
+    for (const LevelName& entry : kLevelNames) {
+        if (std::strcmp(name, entry.name) != 0) continue;
+        level = entry.level;
+        return true;
+    }
+    return false;
 }

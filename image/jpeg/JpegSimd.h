@@ -1,6 +1,8 @@
 // The one place that chooses which versions of the JPEG decoder's inner loops run (inverse
 // transform, colour conversion, BGR store): the portable integer code, SSE2 (every x86-64
-// processor) or AVX2. Each level gives exactly the bytes of the integer code.
+// processor) or AVX2. Each level gives exactly the bytes of the integer code. A user can
+// force a lower level with the environment variable VORNEX_JPEG_SIMD, to compare speeds or
+// to rule the vector code out.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +14,7 @@ using JpegConvertRowFunction = void (*)(const uint8_t* y, const uint8_t* cb, con
 // 3 x `width` bytes.
 using JpegStoreBgrFunction = void (*)(const uint8_t* rgbx, uint8_t* bgr, int width);
 
-enum class JpegSimdLevel { kInteger, kSse2, kAvx2 };
+enum class JpegSimdLevel { None, Sse2, Avx2 };
 
 struct JpegKernels {
     JpegIdctFunction idct;
@@ -26,7 +28,9 @@ struct JpegKernels {
     JpegConvertRowFunction convertRowBgr;
 };
 
-// The highest level the processor has, or the forced one.
+// The level forced by jpegForceSimdLevel(), else the one the environment variable
+// VORNEX_JPEG_SIMD names (read once; see jpegSimdLevelNamed), else the highest the processor
+// has; never above what the processor has.
 JpegSimdLevel jpegSimdLevel();
 // Makes every later jpegSimdLevel() answer `level` (capped at what the processor has), so
 // tests can run each level; never called by the player.
@@ -35,3 +39,7 @@ void jpegForceSimdLevel(JpegSimdLevel level);
 JpegSimdLevel jpegSupportedSimdLevel();
 // The kernels of `level`; a level the processor lacks gives the best one it has.
 const JpegKernels& jpegKernels(JpegSimdLevel level);
+
+// The level of a name as VORNEX_JPEG_SIMD takes it: "avx2", "sse2" or "none" (the integer
+// code). False for any other name.
+bool jpegSimdLevelNamed(const char* name, JpegSimdLevel& level);

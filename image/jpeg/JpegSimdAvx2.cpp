@@ -1,47 +1,36 @@
+// Compiled with AVX2 as a whole (a per-file flag in the build), so every function here may
+// use it: they run only where jpegSupportedSimdLevel() found AVX2. Helpers stay in this file
+// with internal linkage, so no AVX2 copy of a shared inline function can replace the
+// others at link time.
 #include "image/jpeg/JpegSimdKernels.h"
 
 #if defined(__x86_64__)
 #include "image/jpeg/JpegColour.h"
 #include "image/jpeg/JpegSimdCommon.h"
 
-// The helpers below pass 256-bit vectors by value; they are inlined into AVX2 code only, so
-// the ABI note of GCC about such values in non-AVX code does not apply.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wpsabi"
-#endif
-
 namespace {
-__attribute__((target("avx2"))) inline __m256i mul(__m256i a, uint32_t factor) {
+inline __m256i mul(__m256i a, uint32_t factor) {
     return _mm256_mullo_epi32(a, _mm256_set1_epi32(int32_t(factor)));
 }
 
 // All eight transforms at once.
 struct Avx2Lanes {
     using V = __m256i;
-    __attribute__((target("avx2"))) static V pairs(__m128i first, __m128i second) {
+    static V pairs(__m128i first, __m128i second) {
         return _mm256_set_m128i(_mm_unpackhi_epi16(first, second),
                                 _mm_unpacklo_epi16(first, second));
     }
-    __attribute__((target("avx2"))) static V madd(V a, int first, int second) {
+    static V madd(V a, int first, int second) {
         return _mm256_madd_epi16(a, _mm256_set1_epi32(int32_t(factorPair(first, second))));
     }
-    __attribute__((target("avx2"))) static V add(V a, V b) { return _mm256_add_epi32(a, b); }
-    __attribute__((target("avx2"))) static V sub(V a, V b) { return _mm256_sub_epi32(a, b); }
+    static V add(V a, V b) { return _mm256_add_epi32(a, b); }
+    static V sub(V a, V b) { return _mm256_sub_epi32(a, b); }
 };
-
-__attribute__((target("avx2"))) inline void transformAvx2(const __m128i* x, __m256i* out) {
-    VORNEX_JPEG_TRANSFORM(Avx2Lanes, x, out);
-}
-
-__attribute__((target("avx2"))) inline void transformFourAvx2(const __m128i* x, __m256i* out) {
-    VORNEX_JPEG_TRANSFORM_FOUR(Avx2Lanes, x, out);
-}
 
 // Row results (rounded, shifted by 11, saturated to 16 bits) paired for the column pass:
 // row 0 with 4, 2 with 6, 1 with 7 and 3 with 5, as Avx2Lanes::pairs would pair them. Both
 // 128-bit halves are worked alike, the low one on rows 0..3, the high one on rows 4..7.
-__attribute__((target("avx2"))) inline void pairedRowResults(const __m256i* result,
-                                                             __m256i* pairs) {
+inline void pairedRowResults(const __m256i* result, __m256i* pairs) {
     const __m256i rounding = _mm256_set1_epi32(1024);
     __m256i words[4];
     for (int i = 0; i < 4; ++i)
@@ -73,8 +62,7 @@ __attribute__((target("avx2"))) inline void pairedRowResults(const __m256i* resu
 
 // Column results: rounded, shifted by 18, moved up by 128, clamped to 0..255 and stored,
 // four rows per pack.
-__attribute__((target("avx2"))) inline void storeSampleRows(const __m256i* result, uint8_t* out,
-                                                            int stride) {
+inline void storeSampleRows(const __m256i* result, uint8_t* out, int stride) {
     const __m256i rounding = _mm256_set1_epi32(131072), centre = _mm256_set1_epi32(128);
     const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
     __m256i levels[8];
@@ -97,24 +85,22 @@ __attribute__((target("avx2"))) inline void storeSampleRows(const __m256i* resul
 }
 } // namespace
 
-__attribute__((target("avx2"))) void jpegIdctAvx2(const int16_t* coefficients, uint8_t* out,
-                                                  int stride) {
+void jpegIdctAvx2(const int16_t* coefficients, uint8_t* out, int stride) {
     __m128i x[8];
     __m256i result[8], pairs[4];
     loadRows(coefficients, x);
     transpose(x);
-    transformAvx2(x, result);
+    transform<Avx2Lanes>(x, result);
     pairedRowResults(result, pairs);
-    VORNEX_JPEG_TRANSFORM_PAIRS(Avx2Lanes, pairs[0], pairs[1], pairs[2], pairs[3], result);
+    transformPairs<Avx2Lanes>(pairs[0], pairs[1], pairs[2], pairs[3], result);
     storeSampleRows(result, out, stride);
 }
 
-__attribute__((target("avx2"))) void jpegIdctSparseAvx2(const int16_t* coefficients, uint8_t* out,
-                                                        int stride) {
+void jpegIdctSparseAvx2(const int16_t* coefficients, uint8_t* out, int stride) {
     __m128i rows[4];
     __m256i result[8];
     sparseRowPass(coefficients, rows);
-    transformFourAvx2(rows, result);
+    transformFour<Avx2Lanes>(rows, result);
     storeSampleRows(result, out, stride);
 }
 
@@ -123,8 +109,8 @@ __attribute__((target("avx2"))) void jpegIdctSparseAvx2(const int16_t* coefficie
 // may run past `width`.
 namespace {
 // Eight pixels from `x` on as R, G, B, 0 in 32-bit lanes.
-__attribute__((target("avx2"))) inline __m256i
-convertEight(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, int x, int chromaShift) {
+inline __m256i convertEight(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, int x,
+                            int chromaShift) {
     const __m256i centre = _mm256_set1_epi32(128), half = _mm256_set1_epi32(32768);
     const __m256i lowest = _mm256_setzero_si256(), highest = _mm256_set1_epi32(255);
     const __m256i luma =
@@ -163,8 +149,8 @@ convertEight(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, int x, int 
 //   blue:  (116130 k + 32768) >> 16 = 2 k + ((-14942 k + 32768) >> 16)
 //   green: (-22554 b + 32768 - 46802 r) >> 16 = -r + ((-22554 b + 18734 r + 32768) >> 16)
 // so sixteen pixels take two 16 x 16-bit multiply-adds per colour, with the same results.
-__attribute__((target("avx2"))) inline __m256i
-shiftedSum(__m256i first, __m256i second, int firstFactor, int secondFactor, int constant) {
+inline __m256i shiftedSum(__m256i first, __m256i second, int firstFactor, int secondFactor,
+                          int constant) {
     const __m256i factors = _mm256_set1_epi32(int32_t(factorPair(firstFactor, secondFactor)));
     const __m256i add = _mm256_set1_epi32(constant);
     const __m256i low =
@@ -177,9 +163,8 @@ shiftedSum(__m256i first, __m256i second, int firstFactor, int secondFactor, int
 
 // Sixteen pixels from `x` on as B, G, R into 48 bytes at `bgr`, with 16-byte stores that
 // reach 4 bytes further.
-__attribute__((target("avx2"))) inline void convertSixteenBgr(const uint8_t* y, const uint8_t* cb,
-                                                              const uint8_t* cr, int x,
-                                                              int chromaShift, uint8_t* bgr) {
+inline void convertSixteenBgr(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, int x,
+                              int chromaShift, uint8_t* bgr) {
     const __m256i luma =
         _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(y + x)));
     __m128i blueBytes, redBytes;
@@ -219,9 +204,8 @@ __attribute__((target("avx2"))) inline void convertSixteenBgr(const uint8_t* y, 
 }
 } // namespace
 
-__attribute__((target("avx2"))) void jpegConvertRowAvx2(const uint8_t* y, const uint8_t* cb,
-                                                        const uint8_t* cr, uint8_t* out, int width,
-                                                        int chromaShift) {
+void jpegConvertRowAvx2(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out,
+                        int width, int chromaShift) {
     for (int x = 0; x < width; x += 8, out += 32)
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
                             convertEight(y, cb, cr, x, chromaShift));
@@ -231,9 +215,8 @@ __attribute__((target("avx2"))) void jpegConvertRowAvx2(const uint8_t* y, const 
 // are shuffled to 12 bytes of B, G, R and stored 16 bytes wide, the next store overwriting
 // the spare bytes. The last pixels, where a wide store would pass the row's end, go through
 // a small buffer.
-__attribute__((target("avx2"))) void jpegConvertRowBgrAvx2(const uint8_t* y, const uint8_t* cb,
-                                                           const uint8_t* cr, uint8_t* bgr,
-                                                           int width, int chromaShift) {
+void jpegConvertRowBgrAvx2(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* bgr,
+                           int width, int chromaShift) {
     const __m256i order = _mm256_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1,
                                            2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
     int x = 0;
@@ -252,8 +235,7 @@ __attribute__((target("avx2"))) void jpegConvertRowBgrAvx2(const uint8_t* y, con
 }
 
 // Four pixels per step through a byte shuffle; 12 bytes stored, so nothing past the row.
-__attribute__((target("avx2"))) void jpegStoreBgrAvx2(const uint8_t* rgbx, uint8_t* bgr,
-                                                      int width) {
+void jpegStoreBgrAvx2(const uint8_t* rgbx, uint8_t* bgr, int width) {
     const __m128i order = _mm_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
     int x = 0;
     for (; x + 4 <= width; x += 4, rgbx += 16, bgr += 12) {

@@ -3,7 +3,7 @@
 // arithmetic shifts, the same saturation and clamping. That is what makes them give the
 // same bytes; the integer code's shortcuts for zero AC terms are exact, so the vector code
 // does without them. Internal linkage, so each kernel file keeps its own copies compiled
-// for its own instruction set.
+// for its own instruction set (the AVX2 file is compiled with AVX2 as a whole).
 #pragma once
 
 #include <immintrin.h>
@@ -28,54 +28,54 @@ inline uint32_t factorPair(int first, int second) {
 }
 
 // The last butterfly of both transforms: even parts tmp10..tmp13, odd parts odd0..odd3.
-#define VORNEX_JPEG_TRANSFORM_OUTPUTS(L, tmp10, tmp11, tmp12, tmp13, odd0, odd1, odd2, odd3, out)  \
-    do {                                                                                           \
-        out[0] = L::add(tmp10, odd3);                                                              \
-        out[7] = L::sub(tmp10, odd3);                                                              \
-        out[1] = L::add(tmp11, odd2);                                                              \
-        out[6] = L::sub(tmp11, odd2);                                                              \
-        out[2] = L::add(tmp12, odd1);                                                              \
-        out[5] = L::sub(tmp12, odd1);                                                              \
-        out[3] = L::add(tmp13, odd0);                                                              \
-        out[4] = L::sub(tmp13, odd0);                                                              \
-    } while (false)
+template <class L>
+inline void transformOutputs(typename L::V tmp10, typename L::V tmp11, typename L::V tmp12,
+                             typename L::V tmp13, typename L::V odd0, typename L::V odd1,
+                             typename L::V odd2, typename L::V odd3, typename L::V* out) {
+    out[0] = L::add(tmp10, odd3);
+    out[7] = L::sub(tmp10, odd3);
+    out[1] = L::add(tmp11, odd2);
+    out[6] = L::sub(tmp11, odd2);
+    out[2] = L::add(tmp12, odd1);
+    out[5] = L::sub(tmp12, odd1);
+    out[3] = L::add(tmp13, odd0);
+    out[4] = L::sub(tmp13, odd0);
+}
+
+// The transform on inputs already paired: 0 with 4, 2 with 6, 1 with 7, 3 with 5.
+template <class L>
+inline void transformPairs(typename L::V p04, typename L::V p26, typename L::V p17,
+                           typename L::V p35, typename L::V* out) {
+    using V = typename L::V;
+    const V even0 = L::madd(p04, 8192, 8192), even1 = L::madd(p04, 8192, -8192);
+    const V even2 = L::madd(p26, 4433, -10704), even3 = L::madd(p26, 10703, 4433);
+    const V tmp10 = L::add(even0, even3), tmp13 = L::sub(even0, even3);
+    const V tmp11 = L::add(even1, even2), tmp12 = L::sub(even1, even2);
+    const V odd0 = L::add(L::madd(p17, 2260, -11363), L::madd(p35, -6436, 9633));
+    const V odd1 = L::add(L::madd(p17, 6437, 9633), L::madd(p35, -11362, 2261));
+    const V odd2 = L::add(L::madd(p17, 9633, -6436), L::madd(p35, -2259, -11362));
+    const V odd3 = L::add(L::madd(p17, 11363, 2260), L::madd(p35, 9633, 6437));
+    transformOutputs<L>(tmp10, tmp11, tmp12, tmp13, odd0, odd1, odd2, odd3, out);
+}
 
 // The transform on lane set L: x[j] is input j of the transforms, one per lane; out[i] gets
-// their outputs in 32 bits. A macro rather than a template, because it must be expanded in a
-// function that has L's instruction set: 256-bit values cannot pass through code compiled
-// without AVX.
-#define VORNEX_JPEG_TRANSFORM(L, x, out)                                                           \
-    VORNEX_JPEG_TRANSFORM_PAIRS(L, L::pairs(x[0], x[4]), L::pairs(x[2], x[6]),                     \
-                                L::pairs(x[1], x[7]), L::pairs(x[3], x[5]), out)
-
-// The same on inputs already paired: 0 with 4, 2 with 6, 1 with 7, 3 with 5.
-#define VORNEX_JPEG_TRANSFORM_PAIRS(L, pairs04, pairs26, pairs17, pairs35, out)                    \
-    do {                                                                                           \
-        using V = typename L::V;                                                                   \
-        const V p04 = pairs04, p26 = pairs26, p17 = pairs17, p35 = pairs35;                        \
-        const V even0 = L::madd(p04, 8192, 8192), even1 = L::madd(p04, 8192, -8192);               \
-        const V even2 = L::madd(p26, 4433, -10704), even3 = L::madd(p26, 10703, 4433);             \
-        const V tmp10 = L::add(even0, even3), tmp13 = L::sub(even0, even3);                        \
-        const V tmp11 = L::add(even1, even2), tmp12 = L::sub(even1, even2);                        \
-        const V odd0 = L::add(L::madd(p17, 2260, -11363), L::madd(p35, -6436, 9633));              \
-        const V odd1 = L::add(L::madd(p17, 6437, 9633), L::madd(p35, -11362, 2261));               \
-        const V odd2 = L::add(L::madd(p17, 9633, -6436), L::madd(p35, -2259, -11362));             \
-        const V odd3 = L::add(L::madd(p17, 11363, 2260), L::madd(p35, 9633, 6437));                \
-        VORNEX_JPEG_TRANSFORM_OUTPUTS(L, tmp10, tmp11, tmp12, tmp13, odd0, odd1, odd2, odd3, out); \
-    } while (false)
+// their outputs in 32 bits.
+template <class L> inline void transform(const __m128i* x, typename L::V* out) {
+    transformPairs<L>(L::pairs(x[0], x[4]), L::pairs(x[2], x[6]), L::pairs(x[1], x[7]),
+                      L::pairs(x[3], x[5]), out);
+}
 
 // The same transform where inputs 4..7 are zero: four of the eight products drop out of every
 // sum, the others are the same exact products.
-#define VORNEX_JPEG_TRANSFORM_FOUR(L, x, out)                                                      \
-    do {                                                                                           \
-        using V = typename L::V;                                                                   \
-        const V p02 = L::pairs(x[0], x[2]), p13 = L::pairs(x[1], x[3]);                            \
-        const V tmp10 = L::madd(p02, 8192, 10703), tmp13 = L::madd(p02, 8192, -10703);             \
-        const V tmp11 = L::madd(p02, 8192, 4433), tmp12 = L::madd(p02, 8192, -4433);               \
-        const V odd0 = L::madd(p13, 2260, -6436), odd1 = L::madd(p13, 6437, -11362);               \
-        const V odd2 = L::madd(p13, 9633, -2259), odd3 = L::madd(p13, 11363, 9633);                \
-        VORNEX_JPEG_TRANSFORM_OUTPUTS(L, tmp10, tmp11, tmp12, tmp13, odd0, odd1, odd2, odd3, out); \
-    } while (false)
+template <class L> inline void transformFour(const __m128i* x, typename L::V* out) {
+    using V = typename L::V;
+    const V p02 = L::pairs(x[0], x[2]), p13 = L::pairs(x[1], x[3]);
+    const V tmp10 = L::madd(p02, 8192, 10703), tmp13 = L::madd(p02, 8192, -10703);
+    const V tmp11 = L::madd(p02, 8192, 4433), tmp12 = L::madd(p02, 8192, -4433);
+    const V odd0 = L::madd(p13, 2260, -6436), odd1 = L::madd(p13, 6437, -11362);
+    const V odd2 = L::madd(p13, 9633, -2259), odd3 = L::madd(p13, 11363, 9633);
+    transformOutputs<L>(tmp10, tmp11, tmp12, tmp13, odd0, odd1, odd2, odd3, out);
+}
 
 // 8 x 8 transpose of 16-bit values: rows become columns.
 inline void transpose(__m128i* x) {
@@ -135,7 +135,7 @@ inline void sparseRowPass(const int16_t* coefficients, __m128i* rows) {
     const __m128i x[4] = {columns01, _mm_unpackhi_epi64(columns01, columns01), columns23,
                           _mm_unpackhi_epi64(columns23, columns23)};
     __m128i out[8];
-    VORNEX_JPEG_TRANSFORM_FOUR(QuarterLanes, x, out);
+    transformFour<QuarterLanes>(x, out);
     // out[i] holds output i of rows 0..3; turned into rows of eight.
     __m128i words[4];
     for (int i = 0; i < 4; ++i) words[i] = rowWords(out[2 * i], out[2 * i + 1]);

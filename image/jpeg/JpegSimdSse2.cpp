@@ -26,33 +26,26 @@ template <bool kHigh> struct Sse2Lanes {
     static V sub(V a, V b) { return _mm_sub_epi32(a, b); }
 };
 
-template <bool kHigh> inline void transformHalf(const __m128i* x, __m128i* out) {
-    VORNEX_JPEG_TRANSFORM(Sse2Lanes<kHigh>, x, out);
-}
-
-template <bool kHigh> inline void transformFourHalf(const __m128i* x, __m128i* out) {
-    VORNEX_JPEG_TRANSFORM_FOUR(Sse2Lanes<kHigh>, x, out);
-}
 } // namespace
 
 void jpegIdctSse2(const int16_t* coefficients, uint8_t* out, int stride) {
     __m128i x[8], low[8], high[8];
     loadRows(coefficients, x);
     transpose(x);
-    transformHalf<false>(x, low);
-    transformHalf<true>(x, high);
+    transform<Sse2Lanes<false>>(x, low);
+    transform<Sse2Lanes<true>>(x, high);
     for (int i = 0; i < 8; ++i) x[i] = rowWords(low[i], high[i]);
     transpose(x);
-    transformHalf<false>(x, low);
-    transformHalf<true>(x, high);
+    transform<Sse2Lanes<false>>(x, low);
+    transform<Sse2Lanes<true>>(x, high);
     for (int r = 0; r < 8; ++r) storeSamples(low[r], high[r], out + r * stride);
 }
 
 void jpegIdctSparseSse2(const int16_t* coefficients, uint8_t* out, int stride) {
     __m128i rows[4], low[8], high[8];
     sparseRowPass(coefficients, rows);
-    transformFourHalf<false>(rows, low);
-    transformFourHalf<true>(rows, high);
+    transformFour<Sse2Lanes<false>>(rows, low);
+    transformFour<Sse2Lanes<true>>(rows, high);
     for (int r = 0; r < 8; ++r) storeSamples(low[r], high[r], out + r * stride);
 }
 

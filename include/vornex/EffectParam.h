@@ -14,6 +14,9 @@ enum EffectParamType : uint32_t {
     kParamInteger = 4,
     kParamBoolean = 5,
     kParamFloat = 6,
+    // One to four numbers, as many as the value the effect finds out about later takes (a
+    // shader uniform, whose type the compiled shader tells).
+    kParamNumbers = 7,
 };
 
 struct EffectParam {

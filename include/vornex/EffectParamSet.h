@@ -50,6 +50,7 @@ enum class ParamValue {
     Camera,    // CameraSlot
     File,      // FileSlot
     Choice,    // ChoiceSlot
+    Numbers,   // Vec4, one to four numbers "x[,y[,z[,w]]]"
 };
 
 // A texture parameter: the name as written, and the texture once it is resolved.
@@ -84,11 +85,13 @@ struct ParamRecord : EffectParam {
 
 // The log's type code of a value; files and choices have none of their own.
 inline uint32_t paramTypeOf(ParamValue value) {
-    constexpr uint32_t kParamUnknown = 7;
+    constexpr uint32_t kParamUnknown = 0xFFFFFFFF;
     switch (value) {
     case ParamValue::Colour:
     case ParamValue::Rectangle:
         return kParamVec4f;
+    case ParamValue::Numbers:
+        return kParamNumbers;
     case ParamValue::Vector:
         return kParamVec3f;
     case ParamValue::Number:
@@ -110,7 +113,7 @@ inline uint32_t paramTypeOf(ParamValue value) {
 
 class EffectParamSet {
 public:
-    static constexpr uint32_t kCapacity = 16;
+    static constexpr uint32_t kCapacity = 32;
 
     explicit EffectParamSet(const char* displayName) : table_{displayName, 0, list_} {}
     EffectParamSet(const EffectParamSet&) = delete;
@@ -131,6 +134,7 @@ public:
     void addCamera(const char* name, CameraSlot& target) { add(name, ParamValue::Camera, &target); }
     void addFile(const char* name, FileSlot& target) { add(name, ParamValue::File, &target); }
     void addChoice(const char* name, ChoiceSlot& target) { add(name, ParamValue::Choice, &target); }
+    void addNumbers(const char* name, Vec4& target) { add(name, ParamValue::Numbers, &target); }
     // Lists an attribute the effect reads itself (as `enabled` and `viewport`), so the table
     // names every attribute it takes; read() leaves it to the effect.
     void addListed(const char* name, ParamValue value) { add(name, value, nullptr); }
@@ -152,7 +156,9 @@ public:
     // as they come.
     void resolve(Effect& effect) {
         resolved_ = true;
-        for (uint32_t i = 0; i < table_.count; ++i) resolveOne(records_[i], *effect.host);
+        // Listed parameters (no target) are the effect's own to look up.
+        for (uint32_t i = 0; i < table_.count; ++i)
+            if (records_[i].target) resolveOne(records_[i], *effect.host);
     }
 
 private:
@@ -173,6 +179,7 @@ private:
         switch (param.value) {
         case ParamValue::Colour:
         case ParamValue::Rectangle:
+        case ParamValue::Numbers:
             scriptValue(text, *static_cast<Vec4*>(param.target));
             break;
         case ParamValue::Vector:

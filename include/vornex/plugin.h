@@ -22,6 +22,7 @@
 #include "Image.h"
 #include "ScriptNode.h"
 #include "ScriptValue.h"
+#include "SdkRecordSizes.h"
 #include "Texture.h"
 #include "Vec3.h"
 #include "Vec4.h"
@@ -32,12 +33,16 @@
 // operation's slot changes, since a plugin built against another major version would read
 // the player's records wrongly; the minor number grows with additions only (a helper, an
 // operation appended after the last slot). A plugin says which version it was built
-// against by exporting vornexSdkVersion (EffectExports.h):
+// against by exporting vornexSdkVersion, and how its compiler laid out the shared records by
+// exporting vornexSdkRecordSizes (EffectExports.h, SdkRecordSizes.h):
 //     VORNEX_PLUGIN_EXPORT uint32_t vornexSdkVersion() { return kSdkVersion; }
-// The player refuses a library of another major version; one without that export is
-// taken to be of the player's own version.
+//     VORNEX_PLUGIN_EXPORT const SdkRecordSize* vornexSdkRecordSizes() {
+//         return sdkRecordSizes();
+//     }
+// The player refuses a library of another major version, or with a record of another size;
+// one without those exports is taken to be of the player's own version and layout.
 #define VORNEX_SDK_VERSION_MAJOR 1
-#define VORNEX_SDK_VERSION_MINOR 1
+#define VORNEX_SDK_VERSION_MINOR 2
 
 constexpr uint32_t kSdkVersionMajor = VORNEX_SDK_VERSION_MAJOR;
 constexpr uint32_t kSdkVersionMinor = VORNEX_SDK_VERSION_MINOR;

@@ -313,7 +313,7 @@ WindowHandle setFocus(WindowHandle window);
 bool updateWindow(WindowHandle window);
 
 // SetWindowPos: insertAfter is one of the markers below.
-enum class InsertAfter { top, topmost, noTopmost };
+enum class InsertAfter { Top, Topmost, NoTopmost };
 enum SetWindowPosFlags : uint32_t {
     SWP_NOSIZE = 0x0001,
     SWP_NOMOVE = 0x0002,

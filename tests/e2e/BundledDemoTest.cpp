@@ -5,6 +5,7 @@
 
 #include "image/FormatTGA.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -51,6 +52,22 @@ Rgb textureAverage(cFormat& image, float x, float y, int radius) {
             ++n;
         }
     return {r / n, g / n, b / n};
+}
+
+// The share of a grid of samples outside the logo's viewport with a channel above 40.
+double litOutsideLogo(Frame& frame) {
+    int lit = 0, total = 0;
+    const int samples = 32;
+    for (int i = 0; i < samples; ++i)
+        for (int j = 0; j < samples; ++j) {
+            const float x = (i + 0.5f) / samples;
+            const float y = (j + 0.5f) / samples;
+            if (x >= 0.3125f && x <= 0.6875f && y >= 0.25f && y <= 0.75f) continue;
+            const Rgb c = frame.at(x, y);
+            ++total;
+            if (std::max({c.r, c.g, c.b}) > 40) ++lit;
+        }
+    return static_cast<double>(lit) / total;
 }
 
 // Pixels of the frame in the box (fractions from the bottom-left) that pass `test`.
@@ -111,10 +128,23 @@ TEST(BundledDemo, PlaysToItsOwnExitWithChangingPicturesAndTheLogoInPlace) {
         }
     }
 
+    // glow, 42-48 s: the cube and torus drawn into a surface come out on the window through
+    // the glow shader, moving from second to second.
+    EXPECT_NE(log.find("glow: shader shaders/glow.frag ready"), std::string::npos) << log;
+    for (int i = 43; i < 48; ++i) {
+        EXPECT_GT(frames[i]->spread(), 8.0) << i;
+        EXPECT_GT(difference(*frames[i - 1], *frames[i]), 2.0) << i;
+    }
+    // feedback, 48-54 s: three small lights alone light about one sample in a hundred; the
+    // trails they leave in the shader's own previous frames light many more.
+    EXPECT_NE(log.find("trails: shader shaders/feedback.frag ready"), std::string::npos) << log;
+    for (int i = 49; i < 54; ++i) EXPECT_GT(litOutsideLogo(*frames[i]), 0.05) << i;
+    EXPECT_GT(difference(*frames[45], *frames[51]), 10.0);
+
     // At 3.6 s the logo is drawn unblended in the viewport 0.3125,0.25,0.375,0.5.
     cFormatTGA logo;
     FileStream stream((std::string(VORNEX_SOURCE_DIR) + "/data/textures/logo.tga").c_str(),
-                      FileStream::READ);
+                      FileStream::kRead);
     ASSERT_EQ(logo.load(&stream), 0);
     Frame& frame = *frames[3];
     const float points[][2] = {{0.1f, 0.1f}, {0.9f, 0.1f}, {0.2f, 0.5f}, {0.9f, 0.9f}};

@@ -228,3 +228,132 @@ TEST(CheckMode, AMissingScriptIsAnError) {
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_TRUE(has(run.output, "data/nothing.txt: error: script file not found")) << run.output;
 }
+
+namespace {
+
+// A grey 24-bit TGA of any size.
+std::string greyTga(int width, int height) {
+    std::string bytes(18, '\0');
+    bytes[2] = 2;
+    bytes[12] = static_cast<char>(width & 0xFF);
+    bytes[13] = static_cast<char>(width >> 8);
+    bytes[14] = static_cast<char>(height & 0xFF);
+    bytes[15] = static_cast<char>(height >> 8);
+    bytes[16] = 24;
+    return bytes + std::string(static_cast<size_t>(width * height * 3), '\x80');
+}
+
+} // namespace
+
+TEST(CheckMode, CatchesWhatNewAuthorsGetWrong) {
+    TempDir dir;
+    dir.write("data/textures/wide.tga", greyTga(300, 200));
+    dir.write("data/textures/odd.tga", greyTga(64, 48));
+    dir.write("data/textures/good.tga", greyTga(64, 32));
+    dir.write("data/music/tide.wav", "RIFF");
+    dir.write("data/shaders/sea.frag", "void main() { gl_FragColor = vec4(1.0); }\n");
+    dir.write("data/script.txt", R"(<demo name="t">
+<loadplugin file="stockfx.so"/>
+<camera name="swing" mode="create" pos="0,0,5"/>
+<add type="mesh" name="cube"/><cube camera="swign"/>
+<add type="shader" name="sea"/><sea file="shaders/sae.frag" camera="swing"/>
+<add type="picture" name="a"/><a texture="wide.tga"/>
+<add type="picture" name="b"/><b texture="odd.tga"/>
+<add type="picture" name="c"/><c texture="good.tga"/>
+<add type="picture" name="d"/><d texture="goood.tga"/>
+<add type="musicplay" name="song"/><song file="tides.wav"/>
+<add type="fade" name="flash"/><flash start="8s"/>
+<drive effect="flash" param="alpha" tracks="flash"/>
+<event key="F1"><flash start="0"/></event>
+<part start="20">
+  <event time="-25"><exit/></event>
+  <part start="5"><event time="1" bank="x"/></part>
+</part>
+<load/>
+<run/>
+<event time="2"/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--check");
+    const std::string& out = run.output;
+    EXPECT_EQ(run.exitCode, 1) << out;
+    // A misspelt camera would silently be another, unmoving one.
+    EXPECT_TRUE(has(out, "data/script.txt:4:37: error: camera 'swign' is never declared by a "
+                         "<camera>; the player makes an unmoving one in its place; did you mean "
+                         "'swing'?"))
+        << out;
+    EXPECT_FALSE(has(out, "camera 'swing' is never declared")) << out;
+    // Pictures textures refuse, with the reason; a good one passes.
+    EXPECT_TRUE(has(out, "data/script.txt:6:34: error: texture 'wide.tga' is 300 x 200 at 24 "
+                         "bits, which the player refuses (its width is not a power of two)"))
+        << out;
+    EXPECT_TRUE(has(out, "error: texture 'odd.tga' is 64 x 48 at 24 bits, which the player "
+                         "refuses (its height is not a power of two)"))
+        << out;
+    EXPECT_FALSE(has(out, "texture 'good.tga'")) << out;
+    // Files one letter off, in every folder.
+    EXPECT_TRUE(has(out, "texture 'goood.tga' is neither created by the script, a "
+                         "render-target surface nor a file (looked for data/textures/goood.tga); "
+                         "did you mean 'good.tga'?"))
+        << out;
+    EXPECT_TRUE(has(out, "error: file 'tides.wav' not found (looked for data/music/tides.wav); "
+                         "did you mean 'tide.wav'?"))
+        << out;
+    EXPECT_TRUE(has(out, "error: file 'shaders/sae.frag' not found (looked for "
+                         "data/shaders/sae.frag); did you mean 'shaders/sea.frag'?"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:11:39: error: '8s' is not a number (it reads as 8)\n"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:12:23: error: effect 'flash' (fade) has no parameter "
+                         "'alpha'"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:13:8: error: key 'F1' is more than one character; "
+                         "only 'F' is bound"))
+        << out;
+    // Times inside parts are shown from the demo's start.
+    EXPECT_TRUE(has(out, "data/script.txt:15:10: error: event time '-25' in a part starting at "
+                         "20 s is at -5 s, before the demo begins; it never fires"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:16:35: error: 'x' is not a whole number (it reads as "
+                         "0)"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:20:1: warning: <event> after the <run> at line 19 is "
+                         "defined only once the demo has ended; it never fires (at 2 s)"))
+        << out;
+    EXPECT_TRUE(has(out, "11 errors, 1 warning\n")) << out;
+}
+
+TEST(CheckMode, APluginThatCannotLoadGivesTheRealReasonAndLaterLinesStayRight) {
+    TempDir dir;
+    dir.write("data/script.txt", R"(<demo>
+  <loadplugin file="unresolvedfx.so"/>
+  <add type="anything" name="a"/>
+  <loadplugin file="stockfx.so"/>
+  <a color="1,1,1,1"/>
+  <b color="1,1,1,1"/>
+  <add type="clear" name="b"/>
+  <run/>
+</demo>
+)");
+    const PlayerResult run = runPlayer(dir.path().string(), "--check");
+    const std::string& out = run.output;
+    EXPECT_EQ(run.exitCode, 1) << out;
+    // The library is there; what it needs is not, and the system's reason is named.
+#ifdef _WIN32
+    const std::string reason = "(error 126)";
+#else
+    const std::string reason = "undefined symbol: unresolvedfx::missingHelper(char const*)";
+#endif
+    const size_t line = out.find("data/script.txt:2:15: error: plugin 'unresolvedfx.so' cannot "
+                                 "be loaded: ");
+    ASSERT_NE(line, std::string::npos) << out;
+    EXPECT_NE(out.find(reason, line), std::string::npos) << out;
+    EXPECT_FALSE(has(out, "not found, or without")) << out;
+    // An element after a failed add points back to it; one before an add points forward.
+    EXPECT_TRUE(has(out, "data/script.txt:5:3: error: <a> configures nothing: the <add> of "
+                         "effect 'a' at line 3 made no effect"))
+        << out;
+    EXPECT_TRUE(has(out, "data/script.txt:6:3: error: <b> comes before the <add> of effect 'b' "
+                         "at line 7, so it configures nothing"))
+        << out;
+}

@@ -133,3 +133,30 @@ TEST(DemoPlayer, AStartTimeWithARunNestedInAnEventPlaysOnAndEnds) {
     const std::string keylog = dir.read("keylog.txt");
     EXPECT_EQ(std::count(keylog.begin(), keylog.end(), '\n'), 1) << keylog;
 }
+
+TEST(DemoPlayer, WithoutASoundOutputTheLogSaysTheSoundIsOffAndTheDemoPlaysOn) {
+    if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TempDir dir;
+    dir.write("data/script.txt", R"(<demo name="quiet" width="64" height="64">
+  <loadplugin file="fillfx.dll"/>
+  <add type="fill" name="bg"/>
+  <bg color="0,1,0"/>
+  <draworder effect="bg"/>
+  <event time="0.3"><exit/></event>
+  <load/>
+  <run/>
+</demo>
+)");
+    // No sound driver, for SDL on Linux and for Wine's sound drivers alike.
+    setenv("SDL_AUDIODRIVER", "vornex-no-such-driver", 1);
+    setenv("WINEDLLOVERRIDES", "winealsa.drv,winepulse.drv,wineoss.drv,winecoreaudio.drv=d", 1);
+    const PlayerResult run = runPlayer(dir.path().string());
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("WINEDLLOVERRIDES");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const std::string log = dir.read("log.txt");
+    const size_t line = log.find("Sound is off: ");
+    ASSERT_NE(line, std::string::npos) << log;
+    EXPECT_NE(log.find("; the music plays silently\r\n", line), std::string::npos) << log;
+    EXPECT_NE(log.find("Loading effect", line), std::string::npos) << log;
+}

@@ -66,7 +66,7 @@ protected:
                                       const std::string& library) {
         const std::string pkgConfig = "PKG_CONFIG_PATH='" + prefix() + "/share/pkgconfig' ";
         return "cd '" + folder + "' && " + pkgConfig + "c++ -shared -fPIC " + source + " $(" +
-               pkgConfig + "pkg-config --cflags vornex-plugin) -o " + library;
+               pkgConfig + "pkg-config --cflags --libs vornex-plugin) -o " + library;
     }
 
     static TempDir* prefixDir_;
@@ -209,9 +209,10 @@ TEST_F(PluginSdk, TheGuidesExamplePluginIsTheFileItShowsAndBuildsAndPlays) {
     EXPECT_EQ(fencedBlock(page, "xml", page.find("## A minimal effect")), script);
     EXPECT_EQ(fencedBlock(page, "cmake"), cmake);
     // The build command as the page gives it.
-    EXPECT_NE(page.find("c++ -shared -fPIC pulse.cpp $(pkg-config --cflags vornex-plugin) -o "
-                        "pulse.so"),
-              std::string::npos);
+    EXPECT_NE(
+        page.find("c++ -shared -fPIC pulse.cpp $(pkg-config --cflags --libs vornex-plugin) -o "
+                  "pulse.so"),
+        std::string::npos);
 
     dir.write("pulse.cpp", source);
     dir.write("CMakeLists.txt", cmake);

@@ -33,7 +33,7 @@ inline std::ostream& operator<<(std::ostream& out, const Rgb& c) {
 class Frame {
 public:
     explicit Frame(const std::string& path) {
-        FileStream stream(path.c_str(), FileStream::READ);
+        FileStream stream(path.c_str(), FileStream::kRead);
         if (stream.isOpen() && png_.load(&stream) == 0) loaded_ = true;
     }
     bool loaded() const { return loaded_; }

@@ -53,7 +53,7 @@ Coverage freeTypeCoverage(const char* text, int pixels, int width, int height, i
 // The green channel of a captured frame: white text on black is its coverage.
 Coverage frameCoverage(const std::string& path) {
     cFormatPNG png;
-    FileStream stream(path.c_str(), FileStream::READ);
+    FileStream stream(path.c_str(), FileStream::kRead);
     Coverage out{0, 0, {}};
     if (!stream.isOpen() || png.load(&stream) != 0) return out;
     out.width = png.width();

@@ -1,11 +1,13 @@
-// The real player drawing textures loaded from PNG, TGA, BMP and GIF files through a test
-// effect, read back from the frame: the top of each picture must show at the top.
+// The real player drawing textures loaded from PNG, TGA, BMP, GIF and JPEG files through a
+// test effect, read back from the frame: the top of each picture must show at the top.
+#include "../unit/JpegTestFiles.h"
 #include "ImageBytes.h"
 #include "PlayerRun.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -128,4 +130,43 @@ TEST(TexturePlayer, GifGreyPngAndTopDownPaletteBmpDrawUpright) {
                                       "0.84 0.80 255 0 0\n")
         << run.output << dir.read("log.txt");
     EXPECT_EQ(run.output.find("Error"), std::string::npos) << run.output;
+}
+
+// The JPEG decoder's vector level as the environment forces it: every level draws the same
+// pixels, and a name that is no level is said once and ignored.
+TEST(TexturePlayer, EveryJpegSimdLevelDrawsTheSamePixels) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
+    TempDir dir;
+    const JpegBytes photo = cjpeg(photoPnm(64, 64), "-quality 90 -sample 2x2");
+    dir.write("data/textures/photo.jpg", std::string(photo.begin(), photo.end()));
+    dir.write("data/script.txt", R"(<demo name="jpeg" width="128" height="128">
+  <loadplugin file="texturefx.dll"/><loadplugin file="fillfx.dll"/>
+  <add type="texture" name="photo"/><add type="probe" name="probe"/>
+  <photo file="photo.jpg" viewport="0,0,1,1"/>
+  <probe points="0.1,0.1;0.3,0.7;0.5,0.5;0.62,0.21;0.77,0.9;0.9,0.4"/>
+  <draworder effect="photo" effect="probe"/>
+  <event time="0.3"><exit/></event>
+  <load/>
+  <run/>
+</demo>
+)");
+    std::string first;
+    for (const std::string level : {"none", "sse2", "avx2", "mmx"}) {
+        SCOPED_TRACE(level);
+        const PlayerResult run =
+            runPlayerCommand("env VORNEX_JPEG_SIMD=" + level + " " + VORNEX_PLAYER_COMMAND,
+                             dir.path().string(), "", 60);
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        const std::string pixels = dir.read("pixels.txt");
+        EXPECT_EQ(std::count(pixels.begin(), pixels.end(), '\n'), 6) << pixels;
+        if (first.empty())
+            first = pixels;
+        else
+            EXPECT_EQ(pixels, first);
+        EXPECT_EQ(run.output.find("VORNEX_JPEG_SIMD=mmx ignored: the levels are avx2, sse2 and "
+                                  "none\n") != std::string::npos,
+                  level == "mmx")
+            << run.output;
+    }
 }

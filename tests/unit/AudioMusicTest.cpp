@@ -1,7 +1,7 @@
 #include "AudioTestFiles.h"
 #include "TempDir.h"
 #include "audio/AudioDevice.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "platform/native/fake/FakeNative.h"
 #include <vornex/Audio.h>
 
@@ -17,7 +17,7 @@ constexpr double kOggLength = 2.5;
 constexpr double kFrame = 1.5 / 44100;
 
 // The silent device on the fake clock, in a data tree with a module and an OGG file.
-class AudioMusicTest : public ::testing::Test {
+class AudioMusic : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(writeModule(dir.file("data/music/tune.mod"), 2));
@@ -45,7 +45,7 @@ protected:
 };
 } // namespace
 
-TEST_F(AudioMusicTest, ModuleAndOggReportLengthsAndAdvanceWithTheClock) {
+TEST_F(AudioMusic, ModuleAndOggReportLengthsAndAdvanceWithTheClock) {
     const MusicHandle module = open("tune.mod");
     const MusicHandle ogg = open("tone.ogg");
     ASSERT_NE(module, 0u);
@@ -67,7 +67,7 @@ TEST_F(AudioMusicTest, ModuleAndOggReportLengthsAndAdvanceWithTheClock) {
     EXPECT_EQ(dir.read("log.txt"), "music: tune.mod, 15.360 s\r\nmusic: tone.ogg, 2.500 s\r\n");
 }
 
-TEST_F(AudioMusicTest, SetPositionIsExactWhetherPausedOrPlaying) {
+TEST_F(AudioMusic, SetPositionIsExactWhetherPausedOrPlaying) {
     for (const char* name : {"tune.mod", "tone.ogg"}) {
         const MusicHandle music = open(name);
         ASSERT_NE(music, 0u) << name;
@@ -85,7 +85,7 @@ TEST_F(AudioMusicTest, SetPositionIsExactWhetherPausedOrPlaying) {
     }
 }
 
-TEST_F(AudioMusicTest, Mp3AndFlacAtOtherRatesKeepTime) {
+TEST_F(AudioMusic, Mp3AndFlacAtOtherRatesKeepTime) {
     ASSERT_TRUE(writeSound(dir.file("data/music/tone.mp3"),
                            SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 22050, 1,
                            sine(22050, 1, 1.0, 440)));
@@ -106,7 +106,7 @@ TEST_F(AudioMusicTest, Mp3AndFlacAtOtherRatesKeepTime) {
     EXPECT_NEAR(musicGetPosition(flac), 0.7, kFrame);
 }
 
-TEST_F(AudioMusicTest, PauseHoldsStopRewindsAndTheEndStopsUntilPlayedAgain) {
+TEST_F(AudioMusic, PauseHoldsStopRewindsAndTheEndStopsUntilPlayedAgain) {
     const MusicHandle music = open("tone.ogg");
     musicPlay(music);
     native::fake::advanceTickCount(500);
@@ -137,7 +137,7 @@ TEST_F(AudioMusicTest, PauseHoldsStopRewindsAndTheEndStopsUntilPlayedAgain) {
     EXPECT_DOUBLE_EQ(musicGetPosition(music), kOggLength);
 }
 
-TEST_F(AudioMusicTest, ModulePlaysOnceToItsEnd) {
+TEST_F(AudioMusic, ModulePlaysOnceToItsEnd) {
     const MusicHandle music = open("tune.mod");
     musicSetPosition(music, kModuleLength - 0.2);
     musicPlay(music);
@@ -149,7 +149,7 @@ TEST_F(AudioMusicTest, ModulePlaysOnceToItsEnd) {
     EXPECT_NEAR(musicGetPosition(music), 0.5, kFrame);
 }
 
-TEST_F(AudioMusicTest, TheClockWrapsAndStoppedDeviceHoldsPositions) {
+TEST_F(AudioMusic, TheClockWrapsAndStoppedDeviceHoldsPositions) {
     audio::free();
     native::fake::setTickCount(0xFFFFFF00u);
     ASSERT_EQ(audio::init(0, 44100, 0, nullptr), 0);
@@ -163,7 +163,7 @@ TEST_F(AudioMusicTest, TheClockWrapsAndStoppedDeviceHoldsPositions) {
     EXPECT_EQ(musicIsPlaying(music), 1);
 }
 
-TEST_F(AudioMusicTest, VolumeIsClampedToSilenceAndFull) {
+TEST_F(AudioMusic, VolumeIsClampedToSilenceAndFull) {
     const MusicHandle music = open("tone.ogg");
     EXPECT_EQ(musicGetVolume(music), 1.0f);
     musicSetVolume(music, 0.25f);
@@ -176,7 +176,7 @@ TEST_F(AudioMusicTest, VolumeIsClampedToSilenceAndFull) {
     EXPECT_EQ(musicGetVolume(music), 0.0f);
 }
 
-TEST_F(AudioMusicTest, BadFilesGiveNoHandleAndALogLine) {
+TEST_F(AudioMusic, BadFilesGiveNoHandleAndALogLine) {
     EXPECT_EQ(open("missing.ogg"), 0u);
     EXPECT_EQ(open("broken.xm"), 0u);
     EXPECT_EQ(open("broken.ogg"), 0u);
@@ -191,7 +191,7 @@ TEST_F(AudioMusicTest, BadFilesGiveNoHandleAndALogLine) {
     EXPECT_NE(log.find("ERROR music: no file name\r\n"), std::string::npos);
 }
 
-TEST_F(AudioMusicTest, InvalidClosedAndFreedHandlesAreHarmless) {
+TEST_F(AudioMusic, InvalidClosedAndFreedHandlesAreHarmless) {
     const MusicHandle closed = open("tone.ogg");
     ASSERT_EQ(musicClose(closed), 0);
     const MusicHandle freed = open("tune.mod");

@@ -1,12 +1,10 @@
 // The audio layer's render mode: nothing plays as the clock passes, renderMix() takes the
-// mix on demand, sample for sample; the device pause silences and holds every music. And
-// the progress line a render shows.
+// mix on demand, sample for sample; the device pause silences and holds every music.
 #include "AudioTestFiles.h"
 #include "TempDir.h"
 #include "audio/AudioDevice.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "platform/native/fake/FakeNative.h"
-#include "render/RenderProgress.h"
 #include <vornex/Audio.h>
 
 #include <gtest/gtest.h>
@@ -55,18 +53,6 @@ TEST(AudioRenderMode, MixesOnlyWhatIsAskedForAndPausesHoldTheMusic) {
     audio::setRenderMode(false);
     EXPECT_EQ(audio::renderMix(stereo.data(), 10), -1); // no device: silence
     EXPECT_EQ(stereo[0], 0.0f);
-}
-
-TEST(RenderProgressLine, ShowsABarAndTheTimeLeftOnlyWhenTheLengthIsKnown) {
-    char line[160];
-    formatRenderProgress({30, 120, 1.0, 15.0}, line, sizeof line);
-    EXPECT_STREQ(line,
-                 "[#######.......................] 30/120 frames  1.00 s  15.0 fps  0:06 left");
-    formatRenderProgress({200, 120, 6.6, 20.0}, line, sizeof line);
-    EXPECT_STREQ(line,
-                 "[##############################] 200/120 frames  6.60 s  20.0 fps  0:00 left");
-    formatRenderProgress({30, 0, 1.0, 0.0}, line, sizeof line);
-    EXPECT_STREQ(line, "30 frames  1.00 s  0.0 fps");
 }
 
 } // namespace

@@ -116,6 +116,14 @@ TEST(CommandLine, OptionsThatDoNothingInTheirModeAreRefused) {
     // The default is no exception: it does nothing without --render either.
     EXPECT_EQ(refusal({"--fps", "30"}), "--fps, --size and --duration go with --render");
 
+    EXPECT_EQ(refusal({"--tracks-text", "sync/intro", "--start", "4"}),
+              "--start does not go with --tracks-text");
+    EXPECT_EQ(refusal({"--edit", "--tracks-text", "sync/intro"}),
+              "--tracks-text does not go with --edit");
+    EXPECT_EQ(refusal({"--tracks-text", ""}),
+              "--tracks-text needs the base name of the track files, as in <sync base=...>");
+    EXPECT_EQ(refusal({"--tracks-text", "sync/intro"}), "");
+
     EXPECT_EQ(refusal({"--edit", "--start", "4", "--sync"}), "");
     EXPECT_EQ(refusal({"--render", "a.mp4", "--start", "4", "--duration", "2"}), "");
     EXPECT_EQ(refusal({"--check", "intro.txt"}), "");
@@ -123,8 +131,9 @@ TEST(CommandLine, OptionsThatDoNothingInTheirModeAreRefused) {
 
 TEST(CommandLine, TheUsageTextNamesEveryExitStatus) {
     const std::string usage = usageText();
-    for (const char* status : {"0 done", "1 script unusable", "2 bad command line",
-                               "3 --check found warnings only", "4 the video could not be"})
+    for (const char* status :
+         {"0 done", "1 script unusable", "2 bad command line", "3 --check found warnings only",
+          "4 the video could not be", "5 --tracks-text"})
         EXPECT_NE(usage.find(status), std::string::npos) << status;
 }
 

@@ -19,7 +19,7 @@ TEST(DataFile, LoadsWholeFileWithTrailingZeroAndSeeksFromEnd) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "load[data/textures/a.tga]\n");
     ASSERT_EQ(file.size(), 100u);
     EXPECT_EQ(file.data()[100], 0);
-    file.seek(4, Stream::END);
+    file.seek(4, Stream::kEnd);
     EXPECT_EQ(file.tell(), 96u);
     EXPECT_FALSE(file.atEnd());
 }

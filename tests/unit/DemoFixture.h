@@ -8,7 +8,7 @@
 #include "demo/Demo.h"
 #include "demo/ProcessSettings.h"
 #include "demo/ResourceRegistry.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "platform/native/fake/FakeNative.h"
 #include <vornex/Effect.h>
 

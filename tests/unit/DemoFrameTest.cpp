@@ -67,7 +67,7 @@ TEST_F(DemoFrame, VhsSeeksAHundredTimesFasterAndRewindsToZero) {
     // The music effect is not drawn but still follows the seek, backwards.
     EXPECT_THAT(calls(), Contains("m update -200.0000 time=0.0000 seeking=1"));
     // The clock was reset, so the present measured nothing.
-    EXPECT_EQ(demo->clock().getDelta(), 0.0f);
+    EXPECT_EQ(demo->clock().delta(), 0.0f);
     demo->mouseUp(2);
     EXPECT_EQ(demo->speed(), 1.0f);
     EXPECT_FALSE(demo->seeking());

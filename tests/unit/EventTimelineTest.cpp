@@ -2,7 +2,7 @@
 #include "TempDir.h"
 #include "demo/EventTable.h"
 #include "demo/KeyBank.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include <vornex/DemoHost.h>
 
 #include <gtest/gtest.h>
@@ -164,4 +164,24 @@ TEST_F(EventTimeline, KeyBankClampsOnlyTheResult) {
     EXPECT_EQ(selectKeyBank(*banks[2], 1), 0);
     EXPECT_EQ(selectKeyBank(*banks[3], 7), 0);
     EXPECT_EQ(selectKeyBank(*banks[4], 0), 10);
+}
+
+TEST_F(EventTimeline, TimesInsidePartsCountFromTheirStartsWhichAddUp) {
+    // Key-only events stay key-only; a timed event without `time` fires at the part's start.
+    ASSERT_EQ(parseScript(document, "<demo><event id=\"outside\" time=\"3\"/>"
+                                    "<part start=\"10\"><event time=\"1.5\"/><event/>"
+                                    "<event key=\"x\" time=\"1\" key=\"y\"/>"
+                                    "<part start=\"5\"><event time=\"-2\"/></part></part></demo>"),
+              0);
+    ScriptNode& demo = *document.children[0];
+    table.define(*demo.children[0]);
+    ScriptNode& part = *demo.children[1];
+    for (size_t i = 0; i < 3; ++i) table.define(*part.children[i]);
+    table.define(*part.children[3]->children[0]);
+    ASSERT_EQ(table.count(), 5u);
+    EXPECT_FLOAT_EQ(table[0].time, 3.0f) << "outside every part";
+    EXPECT_FLOAT_EQ(table[1].time, 11.5f);
+    EXPECT_FLOAT_EQ(table[2].time, 10.0f);
+    EXPECT_EQ(table[3].time, Event::kKeyOnlyTime);
+    EXPECT_FLOAT_EQ(table[4].time, 13.0f);
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-class ExtensionsTest : public ::testing::Test {
+class Extensions : public ::testing::Test {
 protected:
     void SetUp() override {
         native::fake::reset();
@@ -26,7 +26,7 @@ protected:
 
 } // namespace
 
-TEST_F(ExtensionsTest, TokensMatchOnlyWholeNames) {
+TEST_F(Extensions, TokensMatchOnlyWholeNames) {
     EXPECT_FALSE(ext::hasToken("GL_NV_texture_shader2", "GL_NV_texture_shader"));
     EXPECT_TRUE(
         ext::hasToken("GL_NV_texture_shader2 GL_NV_texture_shader", "GL_NV_texture_shader"));
@@ -44,13 +44,13 @@ TEST_F(ExtensionsTest, TokensMatchOnlyWholeNames) {
     EXPECT_FALSE(ext::hasToken("", "GL_A"));
 }
 
-TEST_F(ExtensionsTest, TokenRightAfterARejectedOccurrenceCounts) {
+TEST_F(Extensions, TokenRightAfterARejectedOccurrenceCounts) {
     // The search goes on right where the rejected "GL_AB" prefix ended.
     EXPECT_TRUE(ext::hasToken("GL_ABGL_AB", "GL_AB"));
     EXPECT_FALSE(ext::hasToken("GL_ABX", "GL_AB"));
 }
 
-TEST_F(ExtensionsTest, VersionStringsSetTheCoreFlags) {
+TEST_F(Extensions, VersionStringsSetTheCoreFlags) {
     struct Case {
         const char* version;
         bool v12, v13, v14;
@@ -77,7 +77,7 @@ TEST_F(ExtensionsTest, VersionStringsSetTheCoreFlags) {
     ext::applyVersion("1.1");
 }
 
-TEST_F(ExtensionsTest, WithoutContextOpenGLFlagsStayAndWindowSystemFlagsClear) {
+TEST_F(Extensions, WithoutContextOpenGLFlagsStayAndWindowSystemFlagsClear) {
     ext::gl.ARB_multitexture = true;
     ext::openGL13 = true;
     ext::wgl.EXT_swap_control = true;
@@ -93,7 +93,7 @@ TEST_F(ExtensionsTest, WithoutContextOpenGLFlagsStayAndWindowSystemFlagsClear) {
     ext::openGL13 = false;
 }
 
-TEST_F(ExtensionsTest, WindowSystemExtensionsLoadTheirEntryPoints) {
+TEST_F(Extensions, WindowSystemExtensionsLoadTheirEntryPoints) {
     native::fake::setWindowSystemExtensions("WGL_ARB_extensions_string WGL_EXT_swap_control");
     EXPECT_FALSE(ext::initExtensions());
     EXPECT_TRUE(ext::hasWGLExtensionsStringARB);
@@ -106,7 +106,7 @@ TEST_F(ExtensionsTest, WindowSystemExtensionsLoadTheirEntryPoints) {
     EXPECT_EQ(ext::wglGetSwapIntervalEXT(), 1);
 }
 
-TEST_F(ExtensionsTest, MissingEntryPointIsReportedAndTheFlagStays) {
+TEST_F(Extensions, MissingEntryPointIsReportedAndTheFlagStays) {
     // The fake knows no pixel-buffer functions.
     native::fake::setWindowSystemExtensions("WGL_ARB_pbuffer");
     EXPECT_TRUE(ext::initExtensions());
@@ -114,7 +114,7 @@ TEST_F(ExtensionsTest, MissingEntryPointIsReportedAndTheFlagStays) {
     EXPECT_EQ(ext::wglCreatePbufferARB, nullptr);
 }
 
-TEST_F(ExtensionsTest, GetProcAnswersThroughTheNativeLayer) {
+TEST_F(Extensions, GetProcAnswersThroughTheNativeLayer) {
     static int called = 0;
     native::fake::registerProc("glFakeEXT", [] { ++called; });
     const native::Proc proc = ext::getProc("glFakeEXT");

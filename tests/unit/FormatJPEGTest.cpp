@@ -1,10 +1,12 @@
 #include "image/jpeg/FormatJPEG.h"
 #include "JpegTestFiles.h"
+#include "image/ImageRefusal.h"
 #include "image/ReadImage.h"
 #include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -12,13 +14,24 @@ namespace {
 struct Loaded {
     int result;
     std::string output;
+    std::string damage; // what the load noted as left out
 };
 
 Loaded load(cFormatJPEG& image, const JpegBytes& file) {
     MemoryStream stream(file.data(), uint32_t(file.size()));
+    clearImageRefusal();
     testing::internal::CaptureStdout();
     const int result = image.load(&stream);
-    return {result, testing::internal::GetCapturedStdout()};
+    return {result, testing::internal::GetCapturedStdout(), imageDamage()};
+}
+
+// The bytes from `first` to `end` (an even count) made stuffed 0xFF bytes: all one bits,
+// which no Huffman code begins with, so decoding fails there.
+void spoil(JpegBytes& file, size_t first, size_t end) {
+    for (size_t i = first; i + 1 < end; i += 2) {
+        file[i] = 0xFF;
+        file[i + 1] = 0x00;
+    }
 }
 } // namespace
 
@@ -106,23 +119,84 @@ TEST(FormatJPEG, TakesAnyFirstSegmentAndGreyAndSaysWhyItRefuses) {
 
 TEST(FormatJPEG, AFailurePartwayKeepsTheImageWithBlackRows) {
     if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
-    JpegBytes file = cjpeg(photoPnm(64, 48), "-sample 2x2 -restart 1B");
-    // RST marker 4 sits before the first MCU of the second MCU row.
-    const size_t marker = findMarker(file, 0xD4);
-    ASSERT_NE(marker, std::string::npos);
-    file[marker + 1] = 0xD5;
+    // No restart markers: damaged data in the last MCU row ends the decoding there.
+    JpegBytes file = cjpeg(photoPnm(64, 48), "-sample 2x2");
+    const size_t scan = findMarker(file, 0xDA), end = findMarker(file, 0xD9);
+    ASSERT_LT(scan, end);
+    spoil(file, end - 40, end - 2);
     cFormatJPEG image;
     const Loaded loaded = load(image, file);
     EXPECT_EQ(loaded.result, 0);
-    EXPECT_EQ(loaded.output, "error: decoded 16 lines (64 48) -228\n");
+    EXPECT_EQ(loaded.output, "error: decoded 32 lines (64 48) -227\n");
+    EXPECT_EQ(loaded.damage, "");
     const uint8_t* pixels = image.pixels(0);
-    for (int i = 0; i < 64 * 32 * 3; ++i) ASSERT_EQ(pixels[i], 0) << i;
+    for (int i = 0; i < 64 * 16 * 3; ++i) ASSERT_EQ(pixels[i], 0) << i;
 
     // A file cut in the entropy-coded data decodes quietly to its end.
     const JpegBytes whole = cjpeg(photoPnm(64, 48), "-sample 2x2");
     const Loaded cut = load(image, JpegBytes(whole.begin(), whole.begin() + whole.size() * 2 / 3));
     EXPECT_EQ(cut.result, 0);
     EXPECT_EQ(cut.output, "");
+}
+
+namespace {
+std::string skipped(const char* times) {
+    return std::string("corrupt JPEG data skipped up to the next restart marker ") + times +
+           ", the parts lost left grey";
+}
+
+bool grey(const uint8_t* pixel) {
+    return pixel[0] == 128 && pixel[1] == 128 && pixel[2] == 128;
+}
+} // namespace
+
+// A damaged interval is left grey from where its data fails; the next restart marker picks
+// the decoding up again, in one reader or two, and one note tells what was skipped.
+TEST(FormatJPEG, DamagedDataIsSkippedUpToTheNextRestartMarker) {
+    if (!haveCjpeg()) GTEST_SKIP() << "cjpeg not installed";
+    // 512 x 512 at 2 x 2: 32 MCUs a row, one MCU row per interval. Damage in the middle of
+    // interval 5 (rows 80..95), above the halves' meeting row, and of interval 20 below it.
+    const JpegBytes file = cjpeg(photoPnm(512, 512), "-sample 2x2 -restart 1");
+    for (int interval : {5, 20}) {
+        SCOPED_TRACE(interval);
+        JpegBytes damaged = file;
+        // The interval's data lies between the markers before and after it.
+        size_t first = std::string::npos, last = std::string::npos;
+        int seen = 0;
+        for (size_t i = 0; i + 1 < file.size(); ++i) {
+            if (file[i] != 0xFF || file[i + 1] < 0xD0 || file[i + 1] > 0xD7) continue;
+            if (++seen == interval) first = i + 2;
+            if (seen == interval + 1) last = i;
+        }
+        ASSERT_LT(first, last);
+        size_t middle = (first + last) / 2;
+        while (file[middle - 1] == 0xFF) ++middle; // not the second byte of a stuffed pair
+        spoil(damaged, middle, std::min(last, middle + 64));
+        cFormatJPEG whole, one, two;
+        one.setTwoThreads(false);
+        two.setTwoThreads(true);
+        ASSERT_EQ(load(whole, file).result, 0);
+        const Loaded alone = load(one, damaged);
+        const Loaded helped = load(two, damaged);
+        ASSERT_EQ(alone.result, 0);
+        EXPECT_EQ(alone.output, "");
+        EXPECT_EQ(alone.damage, skipped("1 time"));
+        EXPECT_EQ(helped.damage, skipped("1 time"));
+        EXPECT_EQ(std::memcmp(one.pixels(0), two.pixels(0), 512 * 512 * 3), 0);
+        // Rows are stored bottom first: picture row y is stored row 511 - y.
+        const size_t rowBytes = 512 * 3;
+        auto row = [&](cFormatJPEG& image, int y) {
+            return image.pixels(0) + (511 - y) * rowBytes;
+        };
+        const int top = interval * 16;
+        for (int y = 0; y < 512; ++y) {
+            if (y >= top && y < top + 16) continue;
+            ASSERT_EQ(std::memcmp(row(one, y), row(whole, y), rowBytes), 0) << y;
+        }
+        // The damaged row starts as it should and ends grey.
+        EXPECT_EQ(std::memcmp(row(one, top), row(whole, top), 3 * 16), 0);
+        EXPECT_TRUE(grey(row(one, top + 15) + 511 * 3));
+    }
 }
 
 TEST(FormatJPEG, TwoThreadsGiveTheImageAndTheMessageOfOne) {
@@ -144,7 +218,11 @@ TEST(FormatJPEG, TwoThreadsGiveTheImageAndTheMessageOfOne) {
         const Loaded helped = load(two, *bytes);
         EXPECT_EQ(helped.result, alone.result);
         EXPECT_EQ(helped.output, alone.output);
-        EXPECT_EQ(alone.output, bytes == &file ? "" : "error: decoded 336 lines (512 512) -228\n");
+        EXPECT_EQ(helped.damage, alone.damage);
+        EXPECT_EQ(alone.output, "");
+        // Once at the marker numbered two ahead, taking two intervals as lost, and once at
+        // the next, which is then behind and passed over with its data.
+        EXPECT_EQ(alone.damage, bytes == &file ? "" : skipped("2 times"));
         EXPECT_EQ(std::memcmp(one.pixels(0), two.pixels(0), 512 * 512 * 3), 0);
     }
 }

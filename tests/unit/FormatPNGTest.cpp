@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <utility>
 
@@ -190,4 +191,36 @@ TEST(FormatPNG, TruncatedAndCorruptFilesAreRefusedWithLibpngsReason) {
     corrupt[40] ^= 0xFF;
     EXPECT_EQ(decode(corrupt).status, -1);
     EXPECT_EQ(std::string(imageRefusal()).rfind("damaged PNG (", 0), 0u) << imageRefusal();
+}
+
+namespace {
+// A line of /proc/self/status in kB, or -1.
+long statusKb(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string prefix = std::string(field) + ":";
+    while (std::getline(status, line))
+        if (line.rfind(prefix, 0) == 0) return std::stol(line.substr(prefix.size()));
+    return -1;
+}
+} // namespace
+
+// 57 bytes: a 1 x 1 picture's header, then a chunk whose length field says almost 2 GB.
+// Memory is what such a file must not cost, so the peak resident size is measured.
+TEST(FormatPNG, AChunkClaimingGigabytesCostsNoMemory) {
+    const Bytes header = encodePng(greyRow(1, 8, {7}));
+    // Writing 5 there makes the peak resident size start again from the current one.
+    if (!std::ofstream("/proc/self/clear_refs").good() || statusKb("VmHWM") < 0)
+        GTEST_SKIP() << "the peak resident size cannot be reset here";
+    for (const char* type : {"zTXt", "iTXt", "sCAL", "sPLT", "tEXt", "pCAL"}) {
+        Bytes file(header.begin(), header.begin() + 33); // signature and IHDR
+        append(file, {0x7F, 0xFF, 0xFF, 0xF0});
+        file.insert(file.end(), type, type + 4);
+        file.resize(57, 'a');
+        std::ofstream("/proc/self/clear_refs") << "5";
+        const long before = statusKb("VmRSS");
+        EXPECT_EQ(decode(file).status, -1) << type;
+        EXPECT_LT(statusKb("VmHWM") - before, 16 * 1024) << type;
+        EXPECT_EQ(std::string(imageRefusal()).rfind("damaged PNG (", 0), 0u) << imageRefusal();
+    }
 }

@@ -15,7 +15,7 @@ Bytes pixelsOf(cFormat& image) {
 TEST(FormatTGA, ProbeChecksTheHeaderRulesWithoutMovingTheStream) {
     Bytes wide = tgaHeader(2, 2049, 1, 24);
     MemoryStream stream(wide.data(), uint32_t(wide.size()));
-    stream.seek(0, Stream::SET);
+    stream.seek(0, Stream::kSet);
     EXPECT_EQ(cFormatTGA::probe(&stream), 1);
     EXPECT_EQ(stream.tell(), 0u);
 

@@ -24,8 +24,8 @@ protected:
 TEST_F(FramePacing, AQuickFrameSleepsUntilTheLastMillisecondAndEndsAtTheMinimum) {
     presentAfter(2);
     EXPECT_EQ(native::getTickCount(), 1014u);
-    EXPECT_EQ(demo.clock().pacingTick, 1014u);
-    EXPECT_FLOAT_EQ(demo.clock().getDelta(), 1.4f);
+    EXPECT_EQ(demo.clock().pacingTick(), 1014u);
+    EXPECT_FLOAT_EQ(demo.clock().delta(), 1.4f);
     EXPECT_EQ(native::fake::sleptMilliseconds(), 11u);
     EXPECT_GT(native::fake::yieldCount(), 0u);
 }
@@ -42,7 +42,7 @@ TEST_F(FramePacing, AFrameThatTookTheMinimumOrLongerDoesNotWait) {
     EXPECT_EQ(native::getTickCount(), 1014u);
     presentAfter(40);
     EXPECT_EQ(native::getTickCount(), 1040u);
-    EXPECT_FLOAT_EQ(demo.clock().getDelta(), 2.6f);
+    EXPECT_FLOAT_EQ(demo.clock().delta(), 2.6f);
     EXPECT_EQ(native::fake::sleptMilliseconds(), 0u);
     EXPECT_EQ(native::fake::yieldCount(), 0u);
 }

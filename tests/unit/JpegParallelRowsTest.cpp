@@ -9,7 +9,7 @@
 
 namespace {
 struct ReadImage {
-    JpegRowsRead read = {0, 0};
+    JpegRowsRead read = {0, 0, 0};
     int split = 0;
     JpegBytes bgr; // top row first
 };

@@ -48,7 +48,7 @@ std::vector<std::vector<int16_t>> testBlocks() {
 // Every vector level this processor can run.
 std::vector<JpegSimdLevel> simdLevels() {
     std::vector<JpegSimdLevel> levels;
-    for (JpegSimdLevel level : {JpegSimdLevel::kSse2, JpegSimdLevel::kAvx2})
+    for (JpegSimdLevel level : {JpegSimdLevel::Sse2, JpegSimdLevel::Avx2})
         if (int(level) <= int(jpegSupportedSimdLevel())) levels.push_back(level);
     return levels;
 }
@@ -123,7 +123,7 @@ TEST(JpegSimd, OnePassBgrConversionGivesTheTwoPassBytes) {
             jpegConvertRow(y.data(), cb.data(), cr.data(), rgbx.data(), width, shift);
             jpegStoreBgr(rgbx.data(), expected.data(), width);
             for (JpegSimdLevel level :
-                 {JpegSimdLevel::kInteger, JpegSimdLevel::kSse2, JpegSimdLevel::kAvx2}) {
+                 {JpegSimdLevel::None, JpegSimdLevel::Sse2, JpegSimdLevel::Avx2}) {
                 if (int(level) > int(jpegSupportedSimdLevel())) continue;
                 std::vector<uint8_t> bgr(3 * width + 8, 0xEE);
                 jpegKernels(level).convertRowBgr(y.data(), cb.data(), cr.data(), bgr.data(), width,

@@ -3,6 +3,7 @@
 // (slow integer transform, no fancy upsampling).
 #pragma once
 
+#include "LibjpegEncoder.h"
 #include "TempDir.h"
 #include "image/jpeg/JpegDecoder.h"
 #include "image/jpeg/MemoryJpegSource.h"
@@ -131,34 +132,16 @@ inline JpegBytes oracleDecode(const JpegBytes& file, bool asCmyk = false) {
 // adds Adobe's segment, as Adobe's programs do.
 inline JpegBytes encodeCmyk(const JpegBytes& cmyk, int width, int height, J_COLOR_SPACE space,
                             bool subsampled) {
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* out = nullptr;
-    unsigned long outSize = 0;
-    jpeg_mem_dest(&info, &out, &outSize);
-    info.image_width = width;
-    info.image_height = height;
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_set_colorspace(&info, space);
-    jpeg_set_quality(&info, 90, TRUE);
-    for (int i = 0; i < 4; ++i) {
-        const int factor = subsampled && (i == 0 || i == 3) ? 2 : 1;
-        info.comp_info[i].h_samp_factor = info.comp_info[i].v_samp_factor = factor;
-    }
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uint8_t*>(&cmyk[size_t(info.next_scanline) * width * 4]);
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    JpegBytes file(out, out + outSize);
-    std::free(out);
-    return file;
+    LibjpegSettings settings;
+    settings.width = width;
+    settings.height = height;
+    settings.components = 4;
+    settings.input = JCS_CMYK;
+    settings.stored = space;
+    const int factor = subsampled ? 2 : 1;
+    settings.sampling[0] = settings.sampling[3] = factor;
+    settings.sampling[1] = settings.sampling[2] = 1;
+    return libjpegEncode(cmyk.data(), settings);
 }
 
 // ImageMagick's RGB for a JPEG file (8 bits per channel, top row first).

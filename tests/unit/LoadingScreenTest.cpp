@@ -10,13 +10,15 @@
 
 namespace {
 std::vector<GLbitfield> pushedMasks;
+
+class LoadingScreen : public DemoFixture {};
 } // namespace
 
 extern "C" void GLAPIENTRY glPushAttrib(GLbitfield mask) {
     pushedMasks.push_back(mask);
 }
 
-TEST_F(DemoFixture, TheLoadingScreenSavesTheOpenGL11AttributeGroupsOnly) {
+TEST_F(LoadingScreen, TheLoadingScreenSavesTheOpenGL11AttributeGroupsOnly) {
     pushedMasks.clear();
     demo->adoptEffect(new ListedEffect(listed), "bar", "loader");
     demo->adoptEffect(new ListedEffect(listed), "fx", "one");

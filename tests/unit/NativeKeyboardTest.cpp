@@ -29,7 +29,7 @@ void takeAll() {
     while (peekMessage(&message, nullptr, 0, 0, PM_REMOVE)) translateMessage(&message);
 }
 
-class NativeKeyboardTest : public ::testing::Test {
+class NativeKeyboard : public ::testing::Test {
 protected:
     void SetUp() override { fake::reset(); }
     void TearDown() override { fake::reset(); }
@@ -37,7 +37,7 @@ protected:
 
 } // namespace
 
-TEST_F(NativeKeyboardTest, LettersFollowShiftAndCapsLock) {
+TEST_F(NativeKeyboard, LettersFollowShiftAndCapsLock) {
     EXPECT_EQ(typed('A'), "a");
     EXPECT_EQ(typed('A', {VK_SHIFT}), "A");
     EXPECT_EQ(typed('A', {}, true), "A");
@@ -47,7 +47,7 @@ TEST_F(NativeKeyboardTest, LettersFollowShiftAndCapsLock) {
     EXPECT_EQ(typed(VK_OEM_1, {}, true), ";");
 }
 
-TEST_F(NativeKeyboardTest, UsLayoutDigitsAndPunctuation) {
+TEST_F(NativeKeyboard, UsLayoutDigitsAndPunctuation) {
     const std::string plain = "1234567890";
     const std::string shifted = "!@#$%^&*()";
     for (size_t index = 0; index < plain.size(); ++index) {
@@ -67,7 +67,7 @@ TEST_F(NativeKeyboardTest, UsLayoutDigitsAndPunctuation) {
     EXPECT_EQ(shiftedRow, ":+<_>?~{|}\"");
 }
 
-TEST_F(NativeKeyboardTest, KeypadControlAndKeysWithoutCharacters) {
+TEST_F(NativeKeyboard, KeypadControlAndKeysWithoutCharacters) {
     EXPECT_EQ(typed(VK_NUMPAD1), "1");
     EXPECT_EQ(typed(VK_MULTIPLY), "*");
     EXPECT_EQ(typed(VK_DECIMAL), ".");
@@ -83,7 +83,7 @@ TEST_F(NativeKeyboardTest, KeypadControlAndKeysWithoutCharacters) {
     EXPECT_EQ(typed(0x1234), "");
 }
 
-TEST_F(NativeKeyboardTest, StateFollowsKeyMessagesAsTheyLeaveTheQueue) {
+TEST_F(NativeKeyboard, StateFollowsKeyMessagesAsTheyLeaveTheQueue) {
     press(VK_SHIFT, 0x002A0001);
     EXPECT_GE(getKeyState(VK_SHIFT), 0) << "not before the message is taken";
     takeAll();
@@ -96,7 +96,7 @@ TEST_F(NativeKeyboardTest, StateFollowsKeyMessagesAsTheyLeaveTheQueue) {
     EXPECT_GE(getKeyState(VK_LSHIFT), 0);
 }
 
-TEST_F(NativeKeyboardTest, CapsLockTogglesOnPressButNotOnRepeat) {
+TEST_F(NativeKeyboard, CapsLockTogglesOnPressButNotOnRepeat) {
     press(VK_CAPITAL);
     press(VK_CAPITAL, 0x40000001); // auto-repeat
     release(VK_CAPITAL);
@@ -111,7 +111,7 @@ TEST_F(NativeKeyboardTest, CapsLockTogglesOnPressButNotOnRepeat) {
     EXPECT_EQ(getKeyState(VK_CAPITAL) & 1, 0);
 }
 
-TEST_F(NativeKeyboardTest, TranslatePostsTheCharacterOfAPress) {
+TEST_F(NativeKeyboard, TranslatePostsTheCharacterOfAPress) {
     press(VK_SHIFT, 0x00360001);
     press('Z');
     release('Z');

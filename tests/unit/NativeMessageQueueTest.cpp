@@ -15,7 +15,7 @@ intptr_t recordingProcedure(WindowHandle window, uint32_t message, uintptr_t wPa
     return defWindowProc(window, message, wParam, lParam);
 }
 
-class NativeMessageQueueTest : public ::testing::Test {
+class NativeMessageQueue : public ::testing::Test {
 protected:
     void SetUp() override {
         fake::reset();
@@ -34,7 +34,7 @@ protected:
 
 } // namespace
 
-TEST_F(NativeMessageQueueTest, MessagesKeepTheirOrderAndTheQuitComesLast) {
+TEST_F(NativeMessageQueue, MessagesKeepTheirOrderAndTheQuitComesLast) {
     postQuitMessage(3);
     postMessage(window, WM_KEYDOWN, 'A', 1);
     postMessage(window, WM_KEYUP, 'A', 0);
@@ -53,7 +53,7 @@ TEST_F(NativeMessageQueueTest, MessagesKeepTheirOrderAndTheQuitComesLast) {
     EXPECT_EQ(dispatched, (std::vector<uint32_t>{WM_KEYDOWN, WM_KEYUP}));
 }
 
-TEST_F(NativeMessageQueueTest, FilterTakesMatchingMessagesOnly) {
+TEST_F(NativeMessageQueue, FilterTakesMatchingMessagesOnly) {
     postMessage(window, WM_KEYDOWN, 'A', 1);
     postMessage(window, WM_MOUSEMOVE, 0, 0);
     Message message;
@@ -64,7 +64,7 @@ TEST_F(NativeMessageQueueTest, FilterTakesMatchingMessagesOnly) {
     EXPECT_FALSE(peekMessage(&message, nullptr, 0, 0, PM_REMOVE));
 }
 
-TEST_F(NativeMessageQueueTest, MessagesForAGoneWindowAreRefusedOrDropped) {
+TEST_F(NativeMessageQueue, MessagesForAGoneWindowAreRefusedOrDropped) {
     postMessage(window, WM_PAINT, 0, 0);
     ASSERT_TRUE(destroyWindow(window));
     EXPECT_EQ(dispatched, (std::vector<uint32_t>{WM_DESTROY}));
@@ -76,7 +76,7 @@ TEST_F(NativeMessageQueueTest, MessagesForAGoneWindowAreRefusedOrDropped) {
     EXPECT_EQ(dispatched.size(), 1u);
 }
 
-TEST_F(NativeMessageQueueTest, FullQueueRefusesMorePosts) {
+TEST_F(NativeMessageQueue, FullQueueRefusesMorePosts) {
     uint32_t posted = 0;
     while (postMessage(window, WM_PAINT, 0, 0) && posted < 100000) ++posted;
     EXPECT_GT(posted, 0u);
@@ -87,7 +87,7 @@ TEST_F(NativeMessageQueueTest, FullQueueRefusesMorePosts) {
     EXPECT_EQ(taken, posted);
 }
 
-TEST_F(NativeMessageQueueTest, DefaultCloseDestroysAndPaintErases) {
+TEST_F(NativeMessageQueue, DefaultCloseDestroysAndPaintErases) {
     sendMessage(window, WM_PAINT, 0, 0);
     EXPECT_EQ(dispatched, (std::vector<uint32_t>{WM_PAINT, WM_ERASEBKGND}));
     sendMessage(window, WM_CLOSE, 0, 0);

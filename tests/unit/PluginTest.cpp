@@ -67,6 +67,21 @@ TEST_F(Plugin, ALibraryOfAnotherSdkMajorVersionIsRefusedWithOneLine) {
     EXPECT_THAT(log, ::testing::Contains("loadlibrary: versionfx.so"));
 }
 
+TEST_F(Plugin, ALibraryThatMeasuresARecordOtherwiseIsRefusedNamingIt) {
+    walk(R"(<demo><loadplugin file="widereffectfx.so"/><loadplugin file="versionfx.so"/>
+              <add type="versioned" name="v"/></demo>)");
+    // versionfx exports the same table as the player's and is taken.
+    EXPECT_EQ(demo->pluginCount(), 1);
+    EXPECT_EQ(demo->effectCount(), 1u);
+    const auto log = logLines();
+    const std::string refused = "ERROR loadlibrary: widereffectfx.so lays out Effect in " +
+                                std::to_string(sizeof(Effect) + 8) + " bytes, the player in " +
+                                std::to_string(sizeof(Effect)) +
+                                ": built by another compiler or with other options";
+    EXPECT_THAT(log, ::testing::Contains(refused));
+    EXPECT_THAT(log, ::testing::Not(::testing::Contains(HasSubstr("widereffectfx.so not found"))));
+}
+
 TEST_F(Plugin, FilesThatAreNoPluginsKeepTheLineAndGiveTheReasonReadablyBelowIt) {
     dir.write("notalib.so", "not a shared object");
     testing::internal::CaptureStdout();
@@ -90,6 +105,8 @@ TEST_F(Plugin, FilesThatAreNoPluginsKeepTheLineAndGiveTheReasonReadablyBelowIt) 
     EXPECT_EQ(next("ERROR loadlibrary: hasonlyfx.so not found"),
               "  reason: hasonlyfx.so exports no getFX: not an effect plugin");
     EXPECT_THAT(next("ERROR loadlibrary: notalib.so not found"), HasSubstr("notalib.so"));
+    // The system's text comes with its file filled in ("%1 is not a valid ...").
+    EXPECT_THAT(next("ERROR loadlibrary: notalib.so not found"), ::testing::Not(HasSubstr("%1")));
     // A missing file has no reason beyond the line itself.
     EXPECT_EQ(log.back(), "ERROR loadlibrary: nothere.so not found");
 }

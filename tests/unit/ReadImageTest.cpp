@@ -1,6 +1,7 @@
 #include "image/ReadImage.h"
 #include "ImageBytes.h"
 #include "TempDir.h"
+#include "image/ImageRefusal.h"
 #include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
@@ -101,4 +102,13 @@ TEST(ReadImage, AGifIsItsFramesForPluginsAndItsFirstFrameForTextures) {
     std::unique_ptr<cFormat> partial(readTextureImage(&cutStream));
     ASSERT_TRUE(partial);
     EXPECT_EQ(Bytes(partial->pixels(0), partial->pixels(0) + 8), (Bytes{6, 5, 4, 255, 0, 0, 0, 0}));
+
+    // A first frame over the frame limit is named as such, not as a GIF without an image.
+    Bytes oversized = gif;
+    oversized[24] = oversized[26] = 0x01; // 4097 x 4097
+    oversized[25] = oversized[27] = 0x10;
+    MemoryStream oversizedStream(oversized.data(), uint32_t(oversized.size()));
+    EXPECT_EQ(std::unique_ptr<cFormat>(readTextureImage(&oversizedStream)), nullptr);
+    EXPECT_STREQ(imageRefusal(),
+                 "GIF's first frame of 4097 x 4097 pixels is over the limit of 16777216 pixels");
 }

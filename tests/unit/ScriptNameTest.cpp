@@ -43,17 +43,4 @@ TEST_F(ScriptName, MissingFilesKeepTheirNameWithDataNamedOnce) {
     EXPECT_EQ(scriptNameBelowData("data/../elsewhere.txt"), "../elsewhere.txt");
 }
 
-TEST(ScriptNameData, AMissingDataFolderIsExplainedWithTheFolderSearched) {
-    TempDir dir;
-    WorkingDirectory cwd(dir.path());
-    EXPECT_FALSE(haveDataFolder());
-    const std::string message = noDataFolderMessage();
-    EXPECT_NE(message.find("no data/ folder in " + std::filesystem::current_path().string()),
-              std::string::npos)
-        << message;
-    EXPECT_NE(message.find("run vornex there"), std::string::npos) << message;
-    dir.write("data/script.txt", "");
-    EXPECT_TRUE(haveDataFolder());
-}
-
 } // namespace

@@ -1,4 +1,4 @@
-// Comments, and the positions and notices the reader keeps for check and edit modes.
+// The positions and notices the script reader keeps for check and edit modes.
 #include "ScriptText.h"
 #include "TempDir.h"
 
@@ -21,22 +21,7 @@ std::string where(const ScriptDocument& document, const void* record) {
 }
 } // namespace
 
-TEST(ScriptComments, AreSkippedWhereverAnElementMayStand) {
-    ScriptDocument document;
-    ASSERT_EQ(parseScript(document, "<!-- top <demo> -->\n<demo a=\"1\"><!--x--><b/>\n"
-                                    "<!-- a > inside, and <c/> too --><e><!----></e>"
-                                    "<!-- end --></demo><!-- after -->"),
-              0);
-    ASSERT_EQ(document.children.size(), 1u);
-    EXPECT_EQ(names(*document.children[0]), "b e ");
-    EXPECT_TRUE(document.children[0]->children[1]->children.empty());
-
-    ScriptDocument open;
-    EXPECT_EQ(parseScript(open, "<demo><!-- never closed <b/></demo>"), -1);
-    EXPECT_EQ(open.children[0]->children.size(), 0u);
-}
-
-TEST(ScriptPositions, AreKeptOnlyOnRequestForElementsAndAttributes) {
+TEST(ScriptPosition, AreKeptOnlyOnRequestForElementsAndAttributes) {
     const std::string text =
         "<demo name=\"a\">\n  <event time=\"1\"\n    key=\"x\"><exit/></event>\n"
         "</demo>";
@@ -57,7 +42,7 @@ TEST(ScriptPositions, AreKeptOnlyOnRequestForElementsAndAttributes) {
     EXPECT_TRUE(document.notices().empty());
 }
 
-TEST(ScriptPositions, TheInnermostBrokenTagIsNoticedAlsoInsideIncludes) {
+TEST(ScriptPosition, TheInnermostBrokenTagIsNoticedAlsoInsideIncludes) {
     TempDir dir;
     dir.write("data/script.txt", "<demo>\n<include file=\"part.txt\"/>\n<include "
                                  "file=\"gone.txt\"/>\n</demo>\n");
@@ -79,7 +64,7 @@ TEST(ScriptPositions, TheInnermostBrokenTagIsNoticedAlsoInsideIncludes) {
     EXPECT_NE(broken.text.find("<c>"), std::string::npos) << broken.text;
 }
 
-TEST(ScriptPositions, UnclosedElementsAndMissingIncludesAreNoticed) {
+TEST(ScriptPosition, UnclosedElementsAndMissingIncludesAreNoticed) {
     TempDir dir;
     dir.write("data/script.txt", "<demo>\n<include file=\"part.txt\"/>\n<include "
                                  "file=\"gone.txt\"/>\n<run/>\n</demo>\n");

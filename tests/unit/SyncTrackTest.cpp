@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(SyncTrackTest, InterpolatesEachKindBetweenKeysAndHoldsOutside) {
+TEST(SyncTrack, InterpolatesEachKindBetweenKeysAndHoldsOutside) {
     SyncTrack track;
     EXPECT_EQ(track.value(3.0), 0.0f); // no keys
     ASSERT_EQ(track.setKey({0, 0.0f, kSyncLinear}), 0);
@@ -28,7 +28,7 @@ TEST(SyncTrackTest, InterpolatesEachKindBetweenKeysAndHoldsOutside) {
     EXPECT_FLOAT_EQ(track.value(1e6), 100.0f); // from the last key on
 }
 
-TEST(SyncTrackTest, KeysStaySortedReplaceByRowAndRefuseWhatDoesNotFit) {
+TEST(SyncTrack, KeysStaySortedReplaceByRowAndRefuseWhatDoesNotFit) {
     SyncTrack track;
     track.setKey({8, 3.0f, kSyncStep});
     track.setKey({2, 1.0f, kSyncStep});
@@ -55,7 +55,7 @@ TEST(SyncTrackTest, KeysStaySortedReplaceByRowAndRefuseWhatDoesNotFit) {
     EXPECT_EQ(full.setKey({7, 9.0f, kSyncStep}), 0); // replacing still works when full
 }
 
-TEST(SyncTrackTest, RowsFollowBeatsPerMinuteAndRowsPerBeat) {
+TEST(SyncTrack, RowsFollowBeatsPerMinuteAndRowsPerBeat) {
     SyncTrackSet tracks;
     ASSERT_EQ(tracks.setTiming(150.0f, 4.0f), 0); // 10 rows a second
     EXPECT_DOUBLE_EQ(tracks.rowAt(2.5), 25.0);

@@ -5,7 +5,7 @@
 #include "FontFace.h"
 #include "GlyphAtlas.h"
 #include "TextString.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // through the data tree.
 #include "sync/TrackFile.h"
 #include "TempDir.h"
-#include "platform/Log.h"
+#include "log/Log.h"
 #include "sync/SyncTrack.h"
 #include "sync/SyncTrackSet.h"
 #include "sync/TrackFileName.h"
@@ -33,7 +33,7 @@ int parse(const std::string& bytes, SyncTrack& track) {
                           message, sizeof message);
 }
 
-TEST(TrackFileTest, NamesEscapeEverythingButLettersDigitsDotUnderscoreSlash) {
+TEST(TrackFile, NamesEscapeEverythingButLettersDigitsDotUnderscoreSlash) {
     char name[64];
     ASSERT_TRUE(trackFileName("sync/demo", "cam:pos x", name, sizeof name));
     EXPECT_STREQ(name, "sync/demo_cam-3Apos-20x.track");
@@ -57,7 +57,7 @@ TEST(TrackFileTest, NamesEscapeEverythingButLettersDigitsDotUnderscoreSlash) {
     EXPECT_EQ(tracks.setBase(""), 0); // no files
 }
 
-TEST(TrackFileTest, ReadsLittleEndianKeysAndSortsThem) {
+TEST(TrackFile, ReadsLittleEndianKeysAndSortsThem) {
     SyncTrack track;
     ASSERT_EQ(parse(le32(3) + key(9, 1.5f, kSyncLinear) + key(-2, -2.0f, kSyncStep) +
                         key(9, 8.0f, kSyncRamp),
@@ -73,7 +73,7 @@ TEST(TrackFileTest, ReadsLittleEndianKeysAndSortsThem) {
     EXPECT_EQ(track.keyCount(), 0u);
 }
 
-TEST(TrackFileTest, BrokenFilesLeaveTheTrackAsItWas) {
+TEST(TrackFile, BrokenFilesLeaveTheTrackAsItWas) {
     SyncTrack track;
     track.setKey({4, 4.0f, kSyncStep});
     const std::string one = le32(1) + key(1, 1.0f, kSyncStep);
@@ -87,7 +87,7 @@ TEST(TrackFileTest, BrokenFilesLeaveTheTrackAsItWas) {
     }
 }
 
-TEST(TrackFileTest, SavedBytesAreTheFormatAndLoadBack) {
+TEST(TrackFile, SavedBytesAreTheFormatAndLoadBack) {
     TempDir dir;
     WorkingDirectory cwd(dir.path());
     Log::instance().setEnabled(false);

@@ -66,6 +66,10 @@ VORNEX_PLUGIN_EXPORT uint32_t vornexSdkVersion() {
     return kSdkVersion;
 }
 
+VORNEX_PLUGIN_EXPORT const SdkRecordSize* vornexSdkRecordSizes() {
+    return sdkRecordSizes();
+}
+
 VORNEX_PLUGIN_EXPORT bool hasFX(const char* type) {
     return sameScriptName(type, "pulse");
 }

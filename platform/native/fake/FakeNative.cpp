@@ -8,7 +8,7 @@
 namespace native {
 namespace {
 
-constexpr uint32_t kFailureCount = static_cast<uint32_t>(fake::Failure::releaseDC) + 1;
+constexpr uint32_t kFailureCount = static_cast<uint32_t>(fake::Failure::ReleaseDC) + 1;
 constexpr uint32_t kMaxContexts = 16;
 
 struct FakeWindow {
@@ -131,7 +131,7 @@ namespace backend {
 
 bool createWindow(detail::WindowRecord& record, int32_t x, int32_t y, int32_t outerWidth,
                   int32_t outerHeight) {
-    if (failing(fake::Failure::createWindow)) return false;
+    if (failing(fake::Failure::CreateWindow)) return false;
     for (FakeWindow& window : state().windows) {
         if (window.used) continue;
         window = FakeWindow{};
@@ -153,7 +153,7 @@ bool createWindow(detail::WindowRecord& record, int32_t x, int32_t y, int32_t ou
 }
 
 bool destroyWindow(detail::WindowRecord& record) {
-    if (failing(fake::Failure::destroyWindow)) return false;
+    if (failing(fake::Failure::DestroyWindow)) return false;
     static_cast<FakeWindow*>(record.backendWindow)->used = false;
     return true;
 }
@@ -205,8 +205,8 @@ bool setWindowPos(WindowHandle window, InsertAfter insertAfter, int32_t x, int32
         fake->info.outerWidth = outerWidth;
         fake->info.outerHeight = outerHeight;
     }
-    if (insertAfter == InsertAfter::topmost) fake->info.topmost = true;
-    if (insertAfter == InsertAfter::noTopmost) fake->info.topmost = false;
+    if (insertAfter == InsertAfter::Topmost) fake->info.topmost = true;
+    if (insertAfter == InsertAfter::NoTopmost) fake->info.topmost = false;
     ++fake->info.setWindowPosCalls;
     fake->info.lastSetWindowPosFlags = flags;
     return true;
@@ -268,24 +268,24 @@ int32_t showCursor(bool show) {
 int32_t changeDisplaySettings(const DisplayMode* mode, uint32_t flags) {
     fake::DisplayModeChange change{mode == nullptr, mode ? *mode : DisplayMode{}, flags};
     state().displayModeChanges.push_back(change);
-    if (mode && failing(fake::Failure::changeDisplayMode)) return DISP_CHANGE_FAILED;
+    if (mode && failing(fake::Failure::ChangeDisplayMode)) return DISP_CHANGE_FAILED;
     return DISP_CHANGE_SUCCESSFUL;
 }
 
 DeviceContext getDC(WindowHandle window) {
-    if (failing(fake::Failure::getDC) || !fakeWindow(window)) return nullptr;
+    if (failing(fake::Failure::GetDC) || !fakeWindow(window)) return nullptr;
     return window;
 }
 
 int32_t releaseDC(WindowHandle window, DeviceContext deviceContext) {
-    if (failing(fake::Failure::releaseDC) || !fakeWindow(window) || deviceContext != window) {
+    if (failing(fake::Failure::ReleaseDC) || !fakeWindow(window) || deviceContext != window) {
         return 0;
     }
     return 1;
 }
 
 int32_t choosePixelFormat(DeviceContext deviceContext, const PixelFormatDescriptor* request) {
-    if (failing(fake::Failure::choosePixelFormat) || !windowOfDC(deviceContext) || !request) {
+    if (failing(fake::Failure::ChoosePixelFormat) || !windowOfDC(deviceContext) || !request) {
         return 0;
     }
     state().requested = *request;
@@ -294,7 +294,7 @@ int32_t choosePixelFormat(DeviceContext deviceContext, const PixelFormatDescript
 
 bool setPixelFormat(DeviceContext deviceContext, int32_t format,
                     const PixelFormatDescriptor* request) {
-    if (failing(fake::Failure::setPixelFormat) || !windowOfDC(deviceContext) || format != 1) {
+    if (failing(fake::Failure::SetPixelFormat) || !windowOfDC(deviceContext) || format != 1) {
         return false;
     }
     if (!state().grantedSet && request) {
@@ -315,7 +315,7 @@ int32_t describePixelFormat(DeviceContext deviceContext, int32_t format, uint32_
 }
 
 RenderContext createContext(DeviceContext deviceContext) {
-    if (failing(fake::Failure::createContext) || !windowOfDC(deviceContext)) return nullptr;
+    if (failing(fake::Failure::CreateContext) || !windowOfDC(deviceContext)) return nullptr;
     for (uint32_t index = 0; index < kMaxContexts; ++index) {
         if (state().contexts[index]) continue;
         state().contexts[index] = true;
@@ -326,13 +326,13 @@ RenderContext createContext(DeviceContext deviceContext) {
 
 bool makeCurrent(DeviceContext deviceContext, RenderContext renderContext) {
     if (!renderContext) {
-        if (failing(fake::Failure::releaseContext)) return false;
+        if (failing(fake::Failure::ReleaseContext)) return false;
         state().current = nullptr;
         state().drawSurface = nullptr;
         state().readSurface = nullptr;
         return true;
     }
-    if (failing(fake::Failure::makeCurrent) || !liveContext(renderContext) ||
+    if (failing(fake::Failure::MakeCurrent) || !liveContext(renderContext) ||
         !windowOfDC(deviceContext)) {
         return false;
     }
@@ -343,7 +343,7 @@ bool makeCurrent(DeviceContext deviceContext, RenderContext renderContext) {
 }
 
 bool deleteContext(RenderContext renderContext) {
-    if (failing(fake::Failure::deleteContext) || !liveContext(renderContext)) return false;
+    if (failing(fake::Failure::DeleteContext) || !liveContext(renderContext)) return false;
     state().contexts[contextIndex(renderContext) - 1] = false;
     if (state().current == renderContext) {
         state().current = nullptr;

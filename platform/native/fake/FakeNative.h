@@ -35,17 +35,17 @@ struct WindowInfo {
 
 // Operations that can be made to fail.
 enum class Failure {
-    createWindow,
-    destroyWindow,
-    changeDisplayMode,
-    getDC,
-    choosePixelFormat,
-    setPixelFormat,
-    createContext,
-    makeCurrent,
-    releaseContext, // makeCurrent with a null context
-    deleteContext,
-    releaseDC,
+    CreateWindow,
+    DestroyWindow,
+    ChangeDisplayMode,
+    GetDC,
+    ChoosePixelFormat,
+    SetPixelFormat,
+    CreateContext,
+    MakeCurrent,
+    ReleaseContext, // makeCurrent with a null context
+    DeleteContext,
+    ReleaseDC,
 };
 
 void setTickCount(uint32_t ticks);

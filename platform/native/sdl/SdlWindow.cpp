@@ -189,9 +189,9 @@ bool setWindowPos(WindowHandle window, InsertAfter insertAfter, int32_t x, int32
     if (!(flags & SWP_NOSIZE) && outerWidth > 0 && outerHeight > 0) {
         SDL_SetWindowSize(target->window, outerWidth, outerHeight);
     }
-    if (insertAfter == InsertAfter::topmost) SDL_SetWindowAlwaysOnTop(target->window, SDL_TRUE);
-    if (insertAfter == InsertAfter::noTopmost) SDL_SetWindowAlwaysOnTop(target->window, SDL_FALSE);
-    if (insertAfter == InsertAfter::top) SDL_RaiseWindow(target->window);
+    if (insertAfter == InsertAfter::Topmost) SDL_SetWindowAlwaysOnTop(target->window, SDL_TRUE);
+    if (insertAfter == InsertAfter::NoTopmost) SDL_SetWindowAlwaysOnTop(target->window, SDL_FALSE);
+    if (insertAfter == InsertAfter::Top) SDL_RaiseWindow(target->window);
     return true;
 }
 

@@ -30,15 +30,38 @@ HMODULE load(const char* path) {
 
 char lastError[1024];
 
-// "<path>: <the system's message> (error N)", the message without its line break.
+// The system's text with its inserts filled: "%1" is the file ("Bad EXE format for %1."),
+// any other insert, which no loading error fills, is left out; the line break is dropped.
+// Inserts are not handed to FormatMessage, which would read as many arguments as the text
+// asks for.
+void fillSystemText(const char* text, const char* path, char* out, size_t size) {
+    size_t length = 0;
+    const auto append = [&](const char* part, size_t count) {
+        if (count > size - 1 - length) count = size - 1 - length;
+        std::memcpy(out + length, part, count);
+        length += count;
+    };
+    for (const char* p = text; *p;) {
+        if (p[0] == '%' && p[1] >= '1' && p[1] <= '9') {
+            if (p[1] == '1' && (p[2] < '0' || p[2] > '9')) append(path, std::strlen(path));
+            for (p += 1; *p >= '0' && *p <= '9';) ++p;
+            continue;
+        }
+        append(p++, 1);
+    }
+    while (length > 0 &&
+           (out[length - 1] == '\n' || out[length - 1] == '\r' || out[length - 1] == ' '))
+        --length;
+    out[length] = '\0';
+}
+
+// "<path>: <the system's message> (error N)".
 void keepError(const char* path, DWORD error) {
-    char message[512] = "";
+    char text[512] = "";
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                   message, sizeof message, nullptr);
-    for (size_t length = std::strlen(message);
-         length > 0 && (message[length - 1] == '\n' || message[length - 1] == '\r' ||
-                        message[length - 1] == ' ');)
-        message[--length] = '\0';
+                   text, sizeof text, nullptr);
+    char message[768];
+    fillSystemText(text, path, message, sizeof message);
     std::snprintf(lastError, sizeof lastError, "%s: %s (error %lu)", path,
                   message[0] ? message : "cannot be loaded", error);
 }

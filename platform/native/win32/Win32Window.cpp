@@ -132,8 +132,8 @@ bool updateWindow(WindowHandle window) {
 bool setWindowPos(WindowHandle window, InsertAfter insertAfter, int32_t x, int32_t y,
                   int32_t outerWidth, int32_t outerHeight, uint32_t flags) {
     HWND after = HWND_TOP;
-    if (insertAfter == InsertAfter::topmost) after = HWND_TOPMOST;
-    if (insertAfter == InsertAfter::noTopmost) after = HWND_NOTOPMOST;
+    if (insertAfter == InsertAfter::Topmost) after = HWND_TOPMOST;
+    if (insertAfter == InsertAfter::NoTopmost) after = HWND_NOTOPMOST;
     return SetWindowPos(hwnd(window), after, x, y, outerWidth, outerHeight, flags) != 0;
 }
 

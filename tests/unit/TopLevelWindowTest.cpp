@@ -1,3 +1,4 @@
+#include "RecordingWindow.h"
 #include "platform/Window.h"
 #include "platform/native/fake/FakeNative.h"
 
@@ -9,42 +10,7 @@ using namespace native;
 
 namespace {
 
-struct Call {
-    std::string name;
-    int32_t a;
-    int32_t b;
-    bool operator==(const Call& other) const {
-        return name == other.name && a == other.a && b == other.b;
-    }
-};
-
-class RecordingWindow : public Window {
-public:
-    void resize(int32_t newWidth, int32_t newHeight) override {
-        Window::resize(newWidth, newHeight);
-        calls.push_back({"resize", newWidth, newHeight});
-    }
-    void paint() override { calls.push_back({"paint", 0, 0}); }
-    void key(uint32_t code, uint32_t pressed) override {
-        calls.push_back({"key", static_cast<int32_t>(code), static_cast<int32_t>(pressed)});
-    }
-    void mouseMove(int32_t mouseX, int32_t mouseY) override {
-        calls.push_back({"mouseMove", mouseX, mouseY});
-    }
-    void mouseUp(uint32_t button) override {
-        calls.push_back({"mouseUp", static_cast<int32_t>(button), 0});
-    }
-    void mouseDown(uint32_t button) override {
-        calls.push_back({"mouseDown", static_cast<int32_t>(button), 0});
-    }
-    void mouseWheel(int32_t delta) override { calls.push_back({"mouseWheel", delta, 0}); }
-    void close() override {
-        calls.push_back({"close", 0, 0});
-        Window::close();
-    }
-
-    std::vector<Call> calls;
-};
+using Call = WindowCall;
 
 // Drains the queue as the run loop does; true when the quit message came.
 bool drain() {
@@ -61,7 +27,7 @@ bool drain() {
     return quit;
 }
 
-class WindowTest : public ::testing::Test {
+class TopLevelWindow : public ::testing::Test {
 protected:
     void SetUp() override { fake::reset(); }
     void TearDown() override { fake::reset(); }
@@ -76,12 +42,12 @@ protected:
         return result;
     }
 
-    RecordingWindow window;
+    RecordingWindow<Window> window;
 };
 
 } // namespace
 
-TEST_F(WindowTest, ConstructedWindowIsClosedAndWaitsForNothing) {
+TEST_F(TopLevelWindow, ConstructedWindowIsClosedAndWaitsForNothing) {
     EXPECT_TRUE(window.closed);
     EXPECT_FALSE(window.active);
     EXPECT_TRUE(window.quitOnDestroy);
@@ -91,7 +57,7 @@ TEST_F(WindowTest, ConstructedWindowIsClosedAndWaitsForNothing) {
     EXPECT_FALSE(drain());
 }
 
-TEST_F(WindowTest, CentresByClientSizeSoTheFrameSitsRightAndBelow) {
+TEST_F(TopLevelWindow, CentresByClientSizeSoTheFrameSitsRightAndBelow) {
     ASSERT_EQ(window.create("demo", 0, 0, 640, 480, 0), 0);
     const fake::WindowInfo created = info();
     EXPECT_EQ(created.title, "demo");
@@ -114,7 +80,7 @@ TEST_F(WindowTest, CentresByClientSizeSoTheFrameSitsRightAndBelow) {
     EXPECT_TRUE(fake::messageBoxes().empty());
 }
 
-TEST_F(WindowTest, FlagsSelectStyleAndPosition) {
+TEST_F(TopLevelWindow, FlagsSelectStyleAndPosition) {
     struct Case {
         uint32_t flags;
         uint32_t style;
@@ -133,7 +99,7 @@ TEST_F(WindowTest, FlagsSelectStyleAndPosition) {
     };
     for (const Case& c : cases) {
         fake::reset();
-        RecordingWindow subject;
+        RecordingWindow<Window> subject;
         ASSERT_EQ(subject.create("flags", 30, 40, 100, 50, c.flags), 0);
         fake::WindowInfo created{};
         ASSERT_TRUE(fake::windowInfo(subject.handle, &created));
@@ -147,7 +113,7 @@ TEST_F(WindowTest, FlagsSelectStyleAndPosition) {
     }
 }
 
-TEST_F(WindowTest, PositionFlagUsesTheGivenCorner) {
+TEST_F(TopLevelWindow, PositionFlagUsesTheGivenCorner) {
     ASSERT_EQ(window.create("placed", 30, 40, 100, 50, WF_POSITION | WF_NO_RESIZE), 0);
     const fake::WindowInfo created = info();
     EXPECT_EQ(created.x, 30);
@@ -156,7 +122,7 @@ TEST_F(WindowTest, PositionFlagUsesTheGivenCorner) {
     EXPECT_EQ(window.y, 40 + fake::kBorder + fake::kCaption);
 }
 
-TEST_F(WindowTest, TopmostIsRepositionedWithClientSizeAndFrameChange) {
+TEST_F(TopLevelWindow, TopmostIsRepositionedWithClientSizeAndFrameChange) {
     ASSERT_EQ(window.create("top", 30, 40, 100, 50, WF_TOPMOST | WF_POSITION), 0);
     const fake::WindowInfo created = info();
     EXPECT_EQ(created.extendedStyle, static_cast<uint32_t>(WS_EX_TOPMOST));
@@ -167,7 +133,7 @@ TEST_F(WindowTest, TopmostIsRepositionedWithClientSizeAndFrameChange) {
     EXPECT_EQ(created.outerHeight, 50);
 }
 
-TEST_F(WindowTest, MessagesReachTheOperationsWithTheirArguments) {
+TEST_F(TopLevelWindow, MessagesReachTheOperationsWithTheirArguments) {
     ASSERT_EQ(window.create("messages", 0, 0, 320, 200, 0), 0);
     fake::setCursorPos(700, 400);
     EXPECT_EQ(send(WM_SIZE, SIZE_RESTORED, makeLParam(800, 600)), 0);
@@ -192,7 +158,7 @@ TEST_F(WindowTest, MessagesReachTheOperationsWithTheirArguments) {
     EXPECT_EQ(send(WM_ERASEBKGND), 1);
 }
 
-TEST_F(WindowTest, SizeIsAnsweredWithZeroWithoutObjectOrWhileInactive) {
+TEST_F(TopLevelWindow, SizeIsAnsweredWithZeroWithoutObjectOrWhileInactive) {
     ASSERT_EQ(window.create("inactive", 0, 0, 320, 200, 0), 0);
     window.active = false;
     EXPECT_EQ(send(WM_SIZE, 0, makeLParam(10, 10)), 0);
@@ -203,7 +169,7 @@ TEST_F(WindowTest, SizeIsAnsweredWithZeroWithoutObjectOrWhileInactive) {
     EXPECT_EQ(window.width, 320);
 }
 
-TEST_F(WindowTest, ScreenSaverAndMonitorPowerAreSuppressed) {
+TEST_F(TopLevelWindow, ScreenSaverAndMonitorPowerAreSuppressed) {
     ASSERT_EQ(window.create("saver", 0, 0, 320, 200, 0), 0);
     EXPECT_EQ(send(WM_SYSCOMMAND, SC_SCREENSAVE), 0);
     EXPECT_EQ(send(WM_SYSCOMMAND, SC_MONITORPOWER), 0);
@@ -211,7 +177,7 @@ TEST_F(WindowTest, ScreenSaverAndMonitorPowerAreSuppressed) {
     EXPECT_TRUE(window.calls.empty());
 }
 
-TEST_F(WindowTest, AltF4GetsDefaultProcessingAndReachesClose) {
+TEST_F(TopLevelWindow, AltF4GetsDefaultProcessingAndReachesClose) {
     ASSERT_EQ(window.create("altf4", 0, 0, 320, 200, 0), 0);
     postMessage(window.handle, WM_SYSKEYDOWN, VK_MENU, 0x20000001);
     postMessage(window.handle, WM_SYSKEYDOWN, VK_F4, 0x20000001);
@@ -223,7 +189,7 @@ TEST_F(WindowTest, AltF4GetsDefaultProcessingAndReachesClose) {
     EXPECT_EQ(fake::windowCount(), 0u);
 }
 
-TEST_F(WindowTest, DestroyPostsOneQuitAndStopsForwarding) {
+TEST_F(TopLevelWindow, DestroyPostsOneQuitAndStopsForwarding) {
     ASSERT_EQ(window.create("quit", 0, 0, 320, 200, 0), 0);
     const WindowHandle old = window.handle;
     postMessage(old, WM_KEYDOWN, 'A', 1);
@@ -239,17 +205,17 @@ TEST_F(WindowTest, DestroyPostsOneQuitAndStopsForwarding) {
     EXPECT_EQ(window.calls.size(), 1u);
 }
 
-TEST_F(WindowTest, NoQuitFlagKeepsTheLoopRunning) {
+TEST_F(TopLevelWindow, NoQuitFlagKeepsTheLoopRunning) {
     ASSERT_EQ(window.create("noquit", 0, 0, 320, 200, WF_NO_QUIT), 0);
     EXPECT_FALSE(window.quitOnDestroy);
     window.close();
     EXPECT_FALSE(drain());
 }
 
-TEST_F(WindowTest, DestructorDestroysALiveWindowWithoutQuit) {
+TEST_F(TopLevelWindow, DestructorDestroysALiveWindowWithoutQuit) {
     WindowHandle handle = nullptr;
     {
-        RecordingWindow scoped;
+        RecordingWindow<Window> scoped;
         ASSERT_EQ(scoped.create("scoped", 0, 0, 320, 200, 0), 0);
         handle = scoped.handle;
     }
@@ -257,13 +223,13 @@ TEST_F(WindowTest, DestructorDestroysALiveWindowWithoutQuit) {
     EXPECT_EQ(fake::windowCount(), 0u);
     EXPECT_FALSE(drain());
     // The class went with it: the title can be used again.
-    RecordingWindow again;
+    RecordingWindow<Window> again;
     EXPECT_EQ(again.create("scoped", 0, 0, 320, 200, 0), 0);
 }
 
-TEST_F(WindowTest, SameTitleWorksAgainAfterDestroyButNotWhileAlive) {
+TEST_F(TopLevelWindow, SameTitleWorksAgainAfterDestroyButNotWhileAlive) {
     ASSERT_EQ(window.create("demo", 0, 0, 320, 200, 0), 0);
-    RecordingWindow second;
+    RecordingWindow<Window> second;
     EXPECT_EQ(second.create("demo", 0, 0, 320, 200, 0), -1);
     ASSERT_EQ(fake::messageBoxes().size(), 1u);
     EXPECT_EQ(fake::messageBoxes()[0].text, "RegisterClassEx() Failed.");
@@ -271,14 +237,14 @@ TEST_F(WindowTest, SameTitleWorksAgainAfterDestroyButNotWhileAlive) {
     EXPECT_EQ(fake::messageBoxes()[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONEXCLAMATION));
     EXPECT_TRUE(second.closed);
     // The failed attempt must not release the class of the live window.
-    RecordingWindow third;
+    RecordingWindow<Window> third;
     EXPECT_EQ(third.create("demo", 0, 0, 320, 200, 0), -1);
 
     window.close();
     EXPECT_EQ(second.create("demo", 0, 0, 320, 200, 0), 0);
 }
 
-TEST_F(WindowTest, ClassNameCarriesTitleAndBuildNumbers) {
+TEST_F(TopLevelWindow, ClassNameCarriesTitleAndBuildNumbers) {
     ASSERT_EQ(window.create("demo", 0, 0, 320, 200, 0), 0);
     WindowClass taken = {};
     taken.procedure = &Window::windowProcedure;
@@ -286,20 +252,20 @@ TEST_F(WindowTest, ClassNameCarriesTitleAndBuildNumbers) {
     EXPECT_EQ(registerClass(&taken), 0);
 }
 
-TEST_F(WindowTest, WindowCreationFailureIsReportedAndCanBeRetried) {
-    fake::fail(fake::Failure::createWindow);
+TEST_F(TopLevelWindow, WindowCreationFailureIsReportedAndCanBeRetried) {
+    fake::fail(fake::Failure::CreateWindow);
     EXPECT_EQ(window.create("retry", 0, 0, 320, 200, 0), -1);
     ASSERT_EQ(fake::messageBoxes().size(), 1u);
     EXPECT_EQ(fake::messageBoxes()[0].text, "Window Creation Error.");
     EXPECT_EQ(fake::messageBoxes()[0].caption, "ERROR");
     EXPECT_TRUE(window.closed);
-    fake::fail(fake::Failure::createWindow, false);
+    fake::fail(fake::Failure::CreateWindow, false);
     EXPECT_EQ(window.create("retry", 0, 0, 320, 200, 0), 0);
 }
 
-TEST_F(WindowTest, DestroyFailureIsShownAndTheWindowCountsAsClosed) {
+TEST_F(TopLevelWindow, DestroyFailureIsShownAndTheWindowCountsAsClosed) {
     ASSERT_EQ(window.create("stuck", 0, 0, 320, 200, 0), 0);
-    fake::fail(fake::Failure::destroyWindow);
+    fake::fail(fake::Failure::DestroyWindow);
     window.close();
     ASSERT_EQ(fake::messageBoxes().size(), 1u);
     EXPECT_EQ(fake::messageBoxes()[0].text, "DestroyWindow() Failed.");

@@ -1,4 +1,4 @@
-#include "platform/Log.h"
+#include "log/Log.h"
 
 #include "platform/native/Native.h"
 

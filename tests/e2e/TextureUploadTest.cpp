@@ -16,7 +16,7 @@
 namespace {
 constexpr int kViewSize = 64;
 
-class TextureTest : public testing::Test {
+class TextureUpload : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
@@ -66,7 +66,7 @@ protected:
 };
 } // namespace
 
-TEST_F(TextureTest, CreateReportsItsRefusalsInOrderAndStillRegisters) {
+TEST_F(TextureUpload, CreateReportsItsRefusalsInOrderAndStillRegisters) {
     testing::internal::CaptureStdout();
     define(R"(mode="create" name="odd" width="100" height="64" bpp="24")");
     define(R"(mode="create" name="small" width="4" height="64" bpp="24")");
@@ -96,7 +96,7 @@ TEST_F(TextureTest, CreateReportsItsRefusalsInOrderAndStillRegisters) {
     EXPECT_EQ(buffer.bytesPerPixel, 4u);
 }
 
-TEST_F(TextureTest, LoadFindsOnceAndFallsBackToAPlaceholder) {
+TEST_F(TextureUpload, LoadFindsOnceAndFallsBackToAPlaceholder) {
     testing::internal::CaptureStdout();
     Texture* loaded = textures_->loadTexture("split.png");
     EXPECT_EQ(textures_->loadTexture("SPLIT.PNG"), loaded);
@@ -121,7 +121,7 @@ TEST_F(TextureTest, LoadFindsOnceAndFallsBackToAPlaceholder) {
     EXPECT_EQ(gif->texture.bytesPerPixel, 4u);
 }
 
-TEST_F(TextureTest, UploadedPixelsDrawBottomRowFirstWithMipmaps) {
+TEST_F(TextureUpload, UploadedPixelsDrawBottomRowFirstWithMipmaps) {
     Texture* texture = textures_->loadTexture("split.png");
     ASSERT_NE(texture->texture.glName, 0u);
     GLint filter = 0;
@@ -145,7 +145,7 @@ TEST_F(TextureTest, UploadedPixelsDrawBottomRowFirstWithMipmaps) {
     EXPECT_EQ(glIsTexture(name), GL_FALSE);
 }
 
-TEST_F(TextureTest, ARefusedTextureBindsNoPictureOfAnotherOne) {
+TEST_F(TextureUpload, ARefusedTextureBindsNoPictureOfAnotherOne) {
     testing::internal::CaptureStdout();
     Texture* picture = textures_->loadTexture("split.png");
     Texture* refused = textures_->loadTexture("grey.tga"); // 8 bits per pixel

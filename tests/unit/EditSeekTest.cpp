@@ -1,8 +1,7 @@
 // Jumps through the seek path (start time, edit mode's keys), pause, and the title, on the
 // fake back end. Events set the window title field when they fire, which shows their order.
-#include "demo/EditSession.h"
 #include "DemoFixture.h"
-#include "demo/NumberText.h"
+#include "demo/EditSession.h"
 #include "platform/native/Backend.h"
 
 namespace {
@@ -30,11 +29,11 @@ std::string windowTitle(Demo& demo) {
     return native::fake::windowInfo(demo.handle, &info) ? info.title : "";
 }
 
-class EditSessionTest : public DemoFixture {};
+class EditSeek : public DemoFixture {};
 
 } // namespace
 
-TEST_F(EditSessionTest, AJumpFiresTheEventsUpToItInOrderAndARewindReplaysTheRest) {
+TEST_F(EditSeek, AJumpFiresTheEventsUpToItInOrderAndARewindReplaysTheRest) {
     walk(kTimeline);
     demo->jumpBy(2.5f);
     EXPECT_FLOAT_EQ(demo->exactTime(), 2.5f);
@@ -50,7 +49,7 @@ TEST_F(EditSessionTest, AJumpFiresTheEventsUpToItInOrderAndARewindReplaysTheRest
     EXPECT_EQ(demo->exactTime(), 0.0f);
 }
 
-TEST_F(EditSessionTest, KeysSeekPauseHoldsTheClockAndTheTitleFollows) {
+TEST_F(EditSeek, KeysSeekPauseHoldsTheClockAndTheTitleFollows) {
     EditSession session;
     demo->setEditSession(&session);
     walk(kTimeline);
@@ -84,17 +83,41 @@ TEST_F(EditSessionTest, KeysSeekPauseHoldsTheClockAndTheTitleFollows) {
     demo.reset();
 }
 
-TEST(NumberText, ReadsOnlyWhatThePlayerReadsWhole) {
-    EXPECT_TRUE(isIntegerText(" -12 "));
-    EXPECT_FALSE(isIntegerText("12px"));
-    EXPECT_FALSE(isIntegerText(""));
-    EXPECT_FALSE(isIntegerText("1.5"));
-    EXPECT_TRUE(isNumberText("0.5"));
-    EXPECT_TRUE(isNumberText("-3e2"));
-    EXPECT_FALSE(isNumberText("0,5"));
-    EXPECT_FALSE(isNumberText("yes"));
-    EXPECT_TRUE(isNumberListText("1, 2 ,3", 3));
-    EXPECT_FALSE(isNumberListText("1,2", 3));
-    EXPECT_FALSE(isNumberListText("1,2,3,4", 3));
-    EXPECT_FALSE(isNumberListText("1;2;3", 3));
+TEST_F(EditSeek, AnExitHoldsTheDemoAtItsTimeEvenWhenASeekPassesIt) {
+    EditSession session;
+    demo->setEditSession(&session);
+    walk(R"(<demo name="held">
+<event time="1" name="one"/>
+<event time="2"><exit/></event>
+<event time="3" name="three"/>
+</demo>)");
+    session.runStarted(*demo);
+    // Reached while playing: held at the exit's own time, not where the frame ended.
+    for (int i = 0; i < 200 && !session.paused(); ++i) frame(100);
+    EXPECT_TRUE(session.paused());
+    frame(100);
+    EXPECT_FALSE(demo->closed);
+    EXPECT_FLOAT_EQ(demo->exactTime(), 2.0f);
+    EXPECT_EQ(windowTitle(*demo), "one | 2.0 s | bank 0 | paused at the exit");
+
+    // A seek past it comes back to it; the events after it have not fired.
+    holdShift(true);
+    pressKey(*demo, native::VK_RIGHT);
+    holdShift(false);
+    EXPECT_FLOAT_EQ(demo->exactTime(), 2.0f);
+    EXPECT_STREQ(demo->settings().title, "one");
+    // Pause plays on past it; a seek back before it is an ordinary pause no more.
+    pressKey(*demo, native::VK_PAUSE);
+    EXPECT_FALSE(session.paused());
+    for (int i = 0; i < 30; ++i) frame(100);
+    EXPECT_GT(demo->exactTime(), 3.0f);
+    EXPECT_STREQ(demo->settings().title, "three");
+    EXPECT_FALSE(demo->closed);
+    pressKey(*demo, native::VK_HOME);
+    EXPECT_EQ(windowTitle(*demo), "three | 0.0 s | bank 0");
+
+    // Escape still ends it.
+    pressKey(*demo, native::VK_ESCAPE);
+    EXPECT_TRUE(demo->closed);
+    demo.reset();
 }

@@ -1,6 +1,6 @@
 #include <vornex/HostLog.h>
 
-#include "platform/Log.h"
+#include "log/Log.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,5 +1,5 @@
-#include "platform/GLWindow.h"
 #include "platform/ExtensionLoader.h"
+#include "platform/GLWindow.h"
 #include "platform/native/fake/FakeNative.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ std::vector<std::string> boxTexts() {
     return texts;
 }
 
-class GLWindowTest : public ::testing::Test {
+class GLWindowLifetime : public ::testing::Test {
 protected:
     void SetUp() override { fake::reset(); }
     void TearDown() override { fake::reset(); }
@@ -52,7 +52,7 @@ protected:
 
 } // namespace
 
-TEST_F(GLWindowTest, SettingsStartWithTheDemoDefaults) {
+TEST_F(GLWindowLifetime, SettingsStartWithTheDemoDefaults) {
     EXPECT_STREQ(settings.title, "demo");
     EXPECT_EQ(settings.width, 640);
     EXPECT_EQ(settings.height, 480);
@@ -61,7 +61,7 @@ TEST_F(GLWindowTest, SettingsStartWithTheDemoDefaults) {
     EXPECT_EQ(settings.flags, 0u);
 }
 
-TEST_F(GLWindowTest, CreateRequestsTheFormatReportsTheGrantedOneAndActivatesTheContext) {
+TEST_F(GLWindowLifetime, CreateRequestsTheFormatReportsTheGrantedOneAndActivatesTheContext) {
     ASSERT_EQ(create(), 1);
     const PixelFormatDescriptor& request = fake::requestedPixelFormat();
     EXPECT_EQ(request.size, 40);
@@ -84,7 +84,7 @@ TEST_F(GLWindowTest, CreateRequestsTheFormatReportsTheGrantedOneAndActivatesTheC
     EXPECT_TRUE(fake::messageBoxes().empty());
 }
 
-TEST_F(GLWindowTest, LineReportsTheFormatGrantedNotTheOneAsked) {
+TEST_F(GLWindowLifetime, LineReportsTheFormatGrantedNotTheOneAsked) {
     PixelFormatDescriptor granted = {};
     granted.colorBits = 16;
     granted.redBits = 5;
@@ -99,13 +99,13 @@ TEST_F(GLWindowTest, LineReportsTheFormatGrantedNotTheOneAsked) {
     EXPECT_EQ(output, "OpenGL| Color16bpp RGBA(5,6,5,0) Depth: 16bpp\n");
 }
 
-TEST_F(GLWindowTest, EachCreationFailureShowsItsMessageAndReturnsZero) {
+TEST_F(GLWindowLifetime, EachCreationFailureShowsItsMessageAndReturnsZero) {
     const std::pair<fake::Failure, const char*> cases[] = {
-        {fake::Failure::getDC, "Can't Create An OPENGL Device Context."},
-        {fake::Failure::choosePixelFormat, "Can't Find A Suitable PixelFormat."},
-        {fake::Failure::setPixelFormat, "Can't Set The PixelFormat."},
-        {fake::Failure::createContext, "Can't Create An OPENGL Rendering Context."},
-        {fake::Failure::makeCurrent, "Can't Activate The OPENGL Rendering Context."},
+        {fake::Failure::GetDC, "Can't Create An OPENGL Device Context."},
+        {fake::Failure::ChoosePixelFormat, "Can't Find A Suitable PixelFormat."},
+        {fake::Failure::SetPixelFormat, "Can't Set The PixelFormat."},
+        {fake::Failure::CreateContext, "Can't Create An OPENGL Rendering Context."},
+        {fake::Failure::MakeCurrent, "Can't Activate The OPENGL Rendering Context."},
     };
     for (const auto& [failure, text] : cases) {
         fake::reset();
@@ -127,7 +127,7 @@ TEST_F(GLWindowTest, EachCreationFailureShowsItsMessageAndReturnsZero) {
     }
 }
 
-TEST_F(GLWindowTest, RegistrationFailureOfWindowIsPassedOn) {
+TEST_F(GLWindowLifetime, RegistrationFailureOfWindowIsPassedOn) {
     SizedWindow first;
     ASSERT_EQ(create(), 1);
     ::testing::internal::CaptureStdout();
@@ -136,7 +136,7 @@ TEST_F(GLWindowTest, RegistrationFailureOfWindowIsPassedOn) {
     EXPECT_EQ(boxTexts(), (std::vector<std::string>{"RegisterClassEx() Failed."}));
 }
 
-TEST_F(GLWindowTest, FullscreenChangesTheModeHidesTheCursorAndCloseRestoresBoth) {
+TEST_F(GLWindowLifetime, FullscreenChangesTheModeHidesTheCursorAndCloseRestoresBoth) {
     settings.fullscreen = true;
     settings.x = 50;
     settings.y = 60;
@@ -166,12 +166,12 @@ TEST_F(GLWindowTest, FullscreenChangesTheModeHidesTheCursorAndCloseRestoresBoth)
     EXPECT_TRUE(quitPosted());
 }
 
-TEST_F(GLWindowTest, RefusedFullscreenFallsBackToABorderlessWindowAtTheCorner) {
+TEST_F(GLWindowLifetime, RefusedFullscreenFallsBackToABorderlessWindowAtTheCorner) {
     settings.fullscreen = true;
     settings.width = 800;
     settings.height = 600;
     settings.bpp = 16;
-    fake::fail(fake::Failure::changeDisplayMode);
+    fake::fail(fake::Failure::ChangeDisplayMode);
     ASSERT_EQ(create(), 1);
     ASSERT_EQ(fake::messageBoxes().size(), 1u);
     EXPECT_EQ(fake::messageBoxes()[0].text, "FullScreen Failed, using Windowed");
@@ -188,11 +188,11 @@ TEST_F(GLWindowTest, RefusedFullscreenFallsBackToABorderlessWindowAtTheCorner) {
     EXPECT_EQ(fake::displayModeChanges().size(), 1u) << "close leaves the display alone";
 }
 
-TEST_F(GLWindowTest, ShutdownFailuresAreShownAndShutdownGoesOn) {
+TEST_F(GLWindowLifetime, ShutdownFailuresAreShownAndShutdownGoesOn) {
     ASSERT_EQ(create(), 1);
-    fake::fail(fake::Failure::releaseContext);
-    fake::fail(fake::Failure::deleteContext);
-    fake::fail(fake::Failure::releaseDC);
+    fake::fail(fake::Failure::ReleaseContext);
+    fake::fail(fake::Failure::DeleteContext);
+    fake::fail(fake::Failure::ReleaseDC);
     window.shutdownGL();
     EXPECT_EQ(boxTexts(),
               (std::vector<std::string>{"wglMakeCurrent() failed", "wglDeleteContext() failed",
@@ -208,7 +208,7 @@ TEST_F(GLWindowTest, ShutdownFailuresAreShownAndShutdownGoesOn) {
     EXPECT_EQ(fake::messageBoxes().size(), 3u);
 }
 
-TEST_F(GLWindowTest, CloseReleasesEverythingAndPostsTheQuit) {
+TEST_F(GLWindowLifetime, CloseReleasesEverythingAndPostsTheQuit) {
     ASSERT_EQ(create(), 1);
     window.close();
     EXPECT_EQ(fake::liveContextCount(), 0u);
@@ -218,7 +218,7 @@ TEST_F(GLWindowTest, CloseReleasesEverythingAndPostsTheQuit) {
     EXPECT_TRUE(quitPosted());
 }
 
-TEST_F(GLWindowTest, DestructorReleasesContextAndWindowWithoutQuit) {
+TEST_F(GLWindowLifetime, DestructorReleasesContextAndWindowWithoutQuit) {
     {
         SizedWindow scoped;
         ::testing::internal::CaptureStdout();
@@ -231,7 +231,7 @@ TEST_F(GLWindowTest, DestructorReleasesContextAndWindowWithoutQuit) {
     EXPECT_TRUE(fake::messageBoxes().empty());
 }
 
-TEST_F(GLWindowTest, FramePresentsAndMinimisedSizeIsKept) {
+TEST_F(GLWindowLifetime, FramePresentsAndMinimisedSizeIsKept) {
     ASSERT_EQ(create(), 1);
     const uint32_t swaps = fake::swapCount();
     EXPECT_TRUE(window.frame());
@@ -251,7 +251,7 @@ int32_t makeContextCurrent(DeviceContext draw, DeviceContext read, RenderContext
 }
 } // namespace
 
-TEST_F(GLWindowTest, MakeCurrentPrefersTheReadSurfaceEntryPoint) {
+TEST_F(GLWindowLifetime, MakeCurrentPrefersTheReadSurfaceEntryPoint) {
     ASSERT_EQ(create(), 1);
     makeCurrent(nullptr, nullptr);
     ext::wglMakeContextCurrentARB = &makeContextCurrent;

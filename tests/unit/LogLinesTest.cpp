@@ -1,11 +1,11 @@
-#include "platform/Log.h"
 #include "TempDir.h"
+#include "log/Log.h"
 #include "platform/native/fake/FakeNative.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-class LogTest : public ::testing::Test {
+class LogLines : public ::testing::Test {
 protected:
     void SetUp() override {
         native::fake::reset();
@@ -22,7 +22,7 @@ protected:
 };
 } // namespace
 
-TEST_F(LogTest, StartUpFormatNumbersLinesFromZeroWithUtcTimeAndLevelColumn) {
+TEST_F(LogLines, StartUpFormatNumbersLinesFromZeroWithUtcTimeAndLevelColumn) {
     Log& log = Log::instance();
     const uint32_t first = log.lineCount();
     log.print("Parsing Script [%s]", "script.txt");
@@ -35,7 +35,7 @@ TEST_F(LogTest, StartUpFormatNumbersLinesFromZeroWithUtcTimeAndLevelColumn) {
     EXPECT_EQ(dir.read("log.txt"), expected);
 }
 
-TEST_F(LogTest, FirstLineAfterSetFileNameTruncatesAndPercentStaysLiteral) {
+TEST_F(LogLines, FirstLineAfterSetFileNameTruncatesAndPercentStaysLiteral) {
     Log& log = Log::instance();
     log.setFormat(0);
     log.print("old run");
@@ -45,7 +45,7 @@ TEST_F(LogTest, FirstLineAfterSetFileNameTruncatesAndPercentStaysLiteral) {
     EXPECT_EQ(dir.read("log.txt"), "file 100%d.tga\r\nends in newline\n\r\n");
 }
 
-TEST_F(LogTest, DisabledLogWritesNothingAndKeepsTheCount) {
+TEST_F(LogLines, DisabledLogWritesNothingAndKeepsTheCount) {
     Log& log = Log::instance();
     log.setEnabled(false);
     const uint32_t before = log.lineCount();
@@ -54,7 +54,7 @@ TEST_F(LogTest, DisabledLogWritesNothingAndKeepsTheCount) {
     EXPECT_FALSE(dir.exists("log.txt"));
 }
 
-TEST_F(LogTest, LevelColumnAndDatePieces) {
+TEST_F(LogLines, LevelColumnAndDatePieces) {
     Log& log = Log::instance();
     log.setFormat(LOG_LEVEL | LOG_DATE);
     log.printLevel(1, "a");
@@ -67,7 +67,7 @@ TEST_F(LogTest, LevelColumnAndDatePieces) {
                                    "[08-12-2026]  **** d\r\n");
 }
 
-TEST_F(LogTest, OverlongMessageIsCutButLineStillEndsInCrLf) {
+TEST_F(LogLines, OverlongMessageIsCutButLineStillEndsInCrLf) {
     Log& log = Log::instance();
     log.setFormat(0);
     std::string huge(40000, 'x');
@@ -77,7 +77,7 @@ TEST_F(LogTest, OverlongMessageIsCutButLineStillEndsInCrLf) {
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
 }
 
-TEST_F(LogTest, MessageBoxOutputShowsEachLineCaptionedLog) {
+TEST_F(LogLines, MessageBoxOutputShowsEachLineCaptionedLog) {
     Log& log = Log::instance();
     log.setFormat(0);
     log.setOutputs(LOG_TO_MESSAGEBOX);

@@ -2,10 +2,10 @@
 // requests, key changes, seek, pause and save handed on, row reports, the editor going
 // away, never being there, coming later or not greeting, and refused keys, on a tick
 // count the test moves.
-#include "sync/SyncClient.h"
 #include "EditorStandIn.h"
 #include "TempDir.h"
-#include "platform/Log.h"
+#include "log/Log.h"
+#include "sync/SyncClient.h"
 #include "sync/SyncTrackSet.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ struct RecordingListener : SyncEditorListener {
     std::vector<std::string> calls;
 };
 
-class SyncClientTest : public ::testing::Test {
+class SyncEditorLink : public ::testing::Test {
 protected:
     void SetUp() override {
         Log& log = Log::instance();
@@ -71,7 +71,7 @@ protected:
     uint32_t now = 0x7FFFFF00u; // wraps during the tests that wait
 };
 
-TEST_F(SyncClientTest, AsksForEveryTrackAndAppliesTheEditorsCommands) {
+TEST_F(SyncEditorLink, AsksForEveryTrackAndAppliesTheEditorsCommands) {
     tracks.acquire("fade");
     const int32_t colour = tracks.acquire("bg:red");
     tracks.track(colour)->setKey({100, 9.0f, kSyncStep}); // from a file: the editor's win
@@ -112,7 +112,7 @@ TEST_F(SyncClientTest, AsksForEveryTrackAndAppliesTheEditorsCommands) {
     EXPECT_NE(log().find("track 7, which the demo never asked for"), std::string::npos);
 }
 
-TEST_F(SyncClientTest, CarriesOnAloneWhenTheEditorGoesAwayOrTalksNonsense) {
+TEST_F(SyncEditorLink, CarriesOnAloneWhenTheEditorGoesAwayOrTalksNonsense) {
     tracks.acquire("fade");
     link();
     editor.read(9);
@@ -135,7 +135,7 @@ TEST_F(SyncClientTest, CarriesOnAloneWhenTheEditorGoesAwayOrTalksNonsense) {
     EXPECT_EQ(listener.calls, (std::vector<std::string>{"gone"}));
 }
 
-TEST_F(SyncClientTest, TriesAgainEverySecondUntilAnEditorListensQuietly) {
+TEST_F(SyncEditorLink, TriesAgainEverySecondUntilAnEditorListensQuietly) {
     const uint16_t port = EditorStandIn::freePort();
     client.connect(port, now);
     for (int i = 0; i < 20; ++i) client.poll(listener, now += 45);
@@ -170,7 +170,7 @@ TEST_F(SyncClientTest, TriesAgainEverySecondUntilAnEditorListensQuietly) {
     EXPECT_EQ(logCount("sync: no editor at 127.0.0.1:"), 1u) << log();
 }
 
-TEST_F(SyncClientTest, AProgramThatTakesTheLinkButNeverGreetsIsLoggedOnceAfterTwoSeconds) {
+TEST_F(SyncEditorLink, AProgramThatTakesTheLinkButNeverGreetsIsLoggedOnceAfterTwoSeconds) {
     client.connect(editor.port(), now);
     for (int i = 0; i < 200 && !editor.accept(); ++i) client.poll(listener, now);
     client.poll(listener, now);
@@ -187,7 +187,7 @@ TEST_F(SyncClientTest, AProgramThatTakesTheLinkButNeverGreetsIsLoggedOnceAfterTw
     EXPECT_TRUE(client.linked());
 }
 
-TEST_F(SyncClientTest, KeysThatAreNoNumberAreRefusedAndRefusalsAreOneLineASecond) {
+TEST_F(SyncEditorLink, KeysThatAreNoNumberAreRefusedAndRefusalsAreOneLineASecond) {
     const int32_t fade = tracks.acquire("fade");
     link();
     editor.read(9);
@@ -229,7 +229,7 @@ TEST_F(SyncClientTest, KeysThatAreNoNumberAreRefusedAndRefusalsAreOneLineASecond
     EXPECT_EQ(logCount("refused"), 3u) << log();
 }
 
-TEST_F(SyncClientTest, AProgramThatDoesNotGreetAsTheEditorIsLeft) {
+TEST_F(SyncEditorLink, AProgramThatDoesNotGreetAsTheEditorIsLeft) {
     client.connect(editor.port(), now);
     for (int i = 0; i < 200 && !editor.accept(); ++i) client.poll(listener, now);
     client.poll(listener, now);
