@@ -4,8 +4,8 @@
 #include <vornex/EffectParamTable.h>
 
 const char* effectParamTypeWord(uint32_t type) {
-    static const char* const kWords[] = {"texture", "camera",  "vec4f", "vec3f",
-                                         "integer", "boolean", "float", "numbers"};
+    static const char* const kWords[] = {"texture", "camera", "vec4f",   "vec3f",  "integer",
+                                         "boolean", "float",  "unknown", "numbers"};
     return type < sizeof kWords / sizeof kWords[0] ? kWords[type] : "unknown";
 }
 

@@ -14,9 +14,11 @@ enum EffectParamType : uint32_t {
     kParamInteger = 4,
     kParamBoolean = 5,
     kParamFloat = 6,
+    // 7 is what plugins built with SDK 1.1 report for a value without a code of its own (a
+    // file or a choice), so it stays "unknown".
     // One to four numbers, as many as the value the effect finds out about later takes (a
     // shader uniform, whose type the compiled shader tells).
-    kParamNumbers = 7,
+    kParamNumbers = 8,
 };
 
 struct EffectParam {

@@ -83,9 +83,10 @@ struct ParamRecord : EffectParam {
     void* target;
 };
 
-// The log's type code of a value; files and choices have none of their own.
+// The log's type code of a value; files and choices have none of their own, and report 7
+// as they always have.
 inline uint32_t paramTypeOf(ParamValue value) {
-    constexpr uint32_t kParamUnknown = 0xFFFFFFFF;
+    constexpr uint32_t kParamUnknown = 7;
     switch (value) {
     case ParamValue::Colour:
     case ParamValue::Rectangle:
