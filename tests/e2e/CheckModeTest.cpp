@@ -339,7 +339,7 @@ TEST(CheckMode, APluginThatCannotLoadGivesTheRealReasonAndLaterLinesStayRight) {
     const std::string& out = run.output;
     EXPECT_EQ(run.exitCode, 1) << out;
     // The library is there; what it needs is not, and the system's reason is named.
-#ifdef _WIN32
+#ifdef VORNEX_WINDOWS_BUILD_DIR
     const std::string reason = "(error 126)";
 #else
     const std::string reason = "undefined symbol: unresolvedfx::missingHelper(char const*)";

@@ -222,7 +222,13 @@ TEST_F(MeshModel, BrokenMissingOrEscapingModelsAreLoggedAndDrawNothing) {
                        "end_header line"),
               std::string::npos)
         << log;
+#ifdef VORNEX_WINDOWS_BUILD_DIR
+    // The Windows build's Assimp is built without its internal checks: the cut faces are
+    // dropped and nothing is drawn.
+    EXPECT_NE(log.find("quad: model cut.ply: 1 meshes, 0 triangles"), std::string::npos) << log;
+#else
     EXPECT_NE(log.find("quad: model data/models/cut.ply not read: Assimp's own check failed"),
               std::string::npos)
         << log;
+#endif
 }
