@@ -129,7 +129,7 @@ void vornexThreads(benchmark::State& state) {
     countPixels(state, size);
 }
 
-enum class Memory { kNew, kPlayers };
+enum class Memory { New, Players };
 
 void libjpeg(benchmark::State& state, bool sameWork, Memory memory) {
     const int size = int(state.range(0));
@@ -138,10 +138,10 @@ void libjpeg(benchmark::State& state, bool sameWork, Memory memory) {
     for (auto _ : state) {
         // A fresh image each time, as every reader hands out its own.
         std::unique_ptr<uint8_t, void (*)(uint8_t*)> image(
-            memory == Memory::kNew ? new uint8_t[imageBytes]
-                                   : static_cast<uint8_t*>(allocateZeroed(imageBytes)),
-            memory == Memory::kNew ? [](uint8_t* p) { delete[] p; }
-                                   : [](uint8_t* p) { std::free(p); });
+            memory == Memory::New ? new uint8_t[imageBytes]
+                                  : static_cast<uint8_t*>(allocateZeroed(imageBytes)),
+            memory == Memory::New ? [](uint8_t* p) { delete[] p; }
+                                  : [](uint8_t* p) { std::free(p); });
         jpeg_decompress_struct info;
         jpeg_error_mgr errors;
         info.err = jpeg_std_error(&errors);
@@ -166,15 +166,15 @@ void libjpeg(benchmark::State& state, bool sameWork, Memory memory) {
 }
 
 void libjpegDefault(benchmark::State& state) {
-    libjpeg(state, false, Memory::kNew);
+    libjpeg(state, false, Memory::New);
 }
 
 void libjpegSameMemory(benchmark::State& state) {
-    libjpeg(state, false, Memory::kPlayers);
+    libjpeg(state, false, Memory::Players);
 }
 
 void libjpegSlowInteger(benchmark::State& state) {
-    libjpeg(state, true, Memory::kNew);
+    libjpeg(state, true, Memory::New);
 }
 
 void stbImage(benchmark::State& state) {

@@ -41,8 +41,9 @@ const AttributeRule kSync[] = {{"bpm", K::Number}, {"rowsperbeat", K::Number}, {
 const AttributeRule kPart[] = {{"start", K::Number}};
 const AttributeRule kDrive[] = {{"effect", K::EffectName}, {"param", K::Text}, {"tracks", K::Text}};
 
-template <size_t N> constexpr ElementRule rule(const char* name, const AttributeRule (&list)[N]) {
-    return {name, list, N};
+template <size_t kCount>
+constexpr ElementRule rule(const char* name, const AttributeRule (&list)[kCount]) {
+    return {name, list, kCount};
 }
 
 constexpr ElementRule bare(const char* name) {

@@ -50,17 +50,17 @@ std::string fencedBlock(const std::string& page, const std::string& language, si
 class PluginSdk : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        prefixDir_ = new TempDir;
-        installed_ = shell("cmake --install '" VORNEX_BIN_DIR "/..' --prefix '" + prefix() +
-                           "' >/dev/null") == 0;
+        prefixFolder = new TempDir;
+        installedOnce = shell("cmake --install '" VORNEX_BIN_DIR "/..' --prefix '" + prefix() +
+                              "' >/dev/null") == 0;
     }
     static void TearDownTestSuite() {
-        delete prefixDir_;
-        prefixDir_ = nullptr;
+        delete prefixFolder;
+        prefixFolder = nullptr;
     }
-    void SetUp() override { ASSERT_TRUE(installed_); }
+    void SetUp() override { ASSERT_TRUE(installedOnce); }
 
-    static std::string prefix() { return prefixDir_->file("prefix"); }
+    static std::string prefix() { return prefixFolder->file("prefix"); }
     // The documented command, with pkg-config pointed at the prefix.
     static std::string pkgConfigBuild(const std::string& folder, const std::string& source,
                                       const std::string& library) {
@@ -69,13 +69,13 @@ protected:
                pkgConfig + "pkg-config --cflags --libs vornex-plugin) -o " + library;
     }
 
-    static TempDir* prefixDir_;
-    static bool installed_;
+    static TempDir* prefixFolder;
+    static bool installedOnce;
     TempDir dir;
 };
 
-TempDir* PluginSdk::prefixDir_ = nullptr;
-bool PluginSdk::installed_ = false;
+TempDir* PluginSdk::prefixFolder = nullptr;
+bool PluginSdk::installedOnce = false;
 
 constexpr const char* kOutsidePlugin = R"(#include <vornex/plugin.h>
 #include <cstring>

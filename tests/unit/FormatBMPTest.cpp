@@ -74,7 +74,7 @@ Loaded load(const Bytes& file) {
 
 // Palette entries 0..3: blue, green, red as stored (reserved byte 0).
 const Bytes kPalette{1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 10, 11, 12, 0};
-const Bytes c0{1, 2, 3}, c1{4, 5, 6}, c2{7, 8, 9}, c3{10, 11, 12}, black{0, 0, 0};
+const Bytes kC0{1, 2, 3}, kC1{4, 5, 6}, kC2{7, 8, 9}, kC3{10, 11, 12}, kBlack{0, 0, 0};
 
 Bytes row(std::initializer_list<Bytes> colours) {
     Bytes out;
@@ -136,14 +136,14 @@ TEST(FormatBMP, PalettePicturesOfOneTwoFourAndEightBits) {
     Loaded loaded = load(build(one));
     ASSERT_EQ(loaded.status, 0);
     EXPECT_EQ(loaded.bitsPerPixel, 24u);
-    EXPECT_EQ(loaded.pixels, row({c1, c0, c1, c0, c1, c0}));
+    EXPECT_EQ(loaded.pixels, row({kC1, kC0, kC1, kC0, kC1, kC0}));
 
     BmpFile two = one;
     two.height = 1;
     two.bits = 2;
     two.palette = kPalette;
     two.pixels = {0xD8, 0, 0, 0}; // 3 1 2
-    EXPECT_EQ(load(build(two)).pixels, row({c3, c1, c2}));
+    EXPECT_EQ(load(build(two)).pixels, row({kC3, kC1, kC2}));
 
     // Two colours in use: index 5 has no entry and shows black.
     BmpFile four = two;
@@ -151,7 +151,7 @@ TEST(FormatBMP, PalettePicturesOfOneTwoFourAndEightBits) {
     four.colourCount = 2;
     four.palette = Bytes(kPalette.begin(), kPalette.begin() + 8);
     four.pixels = {0x15, 0x00, 0, 0};
-    EXPECT_EQ(load(build(four)).pixels, row({c1, black, c0}));
+    EXPECT_EQ(load(build(four)).pixels, row({kC1, kBlack, kC0}));
 
     // A negative height stores the top row first; the image is bottom row first all the same.
     BmpFile eight = two;
@@ -162,7 +162,7 @@ TEST(FormatBMP, PalettePicturesOfOneTwoFourAndEightBits) {
     loaded = load(build(eight));
     ASSERT_EQ(loaded.status, 0);
     EXPECT_EQ(loaded.height, 2);
-    EXPECT_EQ(loaded.pixels, row({c1, c0, c3, c2}));
+    EXPECT_EQ(loaded.pixels, row({kC1, kC0, kC3, kC2}));
 }
 
 TEST(FormatBMP, RunLengthPicturesOfEightAndFourBits) {
@@ -180,7 +180,7 @@ TEST(FormatBMP, RunLengthPicturesOfEightAndFourBits) {
     ASSERT_EQ(loaded.status, 0);
     EXPECT_EQ(loaded.bitsPerPixel, 24u);
     // Pixels no run reaches show entry 0.
-    EXPECT_EQ(loaded.pixels, row({c1, c1, c2, c3, c3, c0, c0, c0, c0, c0, c0, c2}));
+    EXPECT_EQ(loaded.pixels, row({kC1, kC1, kC2, kC3, kC3, kC0, kC0, kC0, kC0, kC0, kC0, kC2}));
 
     BmpFile rle4;
     rle4.width = 5;
@@ -195,7 +195,7 @@ TEST(FormatBMP, RunLengthPicturesOfEightAndFourBits) {
     rle4.pixels = {0, 5, 0x12, 0x34, 0x00, 0xEE, 0, 0, 7, 0x23};
     loaded = load(build(rle4));
     ASSERT_EQ(loaded.status, 0);
-    EXPECT_EQ(loaded.pixels, row({c1, c2, c3, {40, 0, 0}, c0, c2, c3, c2, c3, c2}));
+    EXPECT_EQ(loaded.pixels, row({kC1, kC2, kC3, {40, 0, 0}, kC0, kC2, kC3, kC2, kC3, kC2}));
 }
 
 TEST(FormatBMP, SixteenAndThirtyTwoBitPixelsThroughTheirMasks) {
@@ -282,7 +282,7 @@ TEST(FormatBMP, Os2HeadersAreReadOrRefusedWithAReason) {
     os2.bits = 4;
     os2.palette = kPalette;
     os2.pixels = {0x32, 0, 0, 0};
-    EXPECT_EQ(load(build(os2)).pixels, row({c3, c2}));
+    EXPECT_EQ(load(build(os2)).pixels, row({kC3, kC2}));
 
     const std::pair<uint32_t, const char*> refused[] = {{3, "OS/2 Huffman-coded BMP not supported"},
                                                         {4, "OS/2 RLE24 BMP not supported"}};

@@ -48,13 +48,13 @@ TEST_F(TextLayoutTest, LinesBreakAtNewLinesOneLineHeightApartAndCountOnlyCharact
     EXPECT_FLOAT_EQ(layout.lineWidth(2), 0.0f);
     EXPECT_GT(layout.lineHeight(), 32.0f * 1.0f);
     ASSERT_EQ(layout.glyphs().size(), 7u);
-    const PlacedGlyph& H = layout.glyphs()[0];
+    const PlacedGlyph& letterH = layout.glyphs()[0];
     const PlacedGlyph& z = layout.glyphs()[5];
-    EXPECT_EQ(H.line, 0);
+    EXPECT_EQ(letterH.line, 0);
     EXPECT_EQ(z.line, 3);
     EXPECT_EQ(z.character, 5);
     // H and z stand on their baselines, three line heights apart.
-    EXPECT_EQ(H.y, 0);
+    EXPECT_EQ(letterH.y, 0);
     EXPECT_EQ(z.y, static_cast<int>(std::lround(-3.0f * layout.lineHeight())));
     // Every line starts at the pen's origin, each glyph after the one before.
     EXPECT_EQ(layout.glyphs()[2].x, layout.glyphs()[2].slot.left);
