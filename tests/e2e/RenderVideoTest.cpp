@@ -4,6 +4,7 @@
 // the decoded pictures and sound are those of the demo at each frame's time.
 #include "AudioTestFiles.h"
 #include "StockEffectsFixture.h"
+#include "TrackFileBytes.h"
 
 #include <cmath>
 #include <csignal>
@@ -16,22 +17,6 @@
 #include <vector>
 
 namespace {
-
-std::string le32(uint32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[i] = char(value >> (8 * i));
-    return bytes;
-}
-
-std::string trackFile(std::initializer_list<std::tuple<int32_t, float, uint8_t>> keys) {
-    std::string bytes = le32(uint32_t(keys.size()));
-    for (const auto& [row, value, interpolation] : keys) {
-        uint32_t bits = 0;
-        std::memcpy(&bits, &value, 4);
-        bytes += le32(uint32_t(row)) + le32(bits) + std::string(1, char(interpolation));
-    }
-    return bytes;
-}
 
 std::string command(const TempDir& dir, const std::string& line) {
     std::string output;

@@ -4,6 +4,7 @@
 // mainImage shaders get the standard inputs, and declared uniforms take values like any
 // parameter. Surfaces without the attribute still draw straight to the window.
 #include "StockEffectsFixture.h"
+#include "TrackFileBytes.h"
 
 #include <cstring>
 
@@ -32,23 +33,6 @@ const char* const kAccumulate = R"(void mainImage(out vec4 fragColor, in vec2 fr
 
 int channel(double value) {
     return static_cast<int>(std::lround(value * 255.0));
-}
-
-std::string le32(uint32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[i] = char(value >> (8 * i));
-    return bytes;
-}
-
-// A sync track file: (row, value, interpolation) keys.
-std::string trackFile(std::initializer_list<std::tuple<int32_t, float, uint8_t>> keys) {
-    std::string bytes = le32(uint32_t(keys.size()));
-    for (const auto& [row, value, interpolation] : keys) {
-        uint32_t bits = 0;
-        std::memcpy(&bits, &value, 4);
-        bytes += le32(uint32_t(row)) + le32(bits) + std::string(1, char(interpolation));
-    }
-    return bytes;
 }
 
 } // namespace

@@ -2,27 +2,11 @@
 // there is no binary file, `--tracks-text` writing that form from binary files, and a drive
 // of a parameter the effect does not have, refused when the script is played.
 #include "StockEffectsFixture.h"
+#include "TrackFileBytes.h"
 
 #include <cstring>
 
 namespace {
-
-std::string le32(uint32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>(value >> (8 * i));
-    return bytes;
-}
-
-// A binary track file of (row, value, interpolation) keys.
-std::string binaryTrack(std::initializer_list<std::tuple<int32_t, float, uint8_t>> keys) {
-    std::string bytes = le32(static_cast<uint32_t>(keys.size()));
-    for (const auto& [row, value, interpolation] : keys) {
-        uint32_t bits = 0;
-        std::memcpy(&bits, &value, sizeof bits);
-        bytes += le32(static_cast<uint32_t>(row)) + le32(bits) + static_cast<char>(interpolation);
-    }
-    return bytes;
-}
 
 bool has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -37,7 +21,7 @@ TEST(SyncTracksPlayer, TheTextFormIsReadWhenTheBinaryFileIsMissing) {
     dir.write("data/sync/demo_red.track.txt", "# red\n\n0 0 step   # dark first\n1 1 step\n");
     dir.write("data/sync/demo_green.track.txt", "0\t0\tlinear\r\n2 1 step\r\n");
     // A binary file wins over its text form: blue is 1, not 0.
-    dir.write("data/sync/demo_blue.track", binaryTrack({{0, 1.0f, 1}}));
+    dir.write("data/sync/demo_blue.track", trackFile({{0, 1.0f, 1}}));
     dir.write("data/sync/demo_blue.track.txt", "0 0 step\n");
     // A broken text leaves its track empty, with the line and the reason in the log.
     dir.write("data/sync/demo_alpha.track.txt", "0 1 step\n4 1 bounce\n");
@@ -67,9 +51,9 @@ TEST(SyncTracksPlayer, TheTextFormIsReadWhenTheBinaryFileIsMissing) {
 TEST(SyncTracksPlayer, TracksTextWritesTheTextOfEveryBinaryFileOfTheBase) {
     TempDir dir;
     dir.write("data/sync/demo_bg-3Ared.track",
-              binaryTrack({{0, 0.25f, 1}, {16, 1.0f, 2}, {-3, 0.1f, 3}}));
-    dir.write("data/sync/demo_cam/fov.track", binaryTrack({{8, 60.0f, 0}}));
-    dir.write("data/sync/other_red.track", binaryTrack({{0, 1.0f, 0}}));
+              trackFile({{0, 0.25f, 1}, {16, 1.0f, 2}, {-3, 0.1f, 3}}));
+    dir.write("data/sync/demo_cam/fov.track", trackFile({{8, 60.0f, 0}}));
+    dir.write("data/sync/other_red.track", trackFile({{0, 1.0f, 0}}));
     const PlayerResult run = runPlayer(dir.path().string(), "--tracks-text sync/demo");
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(dir.read("data/sync/demo_bg-3Ared.track.txt"),

@@ -4,6 +4,7 @@
 // same from the saved files.
 #include "DemoFixture.h"
 #include "EditorStandIn.h"
+#include "TrackFileBytes.h"
 #include "demo/SyncLink.h"
 
 #include <algorithm>
@@ -36,12 +37,6 @@ private:
     std::vector<std::string>& calls;
     int32_t fade = -1;
 };
-
-std::string le32(uint32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[i] = char(value >> (8 * i));
-    return bytes;
-}
 
 // 16 rows a second; a quarter second (4 rows) a frame.
 const char kSettings[] = "<demo lockfps=\"4\"><sync bpm=\"120\" rowsperbeat=\"8\" "

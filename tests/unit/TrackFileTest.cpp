@@ -2,6 +2,7 @@
 // through the data tree.
 #include "sync/TrackFile.h"
 #include "TempDir.h"
+#include "TrackFileBytes.h"
 #include "log/Log.h"
 #include "sync/SyncTrack.h"
 #include "sync/SyncTrackSet.h"
@@ -14,18 +15,6 @@
 #include <string>
 
 namespace {
-
-std::string le32(uint32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[i] = char(value >> (8 * i));
-    return bytes;
-}
-
-std::string key(int32_t row, float value, uint8_t interpolation) {
-    uint32_t bits = 0;
-    std::memcpy(&bits, &value, 4);
-    return le32(uint32_t(row)) + le32(bits) + std::string(1, char(interpolation));
-}
 
 int parse(const std::string& bytes, SyncTrack& track) {
     char message[128];
@@ -59,8 +48,8 @@ TEST(TrackFile, NamesEscapeEverythingButLettersDigitsDotUnderscoreSlash) {
 
 TEST(TrackFile, ReadsLittleEndianKeysAndSortsThem) {
     SyncTrack track;
-    ASSERT_EQ(parse(le32(3) + key(9, 1.5f, kSyncLinear) + key(-2, -2.0f, kSyncStep) +
-                        key(9, 8.0f, kSyncRamp),
+    ASSERT_EQ(parse(le32(3) + trackKey(9, 1.5f, kSyncLinear) + trackKey(-2, -2.0f, kSyncStep) +
+                        trackKey(9, 8.0f, kSyncRamp),
                     track),
               0);
     ASSERT_EQ(track.keyCount(), 2u);
@@ -76,11 +65,12 @@ TEST(TrackFile, ReadsLittleEndianKeysAndSortsThem) {
 TEST(TrackFile, BrokenFilesLeaveTheTrackAsItWas) {
     SyncTrack track;
     track.setKey({4, 4.0f, kSyncStep});
-    const std::string one = le32(1) + key(1, 1.0f, kSyncStep);
+    const std::string one = le32(1) + trackKey(1, 1.0f, kSyncStep);
     for (const std::string& bad :
-         {std::string("\1\0\0", 3), le32(0xFFFFFFFFu), le32(2) + key(1, 1.0f, 0), one + "x",
-          le32(1) + key(1, 1.0f, 4), le32(SyncTrack::kMaxKeys + 1),
-          le32(2) + key(1, 1.0f, 0) + key(2, std::nanf(""), 0), le32(1) + key(1, -HUGE_VALF, 0)}) {
+         {std::string("\1\0\0", 3), le32(0xFFFFFFFFu), le32(2) + trackKey(1, 1.0f, 0), one + "x",
+          le32(1) + trackKey(1, 1.0f, 4), le32(SyncTrack::kMaxKeys + 1),
+          le32(2) + trackKey(1, 1.0f, 0) + trackKey(2, std::nanf(""), 0),
+          le32(1) + trackKey(1, -HUGE_VALF, 0)}) {
         EXPECT_EQ(parse(bad, track), -1);
         ASSERT_EQ(track.keyCount(), 1u);
         EXPECT_EQ(track.key(0).row, 4);
@@ -100,7 +90,7 @@ TEST(TrackFile, SavedBytesAreTheFormatAndLoadBack) {
         ASSERT_EQ(tracks.saveAll(), 0);
     }
     EXPECT_EQ(dir.read("data/sync/demo_bg-3Ared.track"),
-              le32(2) + key(0, 1.0f, kSyncLinear) + key(16, 0.25f, kSyncSmooth));
+              le32(2) + trackKey(0, 1.0f, kSyncLinear) + trackKey(16, 0.25f, kSyncSmooth));
     EXPECT_FALSE(dir.exists("data/sync/demo_bg-3Ared.track.part"));
 
     SyncTrackSet again;
