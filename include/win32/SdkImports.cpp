@@ -7,6 +7,7 @@
 // undefined symbols resolve against the executable.
 #include <vornex/EffectExports.h>
 
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 namespace {
