@@ -13,6 +13,7 @@
 #include "resource/TextureRules.h"
 #include "script/ScriptDocument.h"
 #include "sync/MusicTrackNames.h"
+#include "sync/TrackFileList.h"
 #include "sync/TrackFileName.h"
 #include <vornex/Effect.h>
 #include <vornex/EffectParamTable.h>
@@ -257,6 +258,8 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
             out_.error(base, "track file base " + quoted(base->value) +
                                  " would lead out of data/ (no leading '/', no '\\' or ':', "
                                  "no empty, '.' or '..' part)");
+        else if (base)
+            for (const std::string& path : trackFilesOfBase(base->value)) useDataFile(path);
         break;
     }
     case KeywordCheck::Drive:
