@@ -341,7 +341,7 @@ TEST(CheckMode, APluginThatCannotLoadGivesTheRealReasonAndLaterLinesStayRight) {
     EXPECT_EQ(run.exitCode, 1) << out;
     // The library is there; what it needs is not, and the system's reason is named.
 #ifdef VORNEX_WINDOWS_BUILD_DIR
-    const std::string reason = "(error 126)";
+    const std::string reason = "(error 126); it needs libmissinghelper.dll, which is not found";
 #else
     const std::string reason = "undefined symbol: unresolvedfx::missingHelper(char const*)";
 #endif
