@@ -270,7 +270,7 @@ void Demo::loadPlugin(ScriptNode& element) {
         Log::instance().print("ERROR loadlibrary: %s built for SDK %u.%u, the player has %u.%u",
                               file, sdkVersionMajor(version), sdkVersionMinor(version),
                               kSdkVersionMajor, kSdkVersionMinor);
-    } else if (plugins[pluginCount_].refusedLayout()) {
+    } else if (plugins[pluginCount_].refusedBuild()) {
         Log::instance().print("ERROR loadlibrary: %s", plugins[pluginCount_].failure());
     } else {
         // Compared by scripts and tests: keep the text exactly.
