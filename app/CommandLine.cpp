@@ -113,18 +113,12 @@ bool setDuration(CommandLine& line, const char* value) {
 }
 
 bool setRender(CommandLine& line, const char* value) {
-#ifdef VORNEX_RENDER
     if (!value[0]) {
         line.error = "--render needs the name of the video file to write, such as demo.mp4";
         return false;
     }
     line.renderPath = value;
     return true;
-#else
-    (void)value;
-    line.error = "--render is not in this build (there is no video encoder): render on Linux";
-    return false;
-#endif
 }
 
 bool setTracksBase(CommandLine& line, const char* value) {
@@ -214,14 +208,10 @@ const char* usageText() {
            "  --sync             link to the sync editor at 127.0.0.1:1338\n"
            "  --tracks-text <base>  write beside every track file <base>_*.track its text\n"
            "                     form, <file>.txt, and exit\n"
-#ifdef VORNEX_RENDER
            "  --render <file>    write the demo with its music to a video file instead\n"
            "  --fps <n>          frames a second of the video (30)\n"
            "  --size <WxH>       picture size of the video (the demo's window size)\n"
            "  --duration <s>     seconds to write (until the demo's exit)\n"
-#else
-           "  --render <file>    (Linux build only) write the demo to a video file\n"
-#endif
            "  --version          print the version\n"
            "  --help, -h, /?     print this text\n"
            "\n"

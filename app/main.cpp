@@ -12,9 +12,7 @@
 #include "demo/SyncLink.h"
 #include "log/Log.h"
 #include "platform/native/Native.h"
-#ifdef VORNEX_RENDER
 #include "render/RenderSession.h"
-#endif
 #include "script/ScriptDocument.h"
 #include "sync/TrackText.h"
 
@@ -35,7 +33,6 @@ void showStartupFailure(const char* message) {
 #endif
 }
 
-#ifdef VORNEX_RENDER
 int render(const CommandLine& line, ScriptDocument& document) {
     RenderSession::Options options;
     options.path = line.renderPath.c_str();
@@ -55,7 +52,6 @@ int render(const CommandLine& line, ScriptDocument& document) {
         return kRenderFailed;
     }
 }
-#endif
 
 } // namespace
 
@@ -76,7 +72,6 @@ int main(int argc, char** argv) {
         std::printf("Vornex %s (Build: %s %s)\n", VORNEX_VERSION, __TIME__, __DATE__);
         return kDone;
     }
-#ifdef VORNEX_RENDER
     if (!line.renderPath.empty()) {
         char reason[256];
         // Before anything is read or written, so an existing file stays as it is.
@@ -85,7 +80,6 @@ int main(int argc, char** argv) {
             return kBadCommandLine;
         }
     }
-#endif
     if (!line.tracksBase.empty()) {
         if (!haveDataFolder()) {
             std::printf("%s\n", noDataFolderMessage().c_str());
@@ -140,9 +134,7 @@ int main(int argc, char** argv) {
         return kScriptUnusable;
     }
     log.print("done.");
-#ifdef VORNEX_RENDER
     if (!line.renderPath.empty()) return render(line, document);
-#endif
     runDemos(document, line.startTime, nullptr);
     return kDone;
 }

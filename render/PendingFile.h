@@ -20,6 +20,9 @@ public:
     int create(const char* target, char* message, size_t messageSize);
     // Where to write; empty before create() and after commit() or abandon().
     const std::string& path() const { return temporary_; }
+    // path() as FFmpeg's file functions take it: in UTF-8 on Windows, whose narrow file
+    // names are in the system's code page; the bytes as they are elsewhere.
+    std::string utf8Path() const;
     // Flushes the written file to the disk and renames it over the target: -1 with the
     // reason (the temporary file removed) when that fails.
     int commit(char* message, size_t messageSize);

@@ -72,7 +72,7 @@ bool RenderSession::openFile(Demo& demo, int windowWidth, int windowHeight) {
     settings.fps = options_.fps;
     settings.sampleRate = kSampleRate;
     char message[256];
-    if (encoder_.open(file_.path().c_str(), options_.path, settings, message, sizeof message) !=
+    if (encoder_.open(file_.utf8Path().c_str(), options_.path, settings, message, sizeof message) !=
         0) {
         say("render: %s: %s", options_.path, message);
         failed_ = true;
@@ -96,6 +96,11 @@ int64_t RenderSession::framesUntilExit(Demo& demo) const {
                 earliest = event.time;
     }
     return earliest < 0.0f ? 0 : clock_.framesUntilExitAt(earliest);
+}
+
+void RenderSession::abandonFile() {
+    encoder_.close();
+    file_.abandon();
 }
 
 void RenderSession::stop(Demo& demo) {
@@ -146,6 +151,7 @@ void RenderSession::frameDrawn(Demo& demo) {
         encoder_.writeSound(sound_.get(), samples) != 0 || encoder_.writeError() != 0) {
         // After the progress line, which has no line end of its own.
         std::fprintf(stderr, "\n");
+        std::fflush(stderr);
         say("render: writing %s failed at frame %lld (a full disk or a file size limit); "
             "nothing was written to it",
             options_.path, static_cast<long long>(frame));
@@ -168,13 +174,16 @@ void RenderSession::showProgress(bool last) {
     char line[160];
     formatRenderProgress(progress, line, sizeof line);
     std::fprintf(stderr, "\r%-100s%s", line, last ? "\n" : "");
+    // Windows' C library buffers standard error when it is not a console.
+    std::fflush(stderr);
 }
 
 RenderSession::Outcome RenderSession::stopped(int signal) {
     stopSignal_ = signal;
-    file_.abandon();
+    abandonFile();
     renderSignals::restore();
     std::fprintf(stderr, "\n");
+    std::fflush(stderr);
     say("render: stopped by %s; nothing was written to %s", renderSignals::name(signal),
         options_.path);
     return Outcome::Stopped;
@@ -185,11 +194,11 @@ RenderSession::Outcome RenderSession::finish() {
     if (const int signal = stopSignal_ ? stopSignal_ : renderSignals::caught())
         return stopped(signal);
     if (failed_) {
-        file_.abandon();
+        abandonFile();
         return Outcome::Failed;
     }
     if (clock_.frames() == 0) {
-        file_.abandon();
+        abandonFile();
         say("render: no frame was drawn; %s not written", options_.path);
         return Outcome::Failed;
     }
@@ -197,7 +206,7 @@ RenderSession::Outcome RenderSession::finish() {
     char message[256] = "";
     if (encoder_.finish() != 0) {
         std::snprintf(message, sizeof message, "writing the end of the file failed");
-        file_.abandon();
+        abandonFile();
     } else if (file_.commit(message, sizeof message) == 0) {
         renderSignals::restore();
         const double seconds = (native::getTickCount() - startTick_) / 1000.0;

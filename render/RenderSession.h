@@ -63,6 +63,8 @@ private:
     void say(const char* format, ...) __attribute__((format(printf, 2, 3)));
     // Leaves the target as it was after a stop signal.
     Outcome stopped(int signal);
+    // Closes and removes the unfinished file.
+    void abandonFile();
     void showProgress(bool last);
     // Frames the demo will take up to its first `exit` event; 0 when none is known.
     int64_t framesUntilExit(Demo& demo) const;

@@ -21,6 +21,33 @@ void describe(char* message, size_t size, const char* what, int error) {
     std::snprintf(message, size, "%s: %s", what, reason);
 }
 
+bool holdsH264AndAac(const AVOutputFormat* container) {
+    // 1 is a definite yes; 0 is no, and below 0 the muxer cannot tell.
+    return container &&
+           avformat_query_codec(container, AV_CODEC_ID_H264, FF_COMPLIANCE_NORMAL) == 1 &&
+           avformat_query_codec(container, AV_CODEC_ID_AAC, FF_COMPLIANCE_NORMAL) == 1;
+}
+
+// "name the file .mp4, .mkv or .mov", of those this FFmpeg was built to write.
+void suggestNames(char* out, size_t size) {
+    static const char* const kNames[] = {"a.mp4", "a.mkv", "a.mov"};
+    const char* usable[3];
+    int count = 0;
+    for (const char* name : kNames)
+        if (holdsH264AndAac(av_guess_format(nullptr, name, nullptr))) usable[count++] = name + 1;
+    if (count == 0) {
+        std::snprintf(out, size, "this FFmpeg has no container for H.264 with AAC");
+        return;
+    }
+    size_t length = std::snprintf(out, size, "name the file");
+    for (int i = 0; i < count && length < size; ++i)
+        length += std::snprintf(out + length, size - length, "%s%s",
+                                i == 0           ? " "
+                                : i + 1 == count ? " or "
+                                                 : ", ",
+                                usable[i]);
+}
+
 } // namespace
 
 VideoEncoder::~VideoEncoder() {
@@ -29,18 +56,16 @@ VideoEncoder::~VideoEncoder() {
 
 int VideoEncoder::checkContainer(const char* name, char* message, size_t messageSize) {
     const AVOutputFormat* container = av_guess_format(nullptr, name, nullptr);
+    char names[96];
+    suggestNames(names, sizeof names);
     if (!container) {
-        std::snprintf(message, messageSize,
-                      "no video container goes by that name; name the file .mp4, .mkv or .mov");
+        std::snprintf(message, messageSize, "no video container goes by that name; %s", names);
         return -1;
     }
-    // 1 is a definite yes; 0 is no, and below 0 the muxer cannot tell.
-    if (avformat_query_codec(container, AV_CODEC_ID_H264, FF_COMPLIANCE_NORMAL) != 1 ||
-        avformat_query_codec(container, AV_CODEC_ID_AAC, FF_COMPLIANCE_NORMAL) != 1) {
+    if (!holdsH264AndAac(container)) {
         std::snprintf(message, messageSize,
-                      "a %s file cannot hold H.264 pictures with AAC sound; name the file .mp4, "
-                      ".mkv or .mov",
-                      container->name);
+                      "a %s file cannot hold H.264 pictures with AAC sound; %s", container->name,
+                      names);
         return -1;
     }
     return 0;

@@ -31,7 +31,7 @@ public:
     VideoEncoder& operator=(const VideoEncoder&) = delete;
 
     // 0 when the container that the extension of `name` selects takes H.264 and AAC; -1
-    // with the reason in `message` otherwise.
+    // with the reason, naming the extensions this FFmpeg can write, in `message` otherwise.
     static int checkContainer(const char* name, char* message, size_t messageSize);
     // Writes to `path` in the container `containerName`'s extension selects (the file may
     // be a temporary one with a name of its own). -1 with the reason in `message` when the
@@ -47,6 +47,8 @@ public:
     int writeError() const;
     // Flushes both encoders and completes and closes the file: -1 when any of it failed.
     int finish();
+    // Closes the file unfinished, so that it can be removed (Windows keeps an open file).
+    void close();
 
 private:
     int openVideo(char* message, size_t messageSize);
@@ -54,7 +56,6 @@ private:
     // Sends a frame (null to flush) and writes every packet that comes out.
     int encode(AVCodecContext* codec, AVStream* stream, AVFrame* frame);
     int encodeSoundFrame(int samples);
-    void close();
 
     Settings settings_ = {};
     AVFormatContext* format_ = nullptr;

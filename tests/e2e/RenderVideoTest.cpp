@@ -169,8 +169,8 @@ TEST_F(RenderVideo, AContainerThatCannotHoldTheVideoIsRefusedBeforeTheFileIsTouc
         EXPECT_NE(run.output.find(std::string("vornex: --render ") + name + ": "),
                   std::string::npos)
             << run.output;
-        EXPECT_NE(run.output.find("name the file .mp4, .mkv or .mov"), std::string::npos)
-            << run.output;
+        // Of the containers this FFmpeg writes: the Windows build's has no Matroska.
+        EXPECT_NE(run.output.find("name the file .mp4"), std::string::npos) << run.output;
         EXPECT_EQ(dir.read(name), "an earlier file") << name;
         EXPECT_FALSE(dir.exists("log.txt")) << "the demo was started for " << name;
     }

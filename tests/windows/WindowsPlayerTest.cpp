@@ -139,11 +139,3 @@ target_link_libraries(cmakefx PRIVATE vornex::plugin)
     EXPECT_NE(log.find("loadlibrary: cmakefx.dll\r\n"), std::string::npos) << log;
     EXPECT_NE(log.find("effect:Outside params:1\n\r\n"), std::string::npos) << log;
 }
-
-TEST(WindowsPlayer, RenderingIsRefusedAsAnUnusableCommandLine) {
-    TempDir dir;
-    const PlayerResult run = runPlayer(dir.path().string(), "--render demo.mp4");
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.output.find("--render is not in this build"), std::string::npos) << run.output;
-    EXPECT_FALSE(dir.exists("demo.mp4"));
-}

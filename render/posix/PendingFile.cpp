@@ -39,6 +39,10 @@ int PendingFile::create(const char* target, char* message, size_t messageSize) {
     return 0;
 }
 
+std::string PendingFile::utf8Path() const {
+    return temporary_;
+}
+
 int PendingFile::commit(char* message, size_t messageSize) {
     if (temporary_.empty()) {
         std::snprintf(message, messageSize, "nothing was written");
