@@ -155,3 +155,18 @@ TEST_F(Win32Native, KeysTranslateWithTheKeyboardState) {
     EXPECT_EQ(character, 'A');
     EXPECT_EQ(native::toAscii(native::VK_F1, 0x3B, state, &character, 0), 0);
 }
+
+TEST_F(Win32Native, ALibraryWithoutADllOfItsOwnNamesTheDllMissingAndWhatNeedsIt) {
+    // The plugins beside the tests; their helpers' helper is kept away from them.
+    EXPECT_EQ(native::loadLibrary("unresolvedfx.dll"), nullptr);
+    EXPECT_NE(std::string(native::libraryError())
+                  .find("(error 126); it needs libmissinghelper.dll, which is not found"),
+              std::string::npos)
+        << native::libraryError();
+    EXPECT_EQ(native::loadLibrary("chainedfx.dll"), nullptr);
+    EXPECT_NE(std::string(native::libraryError())
+                  .find("(error 126); it needs libchainhelper.dll, which needs "
+                        "libmissinghelper.dll, which is not found"),
+              std::string::npos)
+        << native::libraryError();
+}

@@ -2,8 +2,8 @@
 // is looked for in the executable's folder, then the working directory, then the system
 // search path, the same order the other platforms follow. A ".so" name that is not found
 // is tried again as ".dll", so scripts written on Linux play here too. A library that is
-// there but lacks a DLL of its own is reported with that DLL's name, which the system's
-// message leaves out.
+// there but lacks a DLL of its own (or one of its DLLs does) is reported with that DLL's
+// name, which the system's message leaves out.
 #include "platform/native/Native.h"
 
 #include "platform/native/PEImportList.h"
@@ -63,25 +63,14 @@ void fillSystemText(const char* text, const char* path, char* out, size_t size) 
 
 // Larger than any plugin; a bigger file is not read for its imports.
 constexpr long kMaxImageSize = 256L << 20;
+// How far below the library the search for a missing DLL goes, and how many DLLs it reads.
+constexpr int kMaxImportDepth = 3;
+constexpr size_t kMaxImagesRead = 16;
 
-bool systemProvides(const char* name) {
-    // API sets are resolved by the loader without a file of that name.
-    if (_strnicmp(name, "api-ms-", 7) == 0 || _strnicmp(name, "ext-ms-", 7) == 0) return true;
-    if (GetModuleHandleA(name)) return true;
-    DWORD previousMode = 0;
-    SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
-    HMODULE file = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    SetThreadErrorMode(previousMode, nullptr);
-    if (file) FreeLibrary(file);
-    return file != nullptr;
-}
-
-// The first DLL the library at `path` imports that the system's search does not find, or
-// empty when the file cannot be read, holds no image, or all its DLLs are found (one of
-// theirs is missing then).
-std::string missingImport(const char* path) {
+// The DLLs the image at `path` imports; false when it cannot be read or holds no image.
+bool readImports(const char* path, PEImportList& imports) {
     FILE* file = std::fopen(path, "rb");
-    if (!file) return "";
+    if (!file) return false;
     std::vector<uint8_t> bytes;
     long size = -1;
     if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
@@ -90,10 +79,58 @@ std::string missingImport(const char* path) {
         if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) bytes.clear();
     }
     std::fclose(file);
+    return !bytes.empty() && imports.read(bytes.data(), bytes.size()) == 0;
+}
+
+// API sets are resolved by the loader without a file of that name.
+bool isApiSet(const char* name) {
+    return _strnicmp(name, "api-ms-", 7) == 0 || _strnicmp(name, "ext-ms-", 7) == 0;
+}
+
+bool searchFinds(const char* name) {
+    DWORD previousMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
+    HMODULE file = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    SetThreadErrorMode(previousMode, nullptr);
+    if (file) FreeLibrary(file);
+    return file != nullptr;
+}
+
+// The file a found DLL that is not the system's own and not loaded yet comes from, for its
+// own imports to be read; false for the others, whose imports are the system's concern.
+bool ownDllPath(const char* name, char* path, DWORD size) {
+    char system[MAX_PATH];
+    const UINT systemLength = GetSystemDirectoryA(system, sizeof system);
+    const DWORD length = SearchPathA(nullptr, name, nullptr, size, path, nullptr);
+    if (length == 0 || length >= size) return false;
+    return systemLength == 0 || systemLength >= sizeof system ||
+           _strnicmp(path, system, systemLength) != 0;
+}
+
+// The DLLs leading from the image at `path` to the first one the system's search does not
+// find: "a.dll" when the image imports it, "b.dll, which needs a.dll" when a DLL it imports
+// does; empty when none is found missing. The image's own imports come first, then those
+// of the DLLs they name, a few levels down.
+std::string missingBelow(const char* path, int depth, size_t& imagesRead) {
+    if (imagesRead >= kMaxImagesRead) return "";
+    ++imagesRead;
     std::unique_ptr<PEImportList> imports(new PEImportList);
-    if (bytes.empty() || imports->read(bytes.data(), bytes.size()) != 0) return "";
-    for (size_t i = 0; i < imports->count(); ++i)
-        if (!systemProvides(imports->name(i))) return imports->name(i);
+    if (!readImports(path, *imports)) return "";
+    std::vector<std::string> ownDlls;
+    for (size_t i = 0; i < imports->count(); ++i) {
+        const char* name = imports->name(i);
+        // A loaded DLL's own imports were all found when it loaded.
+        if (isApiSet(name) || GetModuleHandleA(name)) continue;
+        if (!searchFinds(name)) return name;
+        char found[MAX_PATH];
+        if (ownDllPath(name, found, sizeof found)) ownDlls.push_back(found);
+    }
+    if (depth + 1 >= kMaxImportDepth) return "";
+    for (const std::string& dll : ownDlls) {
+        const std::string below = missingBelow(dll.c_str(), depth + 1, imagesRead);
+        if (!below.empty())
+            return dll.substr(dll.find_last_of("\\/") + 1) + ", which needs " + below;
+    }
     return "";
 }
 
@@ -105,7 +142,9 @@ void keepError(const char* path, DWORD error) {
                    text, sizeof text, nullptr);
     char message[768];
     fillSystemText(text, path, message, sizeof message);
-    const std::string missing = error == ERROR_MOD_NOT_FOUND ? missingImport(path) : "";
+    size_t imagesRead = 0;
+    const std::string missing =
+        error == ERROR_MOD_NOT_FOUND ? missingBelow(path, 0, imagesRead) : "";
     std::snprintf(lastError, sizeof lastError, "%s: %s (error %lu)%s%s%s", path,
                   message[0] ? message : "cannot be loaded", error,
                   missing.empty() ? "" : "; it needs ", missing.c_str(),
