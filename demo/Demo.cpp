@@ -270,7 +270,7 @@ void Demo::loadPlugin(ScriptNode& element) {
         Log::instance().print("ERROR loadlibrary: %s built for SDK %u.%u, the player has %u.%u",
                               file, sdkVersionMajor(version), sdkVersionMinor(version),
                               kSdkVersionMajor, kSdkVersionMinor);
-    } else if (plugins[pluginCount_].refusedLayout()) {
+    } else if (plugins[pluginCount_].refusedBuild()) {
         Log::instance().print("ERROR loadlibrary: %s", plugins[pluginCount_].failure());
     } else {
         // Compared by scripts and tests: keep the text exactly.
@@ -320,7 +320,7 @@ void Demo::showLoadingScreen() {
 
 void Demo::run(ScriptNode&) {
     // Without a window nothing could ever post the quit message.
-    if (closed) {
+    if (closed_) {
         Log::instance().print("run: no window");
         return;
     }
@@ -334,12 +334,12 @@ void Demo::run(ScriptNode&) {
     if (edit) edit->runStarted(*this);
     // A run nested in an event may have taken the quit message: the closed window ends
     // every loop, not only the one that drained it.
-    while (!drainMessages() && !closed) frame();
+    while (!drainMessages() && !closed_) frame();
 }
 
 void Demo::exit(ScriptNode&) {
     // Edit mode ends only by Escape: an exit reached while the demo plays holds it there.
-    if (edit && !closed) {
+    if (edit && !closed_) {
         const float eventTime = events_.firingTime();
         edit->exitReached(*this, eventTime >= 0.0f ? eventTime : exactTime());
         return;

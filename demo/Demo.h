@@ -50,8 +50,8 @@ public:
     int walk(ScriptNode* element) override;
     bool seeking() override { return seeking_; }
     float time() override { return static_cast<float>(exactTime()); }
-    float width() override { return static_cast<float>(Window::width); }
-    float height() override { return static_cast<float>(Window::height); }
+    float width() override { return static_cast<float>(Window::width_); }
+    float height() override { return static_cast<float>(Window::height_); }
     int pluginCount() override { return static_cast<int>(pluginCount_); }
     uint32_t effectCount() override { return effectCount_; }
     Effect* effect(uint32_t index) override;

@@ -72,7 +72,7 @@ void Demo::advance(float delta, std::optional<double> end) {
         if (item.kind == DrawOrderItem::kSurface) {
             drawTarget.switchTo(item.surface ? registry_->surfaces.findTarget(item.surface)
                                              : nullptr,
-                                Window::width, Window::height);
+                                Window::width_, Window::height_);
             continue;
         }
         Effect* effect = item.effect;
@@ -80,8 +80,8 @@ void Demo::advance(float delta, std::optional<double> end) {
         effect->update(scaled);
         EffectRenderState* renderState = effect->renderState;
         if (renderState) renderState->apply();
-        const float clientWidth = static_cast<float>(drawTarget.width(Window::width));
-        const float clientHeight = static_cast<float>(drawTarget.height(Window::height));
+        const float clientWidth = static_cast<float>(drawTarget.width(Window::width_));
+        const float clientHeight = static_cast<float>(drawTarget.height(Window::height_));
         glViewport(static_cast<GLint>(clientWidth * effect->viewport.x),
                    static_cast<GLint>(clientHeight * effect->viewport.y),
                    static_cast<GLsizei>(clientWidth * effect->viewport.width),

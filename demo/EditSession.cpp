@@ -293,5 +293,5 @@ void EditSession::updateTitle(Demo& demo) {
     // Only when the text changes: the system copies the caption each time.
     if (std::strcmp(title, title_) == 0) return;
     std::memcpy(title_, title, sizeof title_);
-    native::setWindowText(demo.handle, title_);
+    native::setWindowText(demo.handle(), title_);
 }

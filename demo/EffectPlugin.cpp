@@ -2,7 +2,10 @@
 
 #include <vornex/plugin.h>
 
+#include <cxxabi.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -20,12 +23,21 @@ const SdkRecordSize* differingRecord(const SdkRecordSize* theirs, const SdkRecor
     return nullptr;
 }
 
+// The symbol as its declaration reads (musicOpen(char const*)), or as exported when it
+// is no C++ name.
+void describeSymbol(const char* symbol, char* text, size_t size) {
+    int status = 0;
+    char* readable = abi::__cxa_demangle(symbol, nullptr, nullptr, &status);
+    std::snprintf(text, size, "%s", status == 0 && readable ? readable : symbol);
+    std::free(readable);
+}
+
 } // namespace
 
 int EffectPlugin::open(const char* fileName) {
     close();
     refusedSdkVersion_ = 0;
-    refusedLayout_ = false;
+    refusedBuild_ = false;
     failure_[0] = '\0';
     library = native::loadLibrary(fileName);
     if (!library) {
@@ -39,16 +51,26 @@ int EffectPlugin::open(const char* fileName) {
     const auto recordSizes = reinterpret_cast<SdkRecordSizesFunction>(
         native::getLibraryProc(library, "vornexSdkRecordSizes"));
     listFx = reinterpret_cast<ListFxFunction>(native::getLibraryProc(library, "listFX"));
+    const auto missingImport = reinterpret_cast<SdkMissingImportFunction>(
+        native::getLibraryProc(library, "vornexSdkMissingImport"));
     if (hasFx && getFx) {
         // A library without the exports is taken to be of the player's own version and layout.
         const uint32_t version = sdkVersion ? sdkVersion() : kSdkVersion;
         const SdkRecordSize* ours = nullptr;
         const SdkRecordSize* differing =
             recordSizes && recordSizes() ? differingRecord(recordSizes(), ours) : nullptr;
+        const char* missing = missingImport ? missingImport() : nullptr;
         if (sdkVersionMajor(version) != kSdkVersionMajor) {
             refusedSdkVersion_ = version;
+        } else if (missing) {
+            refusedBuild_ = true;
+            char symbol[512];
+            describeSymbol(missing, symbol, sizeof symbol);
+            std::snprintf(failure_, sizeof failure_,
+                          "%s uses %s, which this player does not have: built for a later SDK",
+                          fileName, symbol);
         } else if (differing) {
-            refusedLayout_ = true;
+            refusedBuild_ = true;
             if (std::strcmp(differing->name, ours->name) == 0)
                 std::snprintf(failure_, sizeof failure_,
                               "%s lays out %s in %u bytes, the player in %u: built by another "

@@ -17,15 +17,17 @@ public:
     EffectPlugin& operator=(const EffectPlugin&) = delete;
 
     // Loads the library (through the native search rule) and checks both exports, the SDK
-    // major version and the record sizes when the library exports them. 0 on success; -1
+    // major version, the record sizes when the library exports them, and on Windows the
+    // player symbols it imports. 0 on success; -1
     // leaves nothing loaded, with the reason in failure() when a file was found.
     int open(const char* fileName);
     // After a failed open: the SDK version of a library refused for its major version;
     // 0 when it failed for another reason.
     uint32_t refusedSdkVersion() const { return refusedSdkVersion_; }
-    // After a failed open: true when a record's size differs from the player's (failure()
-    // names it).
-    bool refusedLayout() const { return refusedLayout_; }
+    // After a failed open: true when the library was built against another player: a record's
+    // size differs from the player's, or it uses a symbol the player lacks (failure() names
+    // it).
+    bool refusedBuild() const { return refusedBuild_; }
     // Why the last open failed although the file exists, readable; empty otherwise.
     const char* failure() const { return failure_; }
     // A new effect of that type when the library knows it, else null.
@@ -39,7 +41,7 @@ private:
     HasFxFunction hasFx = nullptr;
     GetFxFunction getFx = nullptr;
     uint32_t refusedSdkVersion_ = 0;
-    bool refusedLayout_ = false;
+    bool refusedBuild_ = false;
     char failure_[1024] = {};
     ListFxFunction listFx = nullptr;
 };

@@ -25,15 +25,15 @@ void cDemo::key(uint32_t virtualKey, uint32_t) {
 }
 
 void cDemo::mouseMove(int32_t screenX, int32_t screenY) {
-    if (width <= 0 || height <= 0) return;
-    int32_t clientX = screenX - x;
-    int32_t clientY = screenY - y;
-    clientX = clientX < 0 ? 0 : (clientX > width ? width : clientX);
-    clientY = clientY < 0 ? 0 : (clientY > height ? height : clientY);
+    if (width_ <= 0 || height_ <= 0) return;
+    int32_t clientX = screenX - x_;
+    int32_t clientY = screenY - y_;
+    clientX = clientX < 0 ? 0 : (clientX > width_ ? width_ : clientX);
+    clientY = clientY < 0 ? 0 : (clientY > height_ ? height_ : clientY);
     previousMouse[0] = mouse_[0];
     previousMouse[1] = mouse_[1];
-    mouse_[0] = static_cast<float>(clientX) / static_cast<float>(width);
-    mouse_[1] = static_cast<float>(clientY) / static_cast<float>(height);
+    mouse_[0] = static_cast<float>(clientX) / static_cast<float>(width_);
+    mouse_[1] = static_cast<float>(clientY) / static_cast<float>(height_);
 }
 
 void cDemo::mouseUp(uint32_t button) {
@@ -71,18 +71,18 @@ void cDemo::init() {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     for (int blackFrame = 0; blackFrame < 2; ++blackFrame) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        native::swapBuffers(deviceContext);
+        native::swapBuffers(deviceContext());
     }
     // Without a sound output the silent device still consumes the music in real time.
-    if (audio::init(1, kAudioFrequency, 0, handle) != 0) {
+    if (audio::init(1, kAudioFrequency, 0, handle_) != 0) {
         Log::instance().print("Sound is off: %s; the music plays silently", audio::failure());
-        audio::init(0, kAudioFrequency, 0, handle);
+        audio::init(0, kAudioFrequency, 0, handle_);
     }
     clock_->reset();
 }
 
 void cDemo::present() {
-    native::swapBuffers(deviceContext);
+    native::swapBuffers(deviceContext());
     // Sleep through most of the wait and spin, yielding, only through the last
     // kSpinMilliseconds: a sleep may end late, but the frame must still end in the
     // millisecond the minimum is reached.

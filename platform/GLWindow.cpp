@@ -17,7 +17,7 @@ void shutdownMessage(const char* text) {
 
 } // namespace
 
-GLWindow::GLWindow() : fullscreen(false), deviceContext(nullptr), renderContext(nullptr) {}
+GLWindow::GLWindow() : fullscreen_(false), deviceContext_(nullptr), renderContext_(nullptr) {}
 
 GLWindow::~GLWindow() {
     shutdownGL();
@@ -30,8 +30,8 @@ int GLWindow::fail(const char* text) {
 
 int GLWindow::create(WindowSettings& settings) {
     shutdownGL();
-    fullscreen = settings.fullscreen;
-    if (fullscreen) {
+    fullscreen_ = settings.fullscreen;
+    if (fullscreen_) {
         settings.x = 0;
         settings.y = 0;
         settings.flags |= WF_FULLSCREEN | WF_POSITION;
@@ -41,7 +41,7 @@ int GLWindow::create(WindowSettings& settings) {
         return 0;
     }
 
-    if (fullscreen) {
+    if (fullscreen_) {
         native::DisplayMode mode = {};
         mode.fields = native::DM_BITSPERPEL | native::DM_PELSWIDTH | native::DM_PELSHEIGHT;
         mode.bitsPerPixel = static_cast<uint32_t>(settings.bpp);
@@ -52,14 +52,14 @@ int GLWindow::create(WindowSettings& settings) {
             // Not a failure: the borderless window at 0, 0 stays on the desktop mode.
             native::messageBox(nullptr, "FullScreen Failed, using Windowed", kErrorCaption,
                                native::MB_OK | native::MB_ICONEXCLAMATION);
-            fullscreen = false;
+            fullscreen_ = false;
         } else {
             native::showCursor(false);
         }
     }
 
-    deviceContext = native::getDC(handle);
-    if (!deviceContext) return fail("Can't Create An OPENGL Device Context.");
+    deviceContext_ = native::getDC(handle_);
+    if (!deviceContext_) return fail("Can't Create An OPENGL Device Context.");
 
     native::PixelFormatDescriptor request = {};
     request.size = sizeof(request);
@@ -71,28 +71,28 @@ int GLWindow::create(WindowSettings& settings) {
     request.depthBits = 24;
     request.stencilBits = 8;
     request.layerType = native::PFD_MAIN_PLANE;
-    const int32_t format = native::choosePixelFormat(deviceContext, &request);
+    const int32_t format = native::choosePixelFormat(deviceContext_, &request);
     if (format == 0) return fail("Can't Find A Suitable PixelFormat.");
-    if (!native::setPixelFormat(deviceContext, format, &request)) {
+    if (!native::setPixelFormat(deviceContext_, format, &request)) {
         return fail("Can't Set The PixelFormat.");
     }
 
     native::PixelFormatDescriptor granted = {};
-    native::describePixelFormat(deviceContext, format, sizeof(granted), &granted);
+    native::describePixelFormat(deviceContext_, format, sizeof(granted), &granted);
     // Compared by scripts and tests: keep the text exactly.
     std::printf("OpenGL| Color%ibpp RGBA(%i,%i,%i,%i) Depth: %ibpp\n", granted.colorBits,
                 granted.redBits, granted.greenBits, granted.blueBits, granted.alphaBits,
                 granted.depthBits);
 
-    renderContext = native::createContext(deviceContext);
-    if (!renderContext) return fail("Can't Create An OPENGL Rendering Context.");
-    if (!native::makeCurrent(deviceContext, renderContext)) {
+    renderContext_ = native::createContext(deviceContext_);
+    if (!renderContext_) return fail("Can't Create An OPENGL Rendering Context.");
+    if (!native::makeCurrent(deviceContext_, renderContext_)) {
         return fail("Can't Activate The OPENGL Rendering Context.");
     }
 
     // Derived classes see the initial size: no size message reached them during creation.
     resize(settings.width, settings.height);
-    native::makeCurrent(deviceContext, renderContext);
+    native::makeCurrent(deviceContext_, renderContext_);
     setInitialState();
     return 1;
 }
@@ -110,28 +110,28 @@ void GLWindow::setInitialState() {
 }
 
 void GLWindow::shutdownGL() {
-    if (deviceContext && renderContext) native::makeCurrent(deviceContext, renderContext);
-    if (fullscreen && renderContext && deviceContext) {
+    if (deviceContext_ && renderContext_) native::makeCurrent(deviceContext_, renderContext_);
+    if (fullscreen_ && renderContext_ && deviceContext_) {
         native::changeDisplaySettings(nullptr, 0);
         native::showCursor(true);
     }
-    if (renderContext) {
+    if (renderContext_) {
         if (!native::makeCurrent(nullptr, nullptr)) shutdownMessage("wglMakeCurrent() failed");
-        if (!native::deleteContext(renderContext)) shutdownMessage("wglDeleteContext() failed");
-        renderContext = nullptr;
+        if (!native::deleteContext(renderContext_)) shutdownMessage("wglDeleteContext() failed");
+        renderContext_ = nullptr;
     }
-    if (deviceContext) {
-        if (native::releaseDC(handle, deviceContext) == 0) shutdownMessage("ReleaseDC() failed");
-        deviceContext = nullptr;
+    if (deviceContext_) {
+        if (native::releaseDC(handle_, deviceContext_) == 0) shutdownMessage("ReleaseDC() failed");
+        deviceContext_ = nullptr;
     }
 }
 
 void GLWindow::makeCurrent() {
-    if (!deviceContext || !renderContext) return;
+    if (!deviceContext_ || !renderContext_) return;
     if (ext::wglMakeContextCurrentARB) {
-        ext::wglMakeContextCurrentARB(deviceContext, deviceContext, renderContext);
+        ext::wglMakeContextCurrentARB(deviceContext_, deviceContext_, renderContext_);
     } else {
-        native::makeCurrent(deviceContext, renderContext);
+        native::makeCurrent(deviceContext_, renderContext_);
     }
 }
 
@@ -153,7 +153,7 @@ void GLWindow::resize(int32_t newWidth, int32_t newHeight) {
 
 bool GLWindow::frame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    native::swapBuffers(deviceContext);
+    native::swapBuffers(deviceContext_);
     return true;
 }
 

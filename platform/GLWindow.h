@@ -30,11 +30,15 @@ public:
     static constexpr double kFarPlane = 400.0;
 
     // The display mode was changed by create and must be restored.
-    bool fullscreen;
-    native::DeviceContext deviceContext;
-    native::RenderContext renderContext;
+    bool fullscreen() const { return fullscreen_; }
+    native::DeviceContext deviceContext() const { return deviceContext_; }
+    native::RenderContext renderContext() const { return renderContext_; }
 
 private:
+    bool fullscreen_;
+    native::DeviceContext deviceContext_;
+    native::RenderContext renderContext_;
+
     int fail(const char* text);
     void setInitialState();
 };

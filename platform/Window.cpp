@@ -45,16 +45,16 @@ void reportCursor(Window* window) {
 } // namespace
 
 Window::Window()
-    : x(0), y(0), width(0), height(0), handle(nullptr), quitOnDestroy(true), closed(true),
+    : x_(0), y_(0), width_(0), height_(0), handle_(nullptr), quitOnDestroy_(true), closed_(true),
       active(false), className{} {}
 
 Window::~Window() {
     detach();
-    x = 0;
-    y = 0;
-    width = 0;
-    height = 0;
-    handle = nullptr;
+    x_ = 0;
+    y_ = 0;
+    width_ = 0;
+    height_ = 0;
+    handle_ = nullptr;
 }
 
 bool Window::frame() {
@@ -62,8 +62,8 @@ bool Window::frame() {
 }
 
 void Window::resize(int32_t newWidth, int32_t newHeight) {
-    width = newWidth;
-    height = newHeight;
+    width_ = newWidth;
+    height_ = newHeight;
 }
 
 void Window::paint() {}
@@ -97,23 +97,23 @@ int Window::create(const char* title, int32_t newX, int32_t newY, int32_t newWid
         return -1;
     }
 
-    if (flags & WF_NO_QUIT) quitOnDestroy = false;
+    if (flags & WF_NO_QUIT) quitOnDestroy_ = false;
     if (flags & WF_FULLSCREEN) flags |= WF_POPUP | WF_NO_RESIZE;
     const uint32_t style = styleFor(flags);
     const uint32_t extendedStyle = extendedStyleFor(flags);
 
-    x = newX;
-    y = newY;
-    width = newWidth;
-    height = newHeight;
+    x_ = newX;
+    y_ = newY;
+    width_ = newWidth;
+    height_ = newHeight;
 
-    native::Rect outer = {0, 0, width - 1, height - 1};
+    native::Rect outer = {0, 0, width_ - 1, height_ - 1};
     native::adjustWindowRect(&outer, style, false);
     const int32_t outerWidth = outer.right - outer.left + 1;
     const int32_t outerHeight = outer.bottom - outer.top + 1;
 
-    int32_t left = x;
-    int32_t top = y;
+    int32_t left = x_;
+    int32_t top = y_;
     if (flags & WF_FULLSCREEN) {
         left = 0;
         top = 0;
@@ -122,13 +122,13 @@ int Window::create(const char* title, int32_t newX, int32_t newY, int32_t newWid
         // below the exact centre.
         native::Rect desktop = {0, 0, 0, 0};
         native::getDesktopRect(&desktop);
-        left = (desktop.right - width) / 2;
-        top = (desktop.bottom - height) / 2;
+        left = (desktop.right - width_) / 2;
+        top = (desktop.bottom - height_) / 2;
     }
 
-    handle = native::createWindow(extendedStyle, className, title, style, left, top, outerWidth,
-                                  outerHeight, native::getModuleHandle());
-    if (!handle) {
+    handle_ = native::createWindow(extendedStyle, className, title, style, left, top, outerWidth,
+                                   outerHeight, native::getModuleHandle());
+    if (!handle_) {
         native::messageBox(nullptr, "Window Creation Error.", kErrorCaption,
                            native::MB_OK | native::MB_ICONEXCLAMATION);
         // Released at once, so the same title can be tried again.
@@ -137,44 +137,44 @@ int Window::create(const char* title, int32_t newX, int32_t newY, int32_t newWid
     }
 
     if (!(flags & WF_HIDDEN)) bringToFront();
-    native::setWindowUserData(handle, this);
+    native::setWindowUserData(handle_, this);
     if (flags & WF_TOPMOST) applyPosition(true);
-    if (!(flags & WF_HIDDEN)) native::showWindow(handle, native::SW_SHOW);
-    closed = false;
+    if (!(flags & WF_HIDDEN)) native::showWindow(handle_, native::SW_SHOW);
+    closed_ = false;
     active = true;
 
     native::Point origin = {0, 0};
-    native::clientToScreen(handle, &origin);
-    x = origin.x;
-    y = origin.y;
+    native::clientToScreen(handle_, &origin);
+    x_ = origin.x;
+    y_ = origin.y;
     return 0;
 }
 
 void Window::destroy() {
-    if (handle) {
-        native::setWindowUserData(handle, nullptr);
-        if (!native::destroyWindow(handle)) {
+    if (handle_) {
+        native::setWindowUserData(handle_, nullptr);
+        if (!native::destroyWindow(handle_)) {
             native::messageBox(nullptr, "DestroyWindow() Failed.", kShutdownCaption,
                                native::MB_OK | native::MB_ICONINFORMATION);
         }
         releaseClass();
-        handle = nullptr;
+        handle_ = nullptr;
         active = false;
-        closed = true;
-        if (quitOnDestroy) native::postQuitMessage(0);
+        closed_ = true;
+        if (quitOnDestroy_) native::postQuitMessage(0);
     }
-    closed = true;
+    closed_ = true;
 }
 
 void Window::bringToFront() {
-    native::setForegroundWindow(handle);
-    native::setFocus(handle);
-    native::updateWindow(handle);
+    native::setForegroundWindow(handle_);
+    native::setFocus(handle_);
+    native::updateWindow(handle_);
 }
 
 void Window::applyPosition(bool topmost) {
-    native::setWindowPos(handle, topmost ? native::InsertAfter::Topmost : native::InsertAfter::Top,
-                         x, y, width, height, native::SWP_FRAMECHANGED);
+    native::setWindowPos(handle_, topmost ? native::InsertAfter::Topmost : native::InsertAfter::Top,
+                         x_, y_, width_, height_, native::SWP_FRAMECHANGED);
 }
 
 void Window::releaseClass() {
@@ -184,13 +184,13 @@ void Window::releaseClass() {
 }
 
 void Window::detach() {
-    if (!handle) return;
-    native::setWindowUserData(handle, nullptr);
-    native::destroyWindow(handle);
+    if (!handle_) return;
+    native::setWindowUserData(handle_, nullptr);
+    native::destroyWindow(handle_);
     releaseClass();
-    handle = nullptr;
+    handle_ = nullptr;
     active = false;
-    closed = true;
+    closed_ = true;
 }
 
 intptr_t Window::windowProcedure(native::WindowHandle window, uint32_t message, uintptr_t wParam,

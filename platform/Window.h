@@ -55,9 +55,20 @@ public:
     void applyPosition(bool topmost);
     bool isActive() const { return active; }
     void setPosition(int32_t newX, int32_t newY) {
-        x = newX;
-        y = newY;
+        x_ = newX;
+        y_ = newY;
     }
+    // Screen position of the client area's top-left corner (requested position before
+    // create); client size.
+    int32_t x() const { return x_; }
+    int32_t y() const { return y_; }
+    int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
+    native::WindowHandle handle() const { return handle_; }
+    // destroy() posts the quit message (WF_NO_QUIT clears it).
+    bool quitOnDestroy() const { return quitOnDestroy_; }
+    // No native window: never created, destroyed, or closed by the system.
+    bool closed() const { return closed_; }
 
     static intptr_t windowProcedure(native::WindowHandle window, uint32_t message, uintptr_t wParam,
                                     intptr_t lParam);
@@ -67,20 +78,19 @@ public:
     static constexpr int32_t kClassNameMinor = 0;
     static constexpr uint32_t kClassNameSize = 260;
 
-    // Screen position of the client area's top-left corner (requested position before
-    // create); client size.
-    int32_t x;
-    int32_t y;
-    int32_t width;
-    int32_t height;
-    native::WindowHandle handle;
-    bool quitOnDestroy;
-    bool closed;
-    bool active;
-
 protected:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
+
+    int32_t x_;
+    int32_t y_;
+    int32_t width_;
+    int32_t height_;
+    native::WindowHandle handle_;
+    bool quitOnDestroy_;
+    bool closed_;
+    // Receives the operations the window procedure forwards.
+    bool active;
 
 private:
     void releaseClass();

@@ -128,9 +128,9 @@ void RenderSession::frameDrawn(Demo& demo) {
         return;
     }
     // An `exit` fired in this frame: its picture was never finished.
-    if (demo.closed) return;
-    const int width = demo.Window::width;
-    const int height = demo.Window::height;
+    if (demo.closed()) return;
+    const int width = demo.Window::width();
+    const int height = demo.Window::height();
     if (width <= 0 || height <= 0) return;
     if (!opened_ && !openFile(demo, width, height)) return;
 

@@ -6,8 +6,8 @@
 TEST_F(GLWindowE2E, ClearedColourIsPresentedAndReadBack) {
     // Away from the centre, where the windows of tests running alongside would cover it.
     create("vornex-e2e-colour", 64, 48, WF_POSITION, 1150, 900);
-    EXPECT_EQ(window.x, 1150);
-    EXPECT_EQ(window.y, 900);
+    EXPECT_EQ(window.x(), 1150);
+    EXPECT_EQ(window.y(), 900);
     EXPECT_NE(output.find("OpenGL| Color"), std::string::npos) << output;
     EXPECT_NE(output.find("Depth: 24bpp"), std::string::npos) << output;
 
@@ -19,7 +19,7 @@ TEST_F(GLWindowE2E, ClearedColourIsPresentedAndReadBack) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     // What the screen shows after the swap, read from the X server.
-    native::swapBuffers(window.deviceContext);
+    native::swapBuffers(window.deviceContext());
     glFinish();
     EXPECT_EQ(screenPixel("vornex-e2e-colour", 10, 10), "51,102,153");
 }
@@ -44,11 +44,11 @@ TEST_F(GLWindowE2E, InitialStateIsFixedFunctionWithProjectionForTheSize) {
 
 TEST_F(GLWindowE2E, ResizingTheWindowChangesViewportAndAspect) {
     create("vornex-e2e-resize");
-    native::setWindowPos(window.handle, native::InsertAfter::Top, 0, 0, 120, 90,
+    native::setWindowPos(window.handle(), native::InsertAfter::Top, 0, 0, 120, 90,
                          native::SWP_NOMOVE);
-    drainUntil([&](const Drained&) { return window.width == 120 && window.height == 90; });
-    ASSERT_EQ(window.width, 120);
-    ASSERT_EQ(window.height, 90);
+    drainUntil([&](const Drained&) { return window.width() == 120 && window.height() == 90; });
+    ASSERT_EQ(window.width(), 120);
+    ASSERT_EQ(window.height(), 90);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 120);
@@ -61,7 +61,7 @@ TEST_F(GLWindowE2E, ResizingTheWindowChangesViewportAndAspect) {
 TEST_F(GLWindowE2E, MinimisedHeightKeepsTheLastViewportAndProjection) {
     create("vornex-e2e-minimised", 80, 40);
     window.resize(0, 0);
-    EXPECT_EQ(window.height, 0);
+    EXPECT_EQ(window.height(), 0);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 80);
@@ -81,9 +81,9 @@ TEST_F(GLWindowE2E, ClosingTheWindowPostsTheQuit) {
     const Drained drained = drainUntil([](const Drained& d) { return d.quit; });
     EXPECT_TRUE(drained.quit);
     EXPECT_EQ(window.calls.back(), (Call{"close", 0, 0}));
-    EXPECT_TRUE(window.closed);
-    EXPECT_EQ(window.handle, nullptr);
-    EXPECT_EQ(window.renderContext, nullptr);
+    EXPECT_TRUE(window.closed());
+    EXPECT_EQ(window.handle(), nullptr);
+    EXPECT_EQ(window.renderContext(), nullptr);
 }
 
 TEST_F(GLWindowE2E, AltF4ClosesThroughTheSystemKeys) {
@@ -172,9 +172,9 @@ TEST_F(GLWindowE2E, MouseReportsScreenPositionBeforeButtonsAndWheelInNotches) {
     SDL_PushEvent(&wheel);
     drainUntil([&](const Drained&) { return window.calls.size() >= 5; });
     const std::vector<Call> expected = {
-        {"mouseMove", window.x + 5, window.y + 6},
+        {"mouseMove", window.x() + 5, window.y() + 6},
         {"mouseDown", 2, 0},
-        {"mouseMove", window.x + 5, window.y + 6},
+        {"mouseMove", window.x() + 5, window.y() + 6},
         {"mouseUp", 2, 0},
         {"mouseWheel", -240, 0},
     };
@@ -191,9 +191,9 @@ TEST_F(GLWindowE2E, RefusedFullscreenModeLeavesABorderlessWindowAtTheCorner) {
     const std::string errors = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(errors.find("[ERROR] FullScreen Failed, using Windowed"), std::string::npos)
         << errors;
-    EXPECT_FALSE(window.fullscreen);
-    EXPECT_EQ(window.x, 0);
-    EXPECT_EQ(window.y, 0);
+    EXPECT_FALSE(window.fullscreen());
+    EXPECT_EQ(window.x(), 0);
+    EXPECT_EQ(window.y(), 0);
     const uint32_t flags = SDL_GetWindowFlags(SDL_GetWindowFromID(sdlId));
     EXPECT_TRUE(flags & SDL_WINDOW_BORDERLESS);
     EXPECT_FALSE(flags & SDL_WINDOW_FULLSCREEN);
@@ -212,7 +212,7 @@ TEST_F(GLWindowE2E, ExtensionLoaderFindsTheDriversVersionExtensionsAndSwapContro
     EXPECT_TRUE(ext::wgl.ARB_make_current_read);
     ASSERT_NE(ext::wglMakeContextCurrentARB, nullptr);
     window.makeCurrent();
-    EXPECT_EQ(native::getCurrentContext(), window.renderContext);
+    EXPECT_EQ(native::getCurrentContext(), window.renderContext());
     if (ext::wgl.EXT_swap_control) {
         ASSERT_NE(ext::wglSwapIntervalEXT, nullptr);
         EXPECT_EQ(ext::wglSwapIntervalEXT(0), 1);

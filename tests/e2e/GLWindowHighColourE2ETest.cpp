@@ -68,7 +68,7 @@ TEST_F(GLWindowHighColourE2E, AGrantedHighColourFullscreenModeSurvivesTheNewPixe
     const std::string errors = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(errors.find("FullScreen Failed"), std::string::npos) << errors;
     EXPECT_NE(output.find("OpenGL| Color16bpp RGBA(5,6,5,0)"), std::string::npos) << output;
-    EXPECT_TRUE(window.fullscreen);
+    EXPECT_TRUE(window.fullscreen());
     const uint32_t flags = SDL_GetWindowFlags(SDL_GetWindowFromID(sdlId));
     EXPECT_TRUE(flags & SDL_WINDOW_FULLSCREEN);
     EXPECT_TRUE(flags & SDL_WINDOW_SHOWN);

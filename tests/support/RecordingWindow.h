@@ -51,6 +51,9 @@ public:
         Base::close();
     }
 
+    // As a window whose object no longer takes the forwarded operations.
+    void deactivate() { this->active = false; }
+
     std::vector<WindowCall> calls;
 
 private:

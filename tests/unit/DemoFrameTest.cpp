@@ -111,8 +111,8 @@ TEST_F(DemoFrame, AnEffectListedTwiceIsDrawnTwiceAndADrawOrderOverTheLimitIsRefu
 
 TEST_F(DemoFrame, TheCursorIsNormalisedToTheClientAreaAndForwarded) {
     walkRecorders();
-    const int32_t left = demo->x;
-    const int32_t top = demo->y;
+    const int32_t left = demo->x();
+    const int32_t top = demo->y();
     demo->mouseMove(left - 50, top - 5);
     EXPECT_EQ(demo->mouse()[0], 0.0f);
     EXPECT_EQ(demo->mouse()[1], 0.0f);
@@ -138,10 +138,10 @@ TEST_F(DemoFrame, TheCursorIsNormalisedToTheClientAreaAndForwarded) {
 
 TEST_F(DemoFrame, AClientAreaOfZeroLeavesTheCursorAsItWas) {
     walkRecorders();
-    demo->mouseMove(demo->x + 160, demo->y);
+    demo->mouseMove(demo->x() + 160, demo->y());
     ASSERT_EQ(demo->mouse()[0], 0.25f);
-    demo->Window::width = 0;
-    demo->mouseMove(demo->x + 320, demo->y);
+    demo->resize(0, 0);
+    demo->mouseMove(demo->x() + 320, demo->y());
     EXPECT_EQ(demo->mouse()[0], 0.25f);
 }
 
@@ -193,9 +193,9 @@ TEST_F(DemoFrame, KeyLogLinesReplayTheCharactersTheyRecorded) {
 
 TEST_F(DemoFrame, EscapeClosesOnThePressAndEventsCanEndTheRun) {
     walkRecorders();
-    EXPECT_FALSE(demo->closed);
+    EXPECT_FALSE(demo->closed());
     demo->key(native::VK_ESCAPE, 1);
-    EXPECT_TRUE(demo->closed);
+    EXPECT_TRUE(demo->closed());
 }
 
 TEST_F(DemoFrame, RunPlaysUntilAnExitEventAndLaterChildrenFindNoWindow) {
@@ -203,7 +203,7 @@ TEST_F(DemoFrame, RunPlaysUntilAnExitEventAndLaterChildrenFindNoWindow) {
     demo->adoptEffect(new ListedEffect(listed), "clock", "tick");
     walk(std::string("<demo>") + kRecorders + R"(<draworder effect="a" effect="tick"/>
         <event time="0.05"><exit/></event><load effect="tick"/><run/><run/></demo>)");
-    EXPECT_TRUE(demo->closed);
+    EXPECT_TRUE(demo->closed());
     EXPECT_GE(demo->time(), 0.05f);
     EXPECT_THAT(logLines(), Contains("run: no window"));
 }
@@ -216,7 +216,7 @@ TEST_F(DemoFrame, ARunNestedInAnEventEndsWithTheWindowAsTheOuterRunDoes) {
             : ListedEffect(calls), demo(demo) {}
         void draw() override {
             ListedEffect::draw();
-            if (demo.closed && ++drawsAfterClose > 100) throw std::runtime_error("endless run");
+            if (demo.closed() && ++drawsAfterClose > 100) throw std::runtime_error("endless run");
         }
 
     private:
@@ -227,7 +227,7 @@ TEST_F(DemoFrame, ARunNestedInAnEventEndsWithTheWindowAsTheOuterRunDoes) {
     walk(std::string("<demo>") + kRecorders + R"(<draworder effect="tick"/>
         <event time="0.05"><run/></event><event time="0.1"><exit/></event>
         <load effect="tick"/><run/></demo>)");
-    EXPECT_TRUE(demo->closed);
+    EXPECT_TRUE(demo->closed());
     EXPECT_GE(demo->time(), 0.1f);
     EXPECT_LT(demo->time(), 0.2f);
     EXPECT_THAT(logLines(), Not(Contains(HasSubstr("endless run"))));

@@ -13,18 +13,18 @@ class DemoWalk : public DemoFixture {};
 
 native::fake::WindowInfo onlyWindow(const Demo& demo) {
     native::fake::WindowInfo info{};
-    native::fake::windowInfo(demo.handle, &info);
+    native::fake::windowInfo(demo.handle(), &info);
     return info;
 }
 } // namespace
 
 TEST_F(DemoWalk, ADemoWithoutAttributesOpensTheDefaultWindow) {
     walk("<demo/>");
-    EXPECT_FALSE(demo->closed);
+    EXPECT_FALSE(demo->closed());
     const auto info = onlyWindow(*demo);
     EXPECT_EQ(info.title, "demo");
-    EXPECT_EQ(demo->Window::width, 640);
-    EXPECT_EQ(demo->Window::height, 480);
+    EXPECT_EQ(demo->Window::width(), 640);
+    EXPECT_EQ(demo->Window::height(), 480);
     EXPECT_EQ(native::fake::requestedPixelFormat().colorBits, 32);
     EXPECT_GE(native::fake::cursorCounter(), 0);
     EXPECT_TRUE(processSettings().keylog);
@@ -36,7 +36,7 @@ TEST_F(DemoWalk, AttributesReadLikeAtoiAndLaterOnesWin) {
     walk(R"(<demo vsync="yes" width="800" width=" 320px" bpp="16" mouse="0" showfps="2"
                lockfps="-x" vhs="1"/>)");
     EXPECT_FALSE(demo->settings().vsync);
-    EXPECT_EQ(demo->Window::width, 320);
+    EXPECT_EQ(demo->Window::width(), 320);
     EXPECT_EQ(demo->settings().bpp, 16);
     EXPECT_LT(native::fake::cursorCounter(), 0);
     EXPECT_TRUE(processSettings().showfps);
@@ -76,10 +76,10 @@ TEST_F(DemoWalk, AWalkAfterTheWindowHasClosedOpensNoSecondWindow) {
     // the same frame.
     walk(R"(<event time="1"><exit/></event>)");
     walk(R"(<event name="again"/>)");
-    EXPECT_TRUE(demo->closed);
+    EXPECT_TRUE(demo->closed());
     EXPECT_EQ(native::fake::windowCount(), 0u);
     EXPECT_EQ(native::fake::swapCount(), swapsBefore) << "no black frames of a new window";
-    EXPECT_EQ(demo->renderContext, nullptr);
+    EXPECT_EQ(demo->renderContext(), nullptr);
 }
 
 TEST_F(DemoWalk, AnExceptionEndsOnlyTheElementItCameFromWithALogLine) {

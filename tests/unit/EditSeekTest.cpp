@@ -26,7 +26,7 @@ void holdShift(bool down) {
 
 std::string windowTitle(Demo& demo) {
     native::fake::WindowInfo info;
-    return native::fake::windowInfo(demo.handle, &info) ? info.title : "";
+    return native::fake::windowInfo(demo.handle(), &info) ? info.title : "";
 }
 
 class EditSeek : public DemoFixture {};
@@ -96,7 +96,7 @@ TEST_F(EditSeek, AnExitHoldsTheDemoAtItsTimeEvenWhenASeekPassesIt) {
     for (int i = 0; i < 200 && !session.paused(); ++i) frame(100);
     EXPECT_TRUE(session.paused());
     frame(100);
-    EXPECT_FALSE(demo->closed);
+    EXPECT_FALSE(demo->closed());
     EXPECT_FLOAT_EQ(demo->exactTime(), 2.0f);
     EXPECT_EQ(windowTitle(*demo), "one | 2.0 s | bank 0 | paused at the exit");
 
@@ -112,12 +112,12 @@ TEST_F(EditSeek, AnExitHoldsTheDemoAtItsTimeEvenWhenASeekPassesIt) {
     for (int i = 0; i < 30; ++i) frame(100);
     EXPECT_GT(demo->exactTime(), 3.0f);
     EXPECT_STREQ(demo->settings().title, "three");
-    EXPECT_FALSE(demo->closed);
+    EXPECT_FALSE(demo->closed());
     pressKey(*demo, native::VK_HOME);
     EXPECT_EQ(windowTitle(*demo), "three | 0.0 s | bank 0");
 
     // Escape still ends it.
     pressKey(*demo, native::VK_ESCAPE);
-    EXPECT_TRUE(demo->closed);
+    EXPECT_TRUE(demo->closed());
     demo.reset();
 }

@@ -75,11 +75,11 @@ TEST_F(GLWindowLifetime, CreateRequestsTheFormatReportsTheGrantedOneAndActivates
     EXPECT_EQ(request.depthBits, 24);
     EXPECT_EQ(request.stencilBits, 8);
     EXPECT_EQ(output, "OpenGL| Color32bpp RGBA(8,8,8,0) Depth: 24bpp\n");
-    EXPECT_NE(window.renderContext, nullptr);
-    EXPECT_EQ(fake::currentContext(), window.renderContext);
+    EXPECT_NE(window.renderContext(), nullptr);
+    EXPECT_EQ(fake::currentContext(), window.renderContext());
     // The derived class saw the initial size although no size message was forwarded.
     EXPECT_EQ(window.sizes, (std::vector<std::pair<int32_t, int32_t>>{{640, 480}}));
-    EXPECT_FALSE(window.fullscreen);
+    EXPECT_FALSE(window.fullscreen());
     EXPECT_TRUE(fake::displayModeChanges().empty());
     EXPECT_TRUE(fake::messageBoxes().empty());
 }
@@ -147,7 +147,7 @@ TEST_F(GLWindowLifetime, FullscreenChangesTheModeHidesTheCursorAndCloseRestoresB
     EXPECT_EQ(settings.x, 0);
     EXPECT_EQ(settings.y, 0);
     EXPECT_EQ(settings.flags, static_cast<uint32_t>(WF_FULLSCREEN | WF_POSITION));
-    EXPECT_TRUE(window.fullscreen);
+    EXPECT_TRUE(window.fullscreen());
     ASSERT_EQ(fake::displayModeChanges().size(), 1u);
     const fake::DisplayModeChange& change = fake::displayModeChanges()[0];
     EXPECT_FALSE(change.restore);
@@ -176,10 +176,10 @@ TEST_F(GLWindowLifetime, RefusedFullscreenFallsBackToABorderlessWindowAtTheCorne
     ASSERT_EQ(fake::messageBoxes().size(), 1u);
     EXPECT_EQ(fake::messageBoxes()[0].text, "FullScreen Failed, using Windowed");
     EXPECT_EQ(fake::messageBoxes()[0].caption, "ERROR");
-    EXPECT_FALSE(window.fullscreen);
+    EXPECT_FALSE(window.fullscreen());
     EXPECT_EQ(fake::cursorCounter(), 0);
     fake::WindowInfo info{};
-    ASSERT_TRUE(fake::windowInfo(window.handle, &info));
+    ASSERT_TRUE(fake::windowInfo(window.handle(), &info));
     EXPECT_EQ(info.style, static_cast<uint32_t>(WS_POPUP | WS_SYSMENU));
     EXPECT_EQ(info.x, 0);
     EXPECT_EQ(info.y, 0);
@@ -201,8 +201,8 @@ TEST_F(GLWindowLifetime, ShutdownFailuresAreShownAndShutdownGoesOn) {
         EXPECT_EQ(box.caption, "SHUTDOWN ERROR");
         EXPECT_EQ(box.flags, static_cast<uint32_t>(MB_OK | MB_ICONINFORMATION));
     }
-    EXPECT_EQ(window.renderContext, nullptr);
-    EXPECT_EQ(window.deviceContext, nullptr);
+    EXPECT_EQ(window.renderContext(), nullptr);
+    EXPECT_EQ(window.deviceContext(), nullptr);
     // Safe again with nothing left.
     window.shutdownGL();
     EXPECT_EQ(fake::messageBoxes().size(), 3u);
@@ -214,7 +214,7 @@ TEST_F(GLWindowLifetime, CloseReleasesEverythingAndPostsTheQuit) {
     EXPECT_EQ(fake::liveContextCount(), 0u);
     EXPECT_EQ(fake::currentContext(), nullptr);
     EXPECT_EQ(fake::windowCount(), 0u);
-    EXPECT_TRUE(window.closed);
+    EXPECT_TRUE(window.closed());
     EXPECT_TRUE(quitPosted());
 }
 
@@ -236,9 +236,9 @@ TEST_F(GLWindowLifetime, FramePresentsAndMinimisedSizeIsKept) {
     const uint32_t swaps = fake::swapCount();
     EXPECT_TRUE(window.frame());
     EXPECT_EQ(fake::swapCount(), swaps + 1);
-    Window::windowProcedure(window.handle, WM_SIZE, SIZE_MINIMIZED, 0);
-    EXPECT_EQ(window.width, 0);
-    EXPECT_EQ(window.height, 0);
+    Window::windowProcedure(window.handle(), WM_SIZE, SIZE_MINIMIZED, 0);
+    EXPECT_EQ(window.width(), 0);
+    EXPECT_EQ(window.height(), 0);
 }
 
 namespace {
@@ -257,7 +257,7 @@ TEST_F(GLWindowLifetime, MakeCurrentPrefersTheReadSurfaceEntryPoint) {
     ext::wglMakeContextCurrentARB = &makeContextCurrent;
     window.makeCurrent();
     ext::wglMakeContextCurrentARB = nullptr;
-    EXPECT_EQ(drawSurface, window.deviceContext);
-    EXPECT_EQ(readSurface, window.deviceContext);
-    EXPECT_EQ(fake::currentContext(), window.renderContext);
+    EXPECT_EQ(drawSurface, window.deviceContext());
+    EXPECT_EQ(readSurface, window.deviceContext());
+    EXPECT_EQ(fake::currentContext(), window.renderContext());
 }

@@ -33,12 +33,12 @@ protected:
     void TearDown() override { fake::reset(); }
 
     intptr_t send(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
-        return Window::windowProcedure(window.handle, message, wParam, lParam);
+        return Window::windowProcedure(window.handle(), message, wParam, lParam);
     }
 
     fake::WindowInfo info() {
         fake::WindowInfo result{};
-        EXPECT_TRUE(fake::windowInfo(window.handle, &result));
+        EXPECT_TRUE(fake::windowInfo(window.handle(), &result));
         return result;
     }
 
@@ -48,12 +48,12 @@ protected:
 } // namespace
 
 TEST_F(TopLevelWindow, ConstructedWindowIsClosedAndWaitsForNothing) {
-    EXPECT_TRUE(window.closed);
-    EXPECT_FALSE(window.active);
-    EXPECT_TRUE(window.quitOnDestroy);
-    EXPECT_EQ(window.handle, nullptr);
+    EXPECT_TRUE(window.closed());
+    EXPECT_FALSE(window.isActive());
+    EXPECT_TRUE(window.quitOnDestroy());
+    EXPECT_EQ(window.handle(), nullptr);
     window.close();
-    EXPECT_TRUE(window.closed);
+    EXPECT_TRUE(window.closed());
     EXPECT_FALSE(drain());
 }
 
@@ -69,14 +69,14 @@ TEST_F(TopLevelWindow, CentresByClientSizeSoTheFrameSitsRightAndBelow) {
     EXPECT_EQ(created.outerWidth, 640 + 2 * frame);
     EXPECT_EQ(created.outerHeight, 480 + 2 * frame + fake::kCaption);
     // After creation x, y are the client area's screen position.
-    EXPECT_EQ(window.x, 192 + frame);
-    EXPECT_EQ(window.y, 144 + frame + fake::kCaption);
-    EXPECT_EQ(window.width, 640);
-    EXPECT_EQ(window.height, 480);
+    EXPECT_EQ(window.x(), 192 + frame);
+    EXPECT_EQ(window.y(), 144 + frame + fake::kCaption);
+    EXPECT_EQ(window.width(), 640);
+    EXPECT_EQ(window.height(), 480);
     EXPECT_TRUE(created.visible);
     EXPECT_TRUE(created.foreground);
-    EXPECT_FALSE(window.closed);
-    EXPECT_TRUE(window.active);
+    EXPECT_FALSE(window.closed());
+    EXPECT_TRUE(window.isActive());
     EXPECT_TRUE(fake::messageBoxes().empty());
 }
 
@@ -102,7 +102,7 @@ TEST_F(TopLevelWindow, FlagsSelectStyleAndPosition) {
         RecordingWindow<Window> subject;
         ASSERT_EQ(subject.create("flags", 30, 40, 100, 50, c.flags), 0);
         fake::WindowInfo created{};
-        ASSERT_TRUE(fake::windowInfo(subject.handle, &created));
+        ASSERT_TRUE(fake::windowInfo(subject.handle(), &created));
         EXPECT_EQ(created.style, c.style) << std::hex << c.flags;
         EXPECT_EQ(created.extendedStyle, c.extendedStyle) << std::hex << c.flags;
         if (c.flags & WF_FULLSCREEN) {
@@ -118,8 +118,8 @@ TEST_F(TopLevelWindow, PositionFlagUsesTheGivenCorner) {
     const fake::WindowInfo created = info();
     EXPECT_EQ(created.x, 30);
     EXPECT_EQ(created.y, 40);
-    EXPECT_EQ(window.x, 30 + fake::kBorder);
-    EXPECT_EQ(window.y, 40 + fake::kBorder + fake::kCaption);
+    EXPECT_EQ(window.x(), 30 + fake::kBorder);
+    EXPECT_EQ(window.y(), 40 + fake::kBorder + fake::kCaption);
 }
 
 TEST_F(TopLevelWindow, TopmostIsRepositionedWithClientSizeAndFrameChange) {
@@ -153,50 +153,50 @@ TEST_F(TopLevelWindow, MessagesReachTheOperationsWithTheirArguments) {
         {"mouseDown", 2, 0},     {"mouseMove", 700, 400}, {"mouseWheel", -240, 0},
     };
     EXPECT_EQ(window.calls, expected);
-    EXPECT_EQ(window.x, -20);
-    EXPECT_EQ(window.y, 35);
+    EXPECT_EQ(window.x(), -20);
+    EXPECT_EQ(window.y(), 35);
     EXPECT_EQ(send(WM_ERASEBKGND), 1);
 }
 
 TEST_F(TopLevelWindow, SizeIsAnsweredWithZeroWithoutObjectOrWhileInactive) {
     ASSERT_EQ(window.create("inactive", 0, 0, 320, 200, 0), 0);
-    window.active = false;
+    window.deactivate();
     EXPECT_EQ(send(WM_SIZE, 0, makeLParam(10, 10)), 0);
     send(WM_KEYDOWN, 'A', 1);
-    setWindowUserData(window.handle, nullptr);
+    setWindowUserData(window.handle(), nullptr);
     EXPECT_EQ(send(WM_SIZE, 0, makeLParam(10, 10)), 0);
     EXPECT_TRUE(window.calls.empty());
-    EXPECT_EQ(window.width, 320);
+    EXPECT_EQ(window.width(), 320);
 }
 
 TEST_F(TopLevelWindow, ScreenSaverAndMonitorPowerAreSuppressed) {
     ASSERT_EQ(window.create("saver", 0, 0, 320, 200, 0), 0);
     EXPECT_EQ(send(WM_SYSCOMMAND, SC_SCREENSAVE), 0);
     EXPECT_EQ(send(WM_SYSCOMMAND, SC_MONITORPOWER), 0);
-    EXPECT_TRUE(isWindow(window.handle));
+    EXPECT_TRUE(isWindow(window.handle()));
     EXPECT_TRUE(window.calls.empty());
 }
 
 TEST_F(TopLevelWindow, AltF4GetsDefaultProcessingAndReachesClose) {
     ASSERT_EQ(window.create("altf4", 0, 0, 320, 200, 0), 0);
-    postMessage(window.handle, WM_SYSKEYDOWN, VK_MENU, 0x20000001);
-    postMessage(window.handle, WM_SYSKEYDOWN, VK_F4, 0x20000001);
+    postMessage(window.handle(), WM_SYSKEYDOWN, VK_MENU, 0x20000001);
+    postMessage(window.handle(), WM_SYSKEYDOWN, VK_F4, 0x20000001);
     EXPECT_TRUE(drain());
     const std::vector<Call> expected = {{"key", VK_MENU, 1}, {"key", VK_F4, 1}, {"close", 0, 0}};
     EXPECT_EQ(window.calls, expected);
-    EXPECT_TRUE(window.closed);
+    EXPECT_TRUE(window.closed());
     EXPECT_FALSE(isWindow(nullptr));
     EXPECT_EQ(fake::windowCount(), 0u);
 }
 
 TEST_F(TopLevelWindow, DestroyPostsOneQuitAndStopsForwarding) {
     ASSERT_EQ(window.create("quit", 0, 0, 320, 200, 0), 0);
-    const WindowHandle old = window.handle;
+    const WindowHandle old = window.handle();
     postMessage(old, WM_KEYDOWN, 'A', 1);
     window.close();
-    EXPECT_TRUE(window.closed);
-    EXPECT_FALSE(window.active);
-    EXPECT_EQ(window.handle, nullptr);
+    EXPECT_TRUE(window.closed());
+    EXPECT_FALSE(window.isActive());
+    EXPECT_EQ(window.handle(), nullptr);
     EXPECT_FALSE(isWindow(old));
     EXPECT_TRUE(drain());
     EXPECT_EQ(window.calls, (std::vector<Call>{{"close", 0, 0}}));
@@ -207,7 +207,7 @@ TEST_F(TopLevelWindow, DestroyPostsOneQuitAndStopsForwarding) {
 
 TEST_F(TopLevelWindow, NoQuitFlagKeepsTheLoopRunning) {
     ASSERT_EQ(window.create("noquit", 0, 0, 320, 200, WF_NO_QUIT), 0);
-    EXPECT_FALSE(window.quitOnDestroy);
+    EXPECT_FALSE(window.quitOnDestroy());
     window.close();
     EXPECT_FALSE(drain());
 }
@@ -217,7 +217,7 @@ TEST_F(TopLevelWindow, DestructorDestroysALiveWindowWithoutQuit) {
     {
         RecordingWindow<Window> scoped;
         ASSERT_EQ(scoped.create("scoped", 0, 0, 320, 200, 0), 0);
-        handle = scoped.handle;
+        handle = scoped.handle();
     }
     EXPECT_FALSE(isWindow(handle));
     EXPECT_EQ(fake::windowCount(), 0u);
@@ -235,7 +235,7 @@ TEST_F(TopLevelWindow, SameTitleWorksAgainAfterDestroyButNotWhileAlive) {
     EXPECT_EQ(fake::messageBoxes()[0].text, "RegisterClassEx() Failed.");
     EXPECT_EQ(fake::messageBoxes()[0].caption, "ERROR");
     EXPECT_EQ(fake::messageBoxes()[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONEXCLAMATION));
-    EXPECT_TRUE(second.closed);
+    EXPECT_TRUE(second.closed());
     // The failed attempt must not release the class of the live window.
     RecordingWindow<Window> third;
     EXPECT_EQ(third.create("demo", 0, 0, 320, 200, 0), -1);
@@ -258,7 +258,7 @@ TEST_F(TopLevelWindow, WindowCreationFailureIsReportedAndCanBeRetried) {
     ASSERT_EQ(fake::messageBoxes().size(), 1u);
     EXPECT_EQ(fake::messageBoxes()[0].text, "Window Creation Error.");
     EXPECT_EQ(fake::messageBoxes()[0].caption, "ERROR");
-    EXPECT_TRUE(window.closed);
+    EXPECT_TRUE(window.closed());
     fake::fail(fake::Failure::CreateWindow, false);
     EXPECT_EQ(window.create("retry", 0, 0, 320, 200, 0), 0);
 }
@@ -271,7 +271,7 @@ TEST_F(TopLevelWindow, DestroyFailureIsShownAndTheWindowCountsAsClosed) {
     EXPECT_EQ(fake::messageBoxes()[0].text, "DestroyWindow() Failed.");
     EXPECT_EQ(fake::messageBoxes()[0].caption, "SHUTDOWN ERROR");
     EXPECT_EQ(fake::messageBoxes()[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONINFORMATION));
-    EXPECT_TRUE(window.closed);
-    EXPECT_EQ(window.handle, nullptr);
+    EXPECT_TRUE(window.closed());
+    EXPECT_EQ(window.handle(), nullptr);
     EXPECT_TRUE(drain());
 }

@@ -1,6 +1,7 @@
 // The win32 native back end under Wine: the player's own window and GL classes on the real
 // Win32 and WGL calls, and the library search. Built only for Windows; run by
 // scripts/test-windows inside Xvfb.
+#include "RecordingWindow.h"
 #include "platform/ExtensionLoader.h"
 #include "platform/GLWindow.h"
 #include "platform/native/Native.h"
@@ -15,33 +16,6 @@
 #include <vector>
 
 namespace {
-
-struct Call {
-    std::string name;
-    int32_t a;
-    int32_t b;
-    bool operator==(const Call& other) const {
-        return name == other.name && a == other.a && b == other.b;
-    }
-};
-
-std::ostream& operator<<(std::ostream& out, const Call& call) {
-    return out << call.name << "(" << call.a << "," << call.b << ")";
-}
-
-class RecordingWindow : public Window {
-public:
-    void resize(int32_t w, int32_t h) override {
-        calls.push_back({"resize", w, h});
-        Window::resize(w, h);
-    }
-    void key(uint32_t code, uint32_t pressed) override {
-        calls.push_back({"key", int32_t(code), int32_t(pressed)});
-    }
-    void mouseDown(uint32_t button) override { calls.push_back({"mouseDown", int32_t(button), 0}); }
-    void mouseWheel(int32_t delta) override { calls.push_back({"mouseWheel", delta, 0}); }
-    std::vector<Call> calls;
-};
 
 // Drains the queue as the player's run loop does; true when the quit message came.
 bool drain() {
@@ -63,34 +37,35 @@ protected:
 } // namespace
 
 TEST_F(Win32Native, MessagesOfTheRealWindowReachTheWindowObject) {
-    RecordingWindow window;
+    // Painting comes whenever the system likes.
+    RecordingWindow<Window> window(false);
     ASSERT_EQ(window.create("win32 messages", 0, 0, 200, 100, 0), 0);
-    EXPECT_FALSE(window.closed);
+    EXPECT_FALSE(window.closed());
     // The client size asked for, with the frame around it: the window sits right of and
     // below the desktop's centre by the frame's width.
     native::Rect desktop;
     native::getDesktopRect(&desktop);
-    EXPECT_GT(window.x, (desktop.right - 200) / 2);
-    EXPECT_GT(window.y, (desktop.bottom - 100) / 2);
+    EXPECT_GT(window.x(), (desktop.right - 200) / 2);
+    EXPECT_GT(window.y(), (desktop.bottom - 100) / 2);
     drain();
     window.calls.clear();
 
-    native::sendMessage(window.handle, native::WM_SIZE, 0, native::makeLParam(320, 240));
-    native::postMessage(window.handle, native::WM_KEYDOWN, 'A', 1);
-    native::postMessage(window.handle, native::WM_KEYUP, 'A', 1);
-    native::postMessage(window.handle, native::WM_MOUSEWHEEL, uintptr_t(-120) << 16, 0);
+    native::sendMessage(window.handle(), native::WM_SIZE, 0, native::makeLParam(320, 240));
+    native::postMessage(window.handle(), native::WM_KEYDOWN, 'A', 1);
+    native::postMessage(window.handle(), native::WM_KEYUP, 'A', 1);
+    native::postMessage(window.handle(), native::WM_MOUSEWHEEL, uintptr_t(-120) << 16, 0);
     EXPECT_FALSE(drain());
-    const std::vector<Call> expected = {
+    const std::vector<WindowCall> expected = {
         {"resize", 320, 240}, {"key", 'A', 1}, {"key", 'A', 0}, {"mouseWheel", -120, 0}};
     EXPECT_EQ(window.calls, expected);
-    EXPECT_EQ(window.width, 320);
+    EXPECT_EQ(window.width(), 320);
     // Screen saver and monitor power-off are refused; the background counts as erased.
-    EXPECT_EQ(native::sendMessage(window.handle, native::WM_SYSCOMMAND, native::SC_SCREENSAVE, 0),
+    EXPECT_EQ(native::sendMessage(window.handle(), native::WM_SYSCOMMAND, native::SC_SCREENSAVE, 0),
               0);
-    EXPECT_EQ(native::sendMessage(window.handle, native::WM_ERASEBKGND, 0, 0), 1);
+    EXPECT_EQ(native::sendMessage(window.handle(), native::WM_ERASEBKGND, 0, 0), 1);
 
     window.destroy();
-    EXPECT_TRUE(window.closed);
+    EXPECT_TRUE(window.closed());
     EXPECT_TRUE(drain()) << "destroying the window posts the quit message";
 }
 
@@ -99,7 +74,7 @@ TEST_F(Win32Native, ASecondWindowWithTheSameTitleIsRefusedUntilTheFirstIsDestroy
     Window second;
     ASSERT_EQ(first.create("win32 twice", 0, 0, 64, 48, 0), 0);
     EXPECT_EQ(second.create("win32 twice", 0, 0, 64, 48, 0), -1);
-    EXPECT_TRUE(second.closed);
+    EXPECT_TRUE(second.closed());
     first.destroy();
     EXPECT_EQ(second.create("win32 twice", 0, 0, 64, 48, 0), 0);
     second.destroy();
@@ -124,7 +99,7 @@ TEST_F(Win32Native, GLWindowGetsAContextThatClearsAndFindsSwapControl) {
     EXPECT_EQ(pixel[0], 0);
     EXPECT_EQ(pixel[1], 255);
     EXPECT_EQ(pixel[2], 0);
-    EXPECT_TRUE(native::swapBuffers(window.deviceContext));
+    EXPECT_TRUE(native::swapBuffers(window.deviceContext()));
     window.close();
     EXPECT_EQ(native::getCurrentContext(), nullptr);
     drain();
