@@ -11,6 +11,7 @@
 #include "resource/MusicTexture.h"
 #include "resource/SurfaceList.h"
 #include "script/ScriptDocument.h"
+#include "sync/TrackFileList.h"
 #include "sync/TrackFileName.h"
 
 #include <algorithm>
@@ -146,6 +147,8 @@ void ScriptCheck::dispatch(const ScriptNode& child) {
             out_.error(base, "track file base " + quoted(base->value) +
                                  " would lead out of data/ (no leading '/', no '\\' or ':', "
                                  "no empty, '.' or '..' part)");
+        else if (base)
+            for (const std::string& path : trackFilesOfBase(base->value)) useDataFile(path);
         break;
     }
     case KeywordCheck::Drive:

@@ -34,7 +34,8 @@ public:
     void run();
 
     // After run(): the data files the script names that exist, as found below the working
-    // directory ("data/textures/logo.tga"), each once, in order of first use.
+    // directory ("data/textures/logo.tga"), each once, in order of first use, with the
+    // track files of every base a `sync` element sets.
     const std::vector<std::string>& dataFiles() const { return dataFiles_; }
     // After run(): the plugin files that loaded, as the script names them, each once.
     const std::vector<std::string>& pluginFiles() const { return pluginFiles_; }

@@ -2,6 +2,7 @@
 // file, line and column, a summary, and the exit status. No window is needed.
 #include "PlayerRun.h"
 #include "TempDir.h"
+#include "TrackFileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -340,7 +341,7 @@ TEST(CheckMode, APluginThatCannotLoadGivesTheRealReasonAndLaterLinesStayRight) {
     EXPECT_EQ(run.exitCode, 1) << out;
     // The library is there; what it needs is not, and the system's reason is named.
 #ifdef VORNEX_WINDOWS_BUILD_DIR
-    const std::string reason = "(error 126)";
+    const std::string reason = "(error 126); it needs libmissinghelper.dll, which is not found";
 #else
     const std::string reason = "undefined symbol: unresolvedfx::missingHelper(char const*)";
 #endif
@@ -383,17 +384,25 @@ TEST(CheckMode, KnowsTheMeshModelParametersAndReportsAMissingModelAtItsLine) {
     EXPECT_TRUE(has(out, "2 errors, 0 warnings\n")) << out;
 }
 
-TEST(CheckMode, FilesListsEveryDataFileAndPluginTheScriptUsesOnceAndNothingElse) {
+TEST(CheckMode, FilesListsEveryDataFileTrackFileAndPluginTheScriptUsesOnceAndNothingElse) {
     TempDir dir;
     dir.write("data/textures/logo.tga", greyTga(64, 32));
     dir.write("data/textures/unused.tga", greyTga(64, 32));
     dir.write("data/music/song.ogg", "x");
+    // The base's tracks in both forms and below a '/' in a track name; another base's
+    // track and a file that is no track stay out.
+    dir.write("data/sync/intro_bg-3Ared.track", trackFile({{0, 1.0f, 0}}));
+    dir.write("data/sync/intro_fade.track.txt", "0 1 step\n");
+    dir.write("data/sync/intro_cam/x.track", trackFile({{0, 1.0f, 0}}));
+    dir.write("data/sync/outro_bg-3Ared.track", trackFile({{0, 1.0f, 0}}));
+    dir.write("data/sync/intro_notes.txt", "x");
     dir.write("data/part.txt", R"(<add type="picture" name="pic"/>
 <pic texture="logo.tga"/>
 <texture mode="load" filename="logo.tga"/>
 )");
     dir.write("data/script.txt", R"(<demo>
   <loadplugin file="stockfx.so"/>
+  <sync base="sync/intro"/>
   <include file="part.txt"/>
   <add type="musicplay" name="song"/>
   <song file="song.ogg"/>
@@ -405,6 +414,9 @@ TEST(CheckMode, FilesListsEveryDataFileAndPluginTheScriptUsesOnceAndNothingElse)
     EXPECT_EQ(run.output, "0 errors, 0 warnings\n"
                           "data data/script.txt\n"
                           "data data/part.txt\n"
+                          "data data/sync/intro_bg-3Ared.track\n"
+                          "data data/sync/intro_cam/x.track\n"
+                          "data data/sync/intro_fade.track.txt\n"
                           "data data/textures/logo.tga\n"
                           "data data/music/song.ogg\n"
                           "plugin stockfx.so\n");

@@ -95,9 +95,11 @@ TEST_F(Plugin, FilesThatAreNoPluginsKeepTheLineAndGiveTheReasonReadablyBelowIt) 
         return found == log.end() || found + 1 == log.end() ? std::string() : *(found + 1);
     };
 #ifdef _WIN32
-    // The DLL its helper is imported from cannot be found (the system's wording varies).
+    // The DLL its helper is imported from cannot be found (the system's wording varies),
+    // and is named.
     EXPECT_THAT(next("ERROR loadlibrary: unresolvedfx.so not found"),
-                AllOf(HasSubstr("unresolvedfx.dll: "), HasSubstr("(error 126)")));
+                AllOf(HasSubstr("unresolvedfx.dll: "),
+                      HasSubstr("(error 126); it needs libmissinghelper.dll, which is not found")));
 #else
     EXPECT_THAT(next("ERROR loadlibrary: unresolvedfx.so not found"),
                 HasSubstr("undefined symbol: unresolvedfx::missingHelper(char const*)"));

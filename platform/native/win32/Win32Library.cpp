@@ -1,13 +1,19 @@
 // Dynamic libraries on the win32 back end. Plugin names are taken as written; a bare name
 // is looked for in the executable's folder, then the working directory, then the system
 // search path, the same order the other platforms follow. A ".so" name that is not found
-// is tried again as ".dll", so scripts written on Linux play here too.
+// is tried again as ".dll", so scripts written on Linux play here too. A library that is
+// there but lacks a DLL of its own is reported with that DLL's name, which the system's
+// message leaves out.
 #include "platform/native/Native.h"
 
+#include "platform/native/PEImportList.h"
 #include "platform/native/win32/Windows.h"
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace native {
 namespace {
@@ -55,15 +61,55 @@ void fillSystemText(const char* text, const char* path, char* out, size_t size) 
     out[length] = '\0';
 }
 
-// "<path>: <the system's message> (error N)".
+// Larger than any plugin; a bigger file is not read for its imports.
+constexpr long kMaxImageSize = 256L << 20;
+
+bool systemProvides(const char* name) {
+    // API sets are resolved by the loader without a file of that name.
+    if (_strnicmp(name, "api-ms-", 7) == 0 || _strnicmp(name, "ext-ms-", 7) == 0) return true;
+    if (GetModuleHandleA(name)) return true;
+    DWORD previousMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
+    HMODULE file = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    SetThreadErrorMode(previousMode, nullptr);
+    if (file) FreeLibrary(file);
+    return file != nullptr;
+}
+
+// The first DLL the library at `path` imports that the system's search does not find, or
+// empty when the file cannot be read, holds no image, or all its DLLs are found (one of
+// theirs is missing then).
+std::string missingImport(const char* path) {
+    FILE* file = std::fopen(path, "rb");
+    if (!file) return "";
+    std::vector<uint8_t> bytes;
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
+    if (size > 0 && size <= kMaxImageSize && std::fseek(file, 0, SEEK_SET) == 0) {
+        bytes.resize(static_cast<size_t>(size));
+        if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) bytes.clear();
+    }
+    std::fclose(file);
+    std::unique_ptr<PEImportList> imports(new PEImportList);
+    if (bytes.empty() || imports->read(bytes.data(), bytes.size()) != 0) return "";
+    for (size_t i = 0; i < imports->count(); ++i)
+        if (!systemProvides(imports->name(i))) return imports->name(i);
+    return "";
+}
+
+// "<path>: <the system's message> (error N)", and for a library whose own DLL is missing,
+// which one.
 void keepError(const char* path, DWORD error) {
     char text[512] = "";
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
                    text, sizeof text, nullptr);
     char message[768];
     fillSystemText(text, path, message, sizeof message);
-    std::snprintf(lastError, sizeof lastError, "%s: %s (error %lu)", path,
-                  message[0] ? message : "cannot be loaded", error);
+    const std::string missing = error == ERROR_MOD_NOT_FOUND ? missingImport(path) : "";
+    std::snprintf(lastError, sizeof lastError, "%s: %s (error %lu)%s%s%s", path,
+                  message[0] ? message : "cannot be loaded", error,
+                  missing.empty() ? "" : "; it needs ", missing.c_str(),
+                  missing.empty() ? "" : ", which is not found");
 }
 
 // A file that exists but cannot be loaded ends the search, as on the desktop.
