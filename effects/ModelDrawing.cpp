@@ -23,13 +23,17 @@ bool ModelDrawing::load(DemoHost& host, const char* effectName, const char* file
         reason.clear();
         textures_[i] = findModelTexture(host, scene_, scene_.materials[i], fileName, reason);
         if (!reason.empty())
-            hostLog("%s: model %s: material %zu drawn without texture: %s", effectName, fileName, i,
-                    reason.c_str());
+            hostLog("%s: model %s: material %lu drawn without texture: %s", effectName, fileName,
+                    static_cast<unsigned long>(i), reason.c_str());
     }
     world_.resize(scene_.nodes.size());
-    hostLog("%s: model %s: %zu meshes, %zu triangles, %zu nodes, %zu animations", effectName,
-            fileName, scene_.meshes.size(), scene_.triangleCount(), scene_.nodes.size(),
-            scene_.animations.size());
+    // Counts as unsigned long: the Windows build checks formats against the system's printf,
+    // which knows no %zu; the reader's limits keep every count far below 2^32.
+    hostLog("%s: model %s: %lu meshes, %lu triangles, %lu nodes, %lu animations", effectName,
+            fileName, static_cast<unsigned long>(scene_.meshes.size()),
+            static_cast<unsigned long>(scene_.triangleCount()),
+            static_cast<unsigned long>(scene_.nodes.size()),
+            static_cast<unsigned long>(scene_.animations.size()));
     return true;
 }
 

@@ -99,7 +99,7 @@ Texture* findModelTexture(DemoHost& host, const ModelScene& scene, const ModelMa
     if (material.embeddedTexture >= 0 &&
         static_cast<size_t>(material.embeddedTexture) < scene.embeddedTextures.size()) {
         char name[Texture::kNameSize];
-        std::snprintf(name, sizeof name, "%.24s#%d", baseName(modelName), material.embeddedTexture);
+        std::snprintf(name, sizeof name, "%.20s#%d", baseName(modelName), material.embeddedTexture);
         return makeEmbedded(host,
                             scene.embeddedTextures[static_cast<size_t>(material.embeddedTexture)],
                             name, reason);

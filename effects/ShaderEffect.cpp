@@ -13,6 +13,7 @@
 #include "StockEffects.h"
 #include "ViewportDrawing.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -101,8 +102,8 @@ public:
     void draw() override {
         const ShaderCalls* gl = shaderCalls();
         if (!program_ || !gl) return;
-        GLint box[4];
-        glGetIntegerv(GL_VIEWPORT, box);
+        glGetIntegerv(GL_VIEWPORT, viewport_);
+        const GLint* box = viewport_;
         const float now = host->time();
         const float delta = frame_ > 0 ? now - previousTime_ : 0.0f;
         previousTime_ = now;
@@ -115,14 +116,13 @@ public:
             ownFramesRefused_ = true;
             hostLog("%s: the driver gives no frame buffer for channel self; it reads black", name);
         }
+        // Into its own buffer the pass draws from the buffer's corner.
+        const GLint own[4] = {0, 0, box[2], box[3]};
+        drawPass(*gl, ownFrames ? own : box, now, delta);
         if (ownFrames) {
-            const GLint own[4] = {0, 0, box[2], box[3]};
-            drawPass(*gl, own, now, delta);
             frames_.end();
             glViewport(box[0], box[1], box[2], box[3]);
             showFrontFrame();
-        } else {
-            drawPass(*gl, box, now, delta);
         }
         ++frame_;
     }
@@ -249,8 +249,11 @@ private:
         return false;
     }
 
+    // A name longer than the field is cut, as the names of textures are.
     void setChannel(Channel& channel, const char* value) {
-        std::snprintf(channel.name, sizeof channel.name, "%s", value);
+        const size_t length = std::min(std::strlen(value), sizeof channel.name - 1);
+        std::memcpy(channel.name, value, length);
+        channel.name[length] = '\0';
         if (loaded()) resolveChannel(channel);
     }
 
@@ -481,6 +484,9 @@ private:
     ShaderFrames frames_;
     DeclaredUniform uniforms_[kMaxUniforms];
     int uniformCount_ = 0;
+    // The viewport of the frame being drawn (x, y, width, height), restored after a pass
+    // into the effect's own buffer.
+    GLint viewport_[4] = {};
     int frame_ = 0;
     float previousTime_ = 0.0f;
     bool ownFramesRefused_ = false; // logged once

@@ -188,8 +188,8 @@ TEST(JpegDecoder, FindsTheStartWithinItsBudget) {
     ASSERT_EQ(plain.lastResult, 1);
     EXPECT_EQ(plain.pixels, JpegBytes(16 * 8, 128));
 
-    JpegBytes padded(511, 0x00);
-    padded.insert(padded.end(), tiny.begin(), tiny.end()); // SOI as bytes 512 and 513
+    JpegBytes padded(511 + tiny.size(), 0x00);
+    std::copy(tiny.begin(), tiny.end(), padded.begin() + 511); // SOI as bytes 512 and 513
     EXPECT_EQ(decodeJpeg(padded).pixels, plain.pixels);
     padded.insert(padded.begin(), 0x00);
     EXPECT_EQ(finalError(padded), kJpegNoStart);

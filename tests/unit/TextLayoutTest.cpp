@@ -16,7 +16,7 @@
 
 namespace {
 
-class TextLayoutTest : public ::testing::Test {
+class LaidOutText : public ::testing::Test {
 protected:
     void SetUp() override {
         Log::instance().setEnabled(false);
@@ -41,7 +41,7 @@ protected:
     TextLayout layout;
 };
 
-TEST_F(TextLayoutTest, LinesBreakAtNewLinesOneLineHeightApartAndCountOnlyCharacters) {
+TEST_F(LaidOutText, LinesBreakAtNewLinesOneLineHeightApartAndCountOnlyCharacters) {
     layout.build("test", "Hi\nyou\n\nzz", face, atlas, 0.0f);
     ASSERT_EQ(layout.lineCount(), 4);
     EXPECT_EQ(layout.characterCount(), 7); // the line breaks are not characters
@@ -61,7 +61,7 @@ TEST_F(TextLayoutTest, LinesBreakAtNewLinesOneLineHeightApartAndCountOnlyCharact
     EXPECT_LT(layout.glyphs()[2].x, layout.glyphs()[3].x);
 }
 
-TEST_F(TextLayoutTest, AlignmentPlacesEachLineStartAgainstTheAnchor) {
+TEST_F(LaidOutText, AlignmentPlacesEachLineStartAgainstTheAnchor) {
     layout.build("test", "wide line\nab", face, atlas, 0.0f);
     for (int line = 0; line < 2; ++line) {
         const float width = layout.lineWidth(line);
@@ -73,7 +73,7 @@ TEST_F(TextLayoutTest, AlignmentPlacesEachLineStartAgainstTheAnchor) {
     EXPECT_FLOAT_EQ(layout.lineStart(7, TextAlign::Right), 0.0f);
 }
 
-TEST_F(TextLayoutTest, RevealShowsThatFractionOfTheCharacters) {
+TEST_F(LaidOutText, RevealShowsThatFractionOfTheCharacters) {
     layout.build("test", "abcd\nefgh", face, atlas, 0.0f);
     EXPECT_EQ(layout.shownCharacters(0.0f), 0);
     EXPECT_EQ(layout.shownCharacters(-1.0f), 0);
@@ -87,7 +87,7 @@ TEST_F(TextLayoutTest, RevealShowsThatFractionOfTheCharacters) {
     EXPECT_EQ(layout.glyphs()[4].line, 1);
 }
 
-TEST_F(TextLayoutTest, HarfBuzzKernsPairsAndSpacingWidensEachAdvance) {
+TEST_F(LaidOutText, HarfBuzzKernsPairsAndSpacingWidensEachAdvance) {
     // DejaVu Sans kerns A and V together.
     EXPECT_LT(widthOf("AV"), widthOf("A") + widthOf("V"));
     EXPECT_FLOAT_EQ(widthOf("AVA", 3.0f), widthOf("AVA") + 9.0f);
@@ -95,7 +95,7 @@ TEST_F(TextLayoutTest, HarfBuzzKernsPairsAndSpacingWidensEachAdvance) {
     EXPECT_FLOAT_EQ(widthOf("e\xcc\x81", 3.0f), widthOf("e") + 3.0f);
 }
 
-TEST_F(TextLayoutTest, MissingCharactersDrawTheMissingGlyphBox) {
+TEST_F(LaidOutText, MissingCharactersDrawTheMissingGlyphBox) {
     // U+E000, a private-use character the font does not have, twice.
     layout.build("test", "a\xee\x80\x80\xee\x80\x80", face, atlas, 0.0f);
     ASSERT_EQ(layout.glyphs().size(), 3u);
@@ -106,7 +106,7 @@ TEST_F(TextLayoutTest, MissingCharactersDrawTheMissingGlyphBox) {
     EXPECT_EQ(layout.characterCount(), 3);
 }
 
-TEST_F(TextLayoutTest, RightToLeftRunsAreLaidOutInVisualOrder) {
+TEST_F(LaidOutText, RightToLeftRunsAreLaidOutInVisualOrder) {
     // Hebrew alef, bet: shaped right to left, so the first glyph is bet's.
     layout.build("test", "\xd7\x90\xd7\x91", face, atlas, 0.0f);
     ASSERT_EQ(layout.glyphs().size(), 2u);
@@ -115,7 +115,7 @@ TEST_F(TextLayoutTest, RightToLeftRunsAreLaidOutInVisualOrder) {
     EXPECT_LT(layout.glyphs()[0].x, layout.glyphs()[1].x);
 }
 
-TEST_F(TextLayoutTest, AGlyphBeyondTheAtlasIsLeftOutAndTheRestKept) {
+TEST_F(LaidOutText, AGlyphBeyondTheAtlasIsLeftOutAndTheRestKept) {
     ASSERT_EQ(face.setPixelSize(FontFace::kMaxPixels * 4), 0);
     EXPECT_EQ(face.pixelSize(), FontFace::kMaxPixels);
     const char* letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";

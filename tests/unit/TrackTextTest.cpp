@@ -19,7 +19,7 @@ int parse(const std::string& text, SyncTrack& track, std::string* message = null
 
 } // namespace
 
-TEST(TrackTextTest, ReadsKeysCommentsBlanksAndAnyLineEnd) {
+TEST(TrackText, ReadsKeysCommentsBlanksAndAnyLineEnd) {
     SyncTrack track;
     ASSERT_EQ(parse("# intro\n\n  16 -0.5 SMOOTH # late\r\n0\t1e-3\tlinear\n8 2 ramp\n"
                     "16 4 step",
@@ -37,7 +37,7 @@ TEST(TrackTextTest, ReadsKeysCommentsBlanksAndAnyLineEnd) {
     EXPECT_EQ(track.keyCount(), 0u);
 }
 
-TEST(TrackTextTest, RefusesWhatIsNoKeyNamingTheLineAndKeepsTheTrack) {
+TEST(TrackText, RefusesWhatIsNoKeyNamingTheLineAndKeepsTheTrack) {
     SyncTrack track;
     ASSERT_EQ(parse("4 1 step\n", track), 0);
     const struct {
@@ -72,7 +72,7 @@ TEST(TrackTextTest, RefusesWhatIsNoKeyNamingTheLineAndKeepsTheTrack) {
     EXPECT_EQ(message, "line 4097: more than 4096 keys");
 }
 
-TEST(TrackTextTest, TheWrittenTextReadsBackToTheSameKeys) {
+TEST(TrackText, TheWrittenTextReadsBackToTheSameKeys) {
     SyncTrack track;
     track.setKey({-7, 0.1f, kSyncRamp});
     track.setKey({3, 123456.789f, kSyncSmooth});
