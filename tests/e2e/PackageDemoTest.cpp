@@ -21,14 +21,6 @@ PlayerResult packDemo(const std::string& folder, const std::string& arguments,
                             300);
 }
 
-std::set<std::string> filesBelow(const std::filesystem::path& folder) {
-    std::set<std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        if (entry.is_regular_file())
-            files.insert(entry.path().lexically_relative(folder).generic_string());
-    return files;
-}
-
 } // namespace
 
 TEST(PackageDemo, TheBundledDemoPacksUnderItsNameAndPlaysInAnEmptyFolder) {

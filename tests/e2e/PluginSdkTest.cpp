@@ -14,11 +14,6 @@
 
 namespace {
 
-int shell(const std::string& command) {
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 std::string capture(const std::string& command) {
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
@@ -51,8 +46,8 @@ class PluginSdk : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         prefixFolder = new TempDir;
-        installedOnce = shell("cmake --install '" VORNEX_BIN_DIR "/..' --prefix '" + prefix() +
-                              "' >/dev/null") == 0;
+        installedOnce = runShell("cmake --install '" VORNEX_BIN_DIR "/..' --prefix '" + prefix() +
+                                 "' >/dev/null") == 0;
     }
     static void TearDownTestSuite() {
         delete prefixFolder;
@@ -149,8 +144,8 @@ TEST_F(PluginSdk, AnOutsidePluginBuildsAgainstTheInstalledHeadersAndLoads) {
     EXPECT_TRUE(
         std::filesystem::exists(prefix() + "/share/cmake/vornex-plugin/vornex-pluginConfig.cmake"));
     dir.write("fx.cpp", kOutsidePlugin);
-    ASSERT_EQ(shell(pkgConfigBuild(dir.path().string(), "-Wall -Wextra -Werror fx.cpp", "fx.so")),
-              0);
+    ASSERT_EQ(
+        runShell(pkgConfigBuild(dir.path().string(), "-Wall -Wextra -Werror fx.cpp", "fx.so")), 0);
 
     // The CMake package gives the same headers through the target vornex::plugin.
     dir.write("cmake/CMakeLists.txt", R"(cmake_minimum_required(VERSION 3.16)
@@ -159,9 +154,9 @@ find_package(vornex-plugin 1.0 REQUIRED)
 add_library(fx MODULE ../fx.cpp)
 target_link_libraries(fx PRIVATE vornex::plugin)
 )");
-    EXPECT_EQ(shell("cd '" + dir.path().string() +
-                    "/cmake' && cmake -S . -B build -DCMAKE_PREFIX_PATH='" + prefix() +
-                    "' >/dev/null && cmake --build build >/dev/null"),
+    EXPECT_EQ(runShell("cd '" + dir.path().string() +
+                       "/cmake' && cmake -S . -B build -DCMAKE_PREFIX_PATH='" + prefix() +
+                       "' >/dev/null && cmake --build build >/dev/null"),
               0);
 
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "loading it needs a display (xvfb-run)";
@@ -178,7 +173,7 @@ target_link_libraries(fx PRIVATE vornex::plugin)
 
 TEST_F(PluginSdk, APluginKeepsItsOwnClassesAndFunctionsOfThePlayersNames) {
     dir.write("same.cpp", kSameNamesPlugin);
-    ASSERT_EQ(shell(pkgConfigBuild(dir.path().string(), "same.cpp", "same.so")), 0);
+    ASSERT_EQ(runShell(pkgConfigBuild(dir.path().string(), "same.cpp", "same.so")), 0);
     // pkg-config's flags hide everything but the exports.
     const std::string exported = capture("nm -D --defined-only '" + dir.file("same.so") + "'");
     EXPECT_NE(exported.find(" T hasFX\n"), std::string::npos) << exported;
@@ -216,11 +211,11 @@ TEST_F(PluginSdk, TheGuidesExamplePluginIsTheFileItShowsAndBuildsAndPlays) {
 
     dir.write("pulse.cpp", source);
     dir.write("CMakeLists.txt", cmake);
-    ASSERT_EQ(shell(pkgConfigBuild(dir.path().string(), "pulse.cpp", "pulse.so")), 0);
+    ASSERT_EQ(runShell(pkgConfigBuild(dir.path().string(), "pulse.cpp", "pulse.so")), 0);
     // The CMake template makes the module the script names, without a lib prefix.
-    EXPECT_EQ(shell("cd '" + dir.path().string() +
-                    "' && cmake -S . -B build -DCMAKE_PREFIX_PATH='" + prefix() +
-                    "' >/dev/null && cmake --build build >/dev/null"),
+    EXPECT_EQ(runShell("cd '" + dir.path().string() +
+                       "' && cmake -S . -B build -DCMAKE_PREFIX_PATH='" + prefix() +
+                       "' >/dev/null && cmake --build build >/dev/null"),
               0);
     EXPECT_TRUE(dir.exists("build/pulse.so"));
 

@@ -6,11 +6,6 @@
 
 namespace {
 
-int shell(const std::string& command) {
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 // "screenprobe": on load, the share of yellow pixels along the row at 15% of the window's
 // height, appended to bar.txt.
 constexpr const char* kScreenProbe = R"(#include <vornex/plugin.h>
@@ -53,9 +48,9 @@ TEST(StockEffectsLoader, TheBarGrowsWithEveryEffectLoaded) {
     if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
     TempDir dir;
     dir.write("probe.cpp", kScreenProbe);
-    ASSERT_EQ(shell("cd '" + dir.path().string() +
-                    "' && c++ -shared -fPIC probe.cpp -I'" VORNEX_SOURCE_DIR
-                    "/include' -o screenprobe.so -lGL"),
+    ASSERT_EQ(runShell("cd '" + dir.path().string() +
+                       "' && c++ -shared -fPIC probe.cpp -I'" VORNEX_SOURCE_DIR
+                       "/include' -o screenprobe.so -lGL"),
               0);
     // Five effects: the screens after each show 1/5 ... 5/5 of the bar.
     dir.write("data/script.txt", stockScript(R"(<loadplugin file="screenprobe.so"/>

@@ -6,7 +6,10 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#include <sys/wait.h>
 
 #define VORNEX_LINUX_PLAYER_COMMAND "'" VORNEX_BIN_DIR "/vornex'"
 #ifndef VORNEX_PLAYER_COMMAND
@@ -54,4 +57,10 @@ inline PlayerResult runPlayer(const std::string& folder, const std::string& argu
 inline PlayerResult runLinuxPlayer(const std::string& folder, const std::string& arguments = "",
                                    int timeoutSeconds = 60) {
     return runPlayerCommand(VORNEX_LINUX_PLAYER_COMMAND, folder, arguments, timeoutSeconds);
+}
+
+// A shell command's exit status, or -1 when it did not exit by itself.
+inline int runShell(const std::string& command) {
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -45,6 +46,15 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Every file below `folder`, by its path relative to it with forward slashes.
+inline std::set<std::string> filesBelow(const std::filesystem::path& folder) {
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files.insert(entry.path().lexically_relative(folder).generic_string());
+    return files;
+}
 
 // Makes a folder the working directory for the lifetime of the guard: the data tree is
 // found below the working directory.

@@ -9,19 +9,6 @@
 
 namespace {
 
-int shell(const std::string& command) {
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::set<std::string> filesBelow(const std::filesystem::path& folder) {
-    std::set<std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        if (entry.is_regular_file())
-            files.insert(entry.path().lexically_relative(folder).generic_string());
-    return files;
-}
-
 // The packed demo with the capture on: a frame every three seconds of its first twenty,
 // each from another part of the demo.
 constexpr const char* kRecordingScript =
@@ -47,9 +34,9 @@ TEST(WindowsPackage, TheBundledDemoPacksForWindowsAndPlaysUnderWineInAnEmptyFold
     ASSERT_EQ(pack.exitCode, 0) << pack.output;
     ASSERT_TRUE(dir.exists("my-demo-windows.zip")) << pack.output;
     std::filesystem::create_directories(dir.path() / "empty");
-    ASSERT_EQ(
-        shell("unzip -q '" + dir.file("my-demo-windows.zip") + "' -d '" + dir.file("empty") + "'"),
-        0);
+    ASSERT_EQ(runShell("unzip -q '" + dir.file("my-demo-windows.zip") + "' -d '" +
+                       dir.file("empty") + "'"),
+              0);
     const std::string folder = dir.file("empty/my-demo");
     const std::set<std::string> files = filesBelow(folder);
     for (const char* expected :

@@ -9,11 +9,6 @@
 
 namespace {
 
-int shell(const std::string& command) {
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 // Two seconds apart through the whole demo, with a fixed frame step so that both players
 // draw the same demo times.
 constexpr const char* kRecordingScript =
@@ -48,7 +43,7 @@ void holdPlasmaStill(const TempDir& dir) {
 TEST(WindowsPlayer, BundledDemoFramesMatchTheLinuxBuild) {
     // The plasma follows the mouse. Wine reports the pointer when a window opens under it,
     // SDL only once it moves: out of both windows, both players see the same (none)...
-    ASSERT_EQ(shell("xdotool mousemove 1279 1023"), 0);
+    ASSERT_EQ(runShell("xdotool mousemove 1279 1023"), 0);
     TempDir windows;
     linkBundledData(windows, kRecordingScript);
     holdPlasmaStill(windows);
@@ -103,15 +98,15 @@ VORNEX_PLUGIN_EXPORT Effect* getFX(const char* type) {
 TEST(WindowsPlayer, AnOutsidePluginDllBuildsAgainstTheInstalledSdkAndLoads) {
     TempDir dir;
     const std::string prefix = dir.file("prefix");
-    ASSERT_EQ(shell("cmake --install '" VORNEX_WINDOWS_BUILD_DIR "' --prefix '" + prefix +
-                    "' >/dev/null"),
+    ASSERT_EQ(runShell("cmake --install '" VORNEX_WINDOWS_BUILD_DIR "' --prefix '" + prefix +
+                       "' >/dev/null"),
               0);
     dir.write("fx.cpp", kOutsidePlugin);
     const std::string pkgConfig = "PKG_CONFIG_LIBDIR='" + prefix + "/share/pkgconfig' pkg-config";
-    ASSERT_EQ(shell("cd '" + dir.path().string() +
-                    "' && x86_64-w64-mingw32-g++-posix -Wall -Wextra -Werror -shared fx.cpp $(" +
-                    pkgConfig + " --cflags vornex-plugin) -o fx.dll $(" + pkgConfig +
-                    " --libs vornex-plugin)"),
+    ASSERT_EQ(runShell("cd '" + dir.path().string() +
+                       "' && x86_64-w64-mingw32-g++-posix -Wall -Wextra -Werror -shared fx.cpp $(" +
+                       pkgConfig + " --cflags vornex-plugin) -o fx.dll $(" + pkgConfig +
+                       " --libs vornex-plugin)"),
               0);
 
     // The CMake package gives the same through the target vornex::plugin.
@@ -122,10 +117,10 @@ add_library(cmakefx MODULE ../fx.cpp)
 set_target_properties(cmakefx PROPERTIES PREFIX "")
 target_link_libraries(cmakefx PRIVATE vornex::plugin)
 )");
-    ASSERT_EQ(shell("cd '" + dir.path().string() +
-                    "/cmake' && cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE='" VORNEX_SOURCE_DIR
-                    "/cmake/mingw-w64-x86_64.cmake' -DCMAKE_PREFIX_PATH='" +
-                    prefix + "' >/dev/null && cmake --build build >/dev/null"),
+    ASSERT_EQ(runShell("cd '" + dir.path().string() +
+                       "/cmake' && cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE='" VORNEX_SOURCE_DIR
+                       "/cmake/mingw-w64-x86_64.cmake' -DCMAKE_PREFIX_PATH='" +
+                       prefix + "' >/dev/null && cmake --build build >/dev/null"),
               0);
     std::filesystem::copy_file(dir.file("cmake/build/cmakefx.dll"), dir.file("cmakefx.dll"));
 

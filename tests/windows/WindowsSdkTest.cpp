@@ -10,11 +10,6 @@
 
 namespace {
 
-int shell(const std::string& command) {
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 std::string readSource(const char* relative) {
     std::ifstream in(std::string(VORNEX_SOURCE_DIR "/") + relative, std::ios::binary);
     std::stringstream text;
@@ -73,15 +68,16 @@ TEST(WindowsSdk, TheGuidesExampleBuildsFromTheSdkZipAloneAndDraws) {
     EXPECT_NE(page.find(kCMakeConfigure), std::string::npos) << "the guide's CMake command";
 
     TempDir dir;
-    ASSERT_EQ(shell("cd '" + dir.path().string() +
-                    "' && cmake -E tar xf '" VORNEX_WINDOWS_BUILD_DIR "/vornex-sdk-windows.zip'"),
+    ASSERT_EQ(runShell("cd '" + dir.path().string() +
+                       "' && cmake -E tar xf '" VORNEX_WINDOWS_BUILD_DIR
+                       "/vornex-sdk-windows.zip'"),
               0);
     const std::string example = dir.file("vornex-sdk/examples/pulse");
     const std::string inExample =
         "cd '" + example + "' && SDK='" + dir.file("vornex-sdk") + "' && ";
-    ASSERT_EQ(shell(inExample + kPkgConfigBuild), 0);
-    ASSERT_EQ(shell(inExample + kCMakeConfigure + " >/dev/null && cmake --build build >/dev/null"),
-              0);
+    ASSERT_EQ(runShell(inExample + kPkgConfigBuild), 0);
+    ASSERT_EQ(
+        runShell(inExample + kCMakeConfigure + " >/dev/null && cmake --build build >/dev/null"), 0);
 
     expectPulseDrawn(dir, "with-pkg-config", "vornex-sdk/examples/pulse/pulse.dll");
     expectPulseDrawn(dir, "with-cmake", "vornex-sdk/examples/pulse/build/pulse.dll");
