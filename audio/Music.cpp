@@ -12,7 +12,6 @@
 #include <algorithm>
 
 namespace {
-constexpr uint32_t kErrorSize = 256;
 
 void rewindIfEnded(Mixer& mixer, Mixer::Music& music) {
     if (music.decoder->position() >= music.decoder->length())
@@ -36,8 +35,9 @@ MusicHandle musicOpen(const char* fileName) {
         delete file;
         return 0;
     }
-    char error[kErrorSize] = "";
-    MusicDecoder* decoder = openMusicDecoder(format, file->data(), file->size(), error, kErrorSize);
+    char error[kDecoderErrorSize] = "";
+    MusicDecoder* decoder =
+        openMusicDecoder(format, file->data(), file->size(), error, kDecoderErrorSize);
     if (!decoder) {
         hostLog("ERROR music: %s: %s", fileName, error);
         delete file;

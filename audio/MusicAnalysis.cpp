@@ -10,7 +10,6 @@
 #include <memory>
 
 namespace {
-constexpr uint32_t kErrorSize = 256;
 
 struct Following {
     MusicAnalyser analyser;
@@ -47,9 +46,9 @@ int musicAnalyse(MusicHandle handle, double start) {
         bytes = music->bytes;
         format = music->format;
     }
-    char error[kErrorSize] = "";
+    char error[kDecoderErrorSize] = "";
     MusicDecoder* decoder =
-        openMusicDecoder(format, bytes->data(), bytes->size(), error, kErrorSize);
+        openMusicDecoder(format, bytes->data(), bytes->size(), error, kDecoderErrorSize);
     if (!decoder) {
         // The same bytes opened once already; only memory can be short.
         hostLog("ERROR music: the analysis cannot read the music: %s", error);

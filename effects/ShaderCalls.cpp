@@ -1,37 +1,37 @@
 #include "ShaderCalls.h"
 
-#include <vornex/HostGL.h>
+#include "GLEntryPoint.h"
 
 #include <cstdlib>
 
 namespace {
 
-template <typename Function> bool find(Function& target, const char* name) {
-    target = reinterpret_cast<Function>(hostGLProc(name));
-    return target != nullptr;
-}
-
 bool resolve(ShaderCalls& calls) {
     // The version string tells whether the entry points may be called, not just found.
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     if (!version || std::atoi(version) < 2) return false;
-    return find(calls.createShader, "glCreateShader") &&
-           find(calls.shaderSource, "glShaderSource") &&
-           find(calls.compileShader, "glCompileShader") &&
-           find(calls.getShaderiv, "glGetShaderiv") &&
-           find(calls.getShaderInfoLog, "glGetShaderInfoLog") &&
-           find(calls.deleteShader, "glDeleteShader") &&
-           find(calls.createProgram, "glCreateProgram") &&
-           find(calls.attachShader, "glAttachShader") && find(calls.linkProgram, "glLinkProgram") &&
-           find(calls.getProgramiv, "glGetProgramiv") &&
-           find(calls.getProgramInfoLog, "glGetProgramInfoLog") &&
-           find(calls.deleteProgram, "glDeleteProgram") && find(calls.useProgram, "glUseProgram") &&
-           find(calls.getUniformLocation, "glGetUniformLocation") &&
-           find(calls.uniform1f, "glUniform1f") && find(calls.uniform2f, "glUniform2f") &&
-           find(calls.uniform3f, "glUniform3f") && find(calls.uniform4f, "glUniform4f") &&
-           find(calls.uniform3fv, "glUniform3fv") && find(calls.uniform1i, "glUniform1i") &&
-           find(calls.activeTexture, "glActiveTexture") &&
-           find(calls.getActiveUniform, "glGetActiveUniform");
+    return findGLEntryPoint(calls.createShader, "glCreateShader") &&
+           findGLEntryPoint(calls.shaderSource, "glShaderSource") &&
+           findGLEntryPoint(calls.compileShader, "glCompileShader") &&
+           findGLEntryPoint(calls.getShaderiv, "glGetShaderiv") &&
+           findGLEntryPoint(calls.getShaderInfoLog, "glGetShaderInfoLog") &&
+           findGLEntryPoint(calls.deleteShader, "glDeleteShader") &&
+           findGLEntryPoint(calls.createProgram, "glCreateProgram") &&
+           findGLEntryPoint(calls.attachShader, "glAttachShader") &&
+           findGLEntryPoint(calls.linkProgram, "glLinkProgram") &&
+           findGLEntryPoint(calls.getProgramiv, "glGetProgramiv") &&
+           findGLEntryPoint(calls.getProgramInfoLog, "glGetProgramInfoLog") &&
+           findGLEntryPoint(calls.deleteProgram, "glDeleteProgram") &&
+           findGLEntryPoint(calls.useProgram, "glUseProgram") &&
+           findGLEntryPoint(calls.getUniformLocation, "glGetUniformLocation") &&
+           findGLEntryPoint(calls.uniform1f, "glUniform1f") &&
+           findGLEntryPoint(calls.uniform2f, "glUniform2f") &&
+           findGLEntryPoint(calls.uniform3f, "glUniform3f") &&
+           findGLEntryPoint(calls.uniform4f, "glUniform4f") &&
+           findGLEntryPoint(calls.uniform3fv, "glUniform3fv") &&
+           findGLEntryPoint(calls.uniform1i, "glUniform1i") &&
+           findGLEntryPoint(calls.activeTexture, "glActiveTexture") &&
+           findGLEntryPoint(calls.getActiveUniform, "glGetActiveUniform");
 }
 
 } // namespace

@@ -1,17 +1,8 @@
 #include "ShaderFrames.h"
 
-#include <vornex/HostGL.h>
+#include "GLEntryPoint.h"
 
 #include <cstdlib>
-
-namespace {
-
-template <typename Function> bool find(Function& target, const char* name) {
-    target = reinterpret_cast<Function>(hostGLProc(name));
-    return target != nullptr;
-}
-
-} // namespace
 
 ShaderFrames::~ShaderFrames() {
     // Without a context (after the window closed) the buffers went with it.
@@ -20,11 +11,12 @@ ShaderFrames::~ShaderFrames() {
 
 bool ShaderFrames::resolve() {
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    return version && std::atoi(version) >= 3 && find(genFramebuffers_, "glGenFramebuffers") &&
-           find(deleteFramebuffers_, "glDeleteFramebuffers") &&
-           find(bindFramebuffer_, "glBindFramebuffer") &&
-           find(framebufferTexture2D_, "glFramebufferTexture2D") &&
-           find(checkFramebufferStatus_, "glCheckFramebufferStatus");
+    return version && std::atoi(version) >= 3 &&
+           findGLEntryPoint(genFramebuffers_, "glGenFramebuffers") &&
+           findGLEntryPoint(deleteFramebuffers_, "glDeleteFramebuffers") &&
+           findGLEntryPoint(bindFramebuffer_, "glBindFramebuffer") &&
+           findGLEntryPoint(framebufferTexture2D_, "glFramebufferTexture2D") &&
+           findGLEntryPoint(checkFramebufferStatus_, "glCheckFramebufferStatus");
 }
 
 bool ShaderFrames::begin(int width, int height) {

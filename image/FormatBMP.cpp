@@ -12,8 +12,8 @@
 #include <utility>
 
 namespace {
-constexpr uint32_t kMinimumSize = 17;
-constexpr int64_t kMaxSide = 2048;
+constexpr uint32_t kBmpMinimumSize = 17;
+constexpr int64_t kBmpMaxSide = 2048;
 
 using Palette = uint8_t[256][3];
 
@@ -76,7 +76,7 @@ void putBitFields(uint8_t* out, const uint8_t* row, int32_t width, uint32_t bits
 // Any "BM" file is taken, so that one this reader cannot load is refused with a reason.
 int cFormatBMP::probe(Stream* stream) {
     uint8_t signature[2];
-    if (!peekBytes(stream, kMinimumSize, signature, sizeof(signature))) return -1;
+    if (!peekBytes(stream, kBmpMinimumSize, signature, sizeof(signature))) return -1;
     return signature[0] == 'B' && signature[1] == 'M' ? 1 : -1;
 }
 
@@ -84,9 +84,9 @@ int cFormatBMP::refuseUnsupported(const BmpHeader& header) {
     const uint32_t bits = header.bitCount;
     if (header.width < 1 || header.height < 1)
         return refuseImage("BMP of %d x %lld pixels", header.width, (long long)header.height);
-    if (header.width > kMaxSide || header.height > kMaxSide)
+    if (header.width > kBmpMaxSide || header.height > kBmpMaxSide)
         return refuseImage("BMP of %d x %lld pixels is larger than %lld a side", header.width,
-                           (long long)header.height, (long long)kMaxSide);
+                           (long long)header.height, (long long)kBmpMaxSide);
     switch (header.compression) {
     case BmpHeader::kRgb:
         if (bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16 || bits == 24 ||

@@ -8,13 +8,13 @@
 #include <png.h>
 
 namespace {
-constexpr uint32_t kMinimumSize = 9;
-constexpr uint32_t kSignatureSize = 8;
+constexpr uint32_t kPngMinimumSize = 9;
+constexpr uint32_t kPngSignatureSize = 8;
 // Far above any texture size; keeps a forged header from asking for gigabytes, while a
 // long thin picture (65,535 x 1) is as welcome as a square one.
 constexpr uint64_t kMaxPixels = 16384 * 16384;
 // The largest side the format allows; the pixel count is the real bound.
-constexpr uint32_t kMaxSide = 0x7FFFFFFF;
+constexpr uint32_t kPngMaxSide = 0x7FFFFFFF;
 // The most libpng may take for one chunk other than the image data. A length field is
 // believed until the bytes run out, so without a cap a 57-byte file could claim 2 GB.
 constexpr png_alloc_size_t kMaxChunkBytes = 4 * 1024 * 1024;
@@ -44,9 +44,9 @@ struct Decoder {
 } // namespace
 
 int cFormatPNG::probe(Stream* stream) {
-    uint8_t signature[kSignatureSize];
-    if (!peekBytes(stream, kMinimumSize, signature, kSignatureSize)) return -1;
-    return png_sig_cmp(signature, 0, kSignatureSize) == 0 ? 1 : -1;
+    uint8_t signature[kPngSignatureSize];
+    if (!peekBytes(stream, kPngMinimumSize, signature, kPngSignatureSize)) return -1;
+    return png_sig_cmp(signature, 0, kPngSignatureSize) == 0 ? 1 : -1;
 }
 
 int cFormatPNG::load(Stream* stream) {
@@ -61,7 +61,7 @@ int cFormatPNG::load(Stream* stream) {
     if (setjmp(png_jmpbuf(decoder.png))) return -1;
 
     png_set_read_fn(decoder.png, stream, readFromStream);
-    png_set_user_limits(decoder.png, kMaxSide, kMaxSide);
+    png_set_user_limits(decoder.png, kPngMaxSide, kPngMaxSide);
     png_set_chunk_malloc_max(decoder.png, kMaxChunkBytes);
     // Text, colour profiles and the other ancillary chunks are never used here: skipped
     // unread and unstored. PLTE and tRNS are still read.

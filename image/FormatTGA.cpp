@@ -10,7 +10,7 @@
 
 namespace {
 constexpr uint32_t kHeaderSize = 18;
-constexpr int kMaxSide = 4096;
+constexpr int kTgaMaxSide = 4096;
 
 bool acceptedHeader(const uint8_t* header) {
     const int width = static_cast<int16_t>(readU16(header + 12));
@@ -20,8 +20,8 @@ bool acceptedHeader(const uint8_t* header) {
     const bool knownType =
         type == 1 || type == 2 || type == 3 || type == 9 || type == 10 || type == 11;
     const bool knownDepth = depth == 8 || depth == 16 || depth == 24 || depth == 32;
-    return width >= 1 && width <= kMaxSide && height >= 1 && height <= kMaxSide && knownType &&
-           knownDepth;
+    return width >= 1 && width <= kTgaMaxSide && height >= 1 && height <= kTgaMaxSide &&
+           knownType && knownDepth;
 }
 } // namespace
 

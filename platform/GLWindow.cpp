@@ -8,11 +8,9 @@
 
 namespace {
 
-constexpr char kErrorCaption[] = "ERROR";
-constexpr char kShutdownCaption[] = "SHUTDOWN ERROR";
-
 void shutdownMessage(const char* text) {
-    native::messageBox(nullptr, text, kShutdownCaption, native::MB_OK | native::MB_ICONINFORMATION);
+    native::messageBox(nullptr, text, Window::kShutdownCaption,
+                       native::MB_OK | native::MB_ICONINFORMATION);
 }
 
 } // namespace

@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr char kErrorCaption[] = "ERROR";
-constexpr char kShutdownCaption[] = "SHUTDOWN ERROR";
-
 uint32_t styleFor(uint32_t flags) {
     uint32_t style = (flags & WF_POPUP)
                          ? (native::WS_POPUP | native::WS_SYSMENU | native::WS_THICKFRAME)

@@ -77,6 +77,9 @@ public:
     static constexpr int32_t kClassNameMajor = 1;
     static constexpr int32_t kClassNameMinor = 0;
     static constexpr uint32_t kClassNameSize = 260;
+    // Captions of the message boxes a window's failures show.
+    static constexpr char kErrorCaption[] = "ERROR";
+    static constexpr char kShutdownCaption[] = "SHUTDOWN ERROR";
 
 protected:
     Window(const Window&) = delete;

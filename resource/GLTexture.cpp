@@ -1,16 +1,11 @@
 #include <vornex/GLTexture.h>
 
+#include "resource/PixelFormats.h"
 #include "resource/TextureRules.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cstdio>
-
-namespace {
-// The blue-first pixel formats of the EXT_bgra extension.
-constexpr GLenum kBgrExt = 0x80E0;
-constexpr GLenum kBgraExt = 0x80E1;
-} // namespace
 
 int GLTexture::create(int width, int height, int bitsPerPixel) {
     // Compared by scripts and tests: keep the texts exactly.

@@ -1,5 +1,6 @@
 #include "resource/MusicTexture.h"
 
+#include "resource/PixelFormats.h"
 #include "resource/ResourceName.h"
 #include "resource/TextureList.h"
 #include <vornex/Texture.h>
@@ -7,11 +8,6 @@
 #include <GL/gl.h>
 #include <initializer_list>
 #include <new>
-
-namespace {
-// The blue-first pixel format of the EXT_bgra extension.
-constexpr GLenum kBgrExt = 0x80E0;
-} // namespace
 
 int MusicTexture::create(TextureList& textures) {
     Texture* entry = new (std::nothrow) Texture;

@@ -10,15 +10,15 @@
 #include <new>
 
 namespace {
-constexpr uint32_t kSignatureSize = 6;
+constexpr uint32_t kGifSignatureSize = 6;
 constexpr uint8_t kImageSeparator = 0x2C;
 constexpr uint8_t kExtensionIntroducer = 0x21;
 constexpr uint8_t kTrailer = 0x3B;
 constexpr uint8_t kGraphicControlLabel = 0xF9;
 
 bool knownSignature(const uint8_t* bytes) {
-    return std::memcmp(bytes, "GIF87a", kSignatureSize) == 0 ||
-           std::memcmp(bytes, "GIF89a", kSignatureSize) == 0;
+    return std::memcmp(bytes, "GIF87a", kGifSignatureSize) == 0 ||
+           std::memcmp(bytes, "GIF89a", kGifSignatureSize) == 0;
 }
 
 // A palette flag in bit 7 with 2^((packed & 7) + 1) entries of three bytes.
@@ -32,8 +32,8 @@ cFormatGIF::~cFormatGIF() {
 }
 
 int cFormatGIF::probe(Stream* stream) {
-    uint8_t signature[kSignatureSize];
-    if (!peekBytes(stream, kSignatureSize, signature, kSignatureSize)) return -1;
+    uint8_t signature[kGifSignatureSize];
+    if (!peekBytes(stream, kGifSignatureSize, signature, kGifSignatureSize)) return -1;
     return knownSignature(signature) ? 1 : -1;
 }
 
@@ -53,8 +53,8 @@ void cFormatGIF::clear() {
 int cFormatGIF::load(Stream* stream) {
     clear();
     if (!stream) return -1;
-    uint8_t signature[kSignatureSize];
-    stream->read(signature, kSignatureSize);
+    uint8_t signature[kGifSignatureSize];
+    stream->read(signature, kGifSignatureSize);
     if (!knownSignature(signature)) return -1;
 
     uint8_t screen[7];

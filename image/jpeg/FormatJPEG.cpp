@@ -14,7 +14,7 @@
 #include <thread>
 
 namespace {
-constexpr uint32_t kMinimumSize = 17;
+constexpr uint32_t kJpegMinimumSize = 17;
 constexpr uint32_t kProbeBytes = 4;
 
 struct FreeDeleter {
@@ -27,7 +27,7 @@ cFormatJPEG::cFormatJPEG() : twoThreads_(std::thread::hardware_concurrency() > 1
 int cFormatJPEG::probe(Stream* stream) {
     // SOI, then any marker: JFIF, Exif, Adobe, a comment or tables may come first.
     uint8_t header[kProbeBytes];
-    if (!peekBytes(stream, kMinimumSize, header, kProbeBytes)) return -1;
+    if (!peekBytes(stream, kJpegMinimumSize, header, kProbeBytes)) return -1;
     return header[0] == 0xFF && header[1] == 0xD8 && header[2] == 0xFF && header[3] != 0 ? 1 : -1;
 }
 

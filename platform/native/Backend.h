@@ -14,6 +14,8 @@ constexpr uint32_t kMaxClasses = 16;
 constexpr uint32_t kQueueSize = 512;
 constexpr uint32_t kClassNameSize = 260;
 constexpr uint32_t kTitleSize = 256;
+// Set-1 scan code of the right Shift key; every other Shift is the left one.
+constexpr uint32_t kRightShiftScanCode = 0x36;
 
 struct WindowRecord {
     uintptr_t id; // the handle value; 0 while the record is free

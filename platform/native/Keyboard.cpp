@@ -9,8 +9,6 @@ namespace {
 
 constexpr uint8_t kDown = 0x80;
 constexpr uint8_t kToggled = 0x01;
-// Set-1 scan code of the right Shift key; every other Shift is the left one.
-constexpr uint32_t kRightShiftScanCode = 0x36;
 
 uint8_t (&keys())[256] {
     static uint8_t state[256];
@@ -129,8 +127,8 @@ void updateKeyboardState(const Message& message) {
     const bool repeat = (lParam & (1u << 30)) != 0;
     switch (virtualKey) {
     case VK_SHIFT:
-        setModifier(VK_SHIFT, VK_LSHIFT, VK_RSHIFT, ((lParam >> 16) & 0xFF) == kRightShiftScanCode,
-                    down);
+        setModifier(VK_SHIFT, VK_LSHIFT, VK_RSHIFT,
+                    ((lParam >> 16) & 0xFF) == detail::kRightShiftScanCode, down);
         return;
     case VK_CONTROL:
         setModifier(VK_CONTROL, VK_LCONTROL, VK_RCONTROL, extended, down);

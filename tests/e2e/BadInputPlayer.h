@@ -12,10 +12,6 @@
 #include <cstdlib>
 #include <string>
 
-inline bool haveDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
-}
-
 inline std::string demoAround(const std::string& body, const std::string& demoAttributes = "") {
     return "<demo name=\"badinput\" width=\"64\" height=\"64\"" + demoAttributes +
            ">\n"

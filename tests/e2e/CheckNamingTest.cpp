@@ -1,7 +1,8 @@
 // scripts/check-naming remembers the units it found clean: on a small project of its own
 // (the script and .clang-tidy copied beside two sources and a header), a wrong name in the
 // header or in a source is still reported on the next run, and keeps being reported until
-// mended, whether or not the build has run since the edit.
+// mended, whether or not the build has run since the edit; in a unity build, through the
+// unit that holds it.
 #include "PlayerRun.h"
 #include "TempDir.h"
 
@@ -37,8 +38,8 @@ protected:
     int shell(const std::string& command) {
         return runPlayerCommand(command, dir.path().string(), "", 300).exitCode;
     }
-    PlayerResult check() {
-        return runPlayerCommand("scripts/check-naming", dir.path().string(), "build", 300);
+    PlayerResult check(const std::string& folder = "build") {
+        return runPlayerCommand("scripts/check-naming", dir.path().string(), folder, 300);
     }
     // A finding's line: where, and the name with its kind.
     static bool reports(const PlayerResult& run, const std::string& where,
@@ -96,4 +97,31 @@ TEST_F(CheckNaming, AWrongNameIsReportedOnEveryRunUntilMendedAndCleanUnitsAreSki
     run = check();
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_TRUE(reports(run, "io/Probe.h:2:5:", "function 'Probe_value'")) << run.output;
+}
+
+TEST_F(CheckNaming, AUnityBuildsUnitsAreCheckedWithTheFilesTheyHold) {
+    ASSERT_EQ(shell("cmake -S . -B unity -G Ninja -DCMAKE_UNITY_BUILD=ON >/dev/null && "
+                    "cmake --build unity"),
+              0);
+    PlayerResult run = check("unity");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("(1 units checked, 0 unchanged"), std::string::npos) << run.output;
+
+    writeOther("Other_value");
+    ASSERT_EQ(shell("cmake --build unity"), 0);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        run = check("unity");
+        EXPECT_EQ(run.exitCode, 1) << run.output;
+        EXPECT_TRUE(reports(run, "io/Other.cpp:2:5:", "variable 'Other_value'")) << run.output;
+    }
+
+    // Outside the project clang-tidy would not find .clang-tidy for the unit: refused.
+    TempDir outside;
+    ASSERT_EQ(shell("cmake -S . -B '" + outside.path().string() +
+                    "' -G Ninja -DCMAKE_UNITY_BUILD=ON >/dev/null && cmake --build '" +
+                    outside.path().string() + "'"),
+              0);
+    run = check("'" + outside.path().string() + "'");
+    EXPECT_EQ(run.exitCode, 2) << run.output;
+    EXPECT_NE(run.output.find("outside the repository"), std::string::npos) << run.output;
 }

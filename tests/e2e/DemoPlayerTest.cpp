@@ -12,14 +12,6 @@
 #include <string>
 #include <thread>
 
-namespace {
-
-bool haveDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
-}
-
-} // namespace
-
 TEST(DemoPlayer, EffectsFillTheirViewportsWithTheirColours) {
     if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
     TempDir dir;

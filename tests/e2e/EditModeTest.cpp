@@ -125,8 +125,7 @@ std::string solidGif(Rgb colour) {
     return gif;
 }
 
-const Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kYellow{255, 255, 0},
-    kWhite{255, 255, 255}, kBlack{0, 0, 0};
+const Rgb kYellow{255, 255, 0};
 
 } // namespace
 

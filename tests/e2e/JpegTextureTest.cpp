@@ -23,7 +23,7 @@ std::string splitPicture() {
     return pnm;
 }
 
-bool near(const uint8_t* pixel, int red, int green, int blue) {
+bool pixelNear(const uint8_t* pixel, int red, int green, int blue) {
     return std::abs(pixel[0] - red) <= 8 && std::abs(pixel[1] - green) <= 8 &&
            std::abs(pixel[2] - blue) <= 8;
 }
@@ -54,8 +54,8 @@ TEST(JpegTexture, DrawsTheRightWayUpInItsColours) {
         texture->texture.bind();
         uint8_t bottom[3], top[3];
         drawTexturedQuadAndReadBack(kViewSize, bottom, top);
-        EXPECT_TRUE(near(bottom, 0, 0, 255)) << int(bottom[0]) << " " << int(bottom[2]);
-        EXPECT_TRUE(near(top, 255, 0, 0)) << int(top[0]) << " " << int(top[2]);
+        EXPECT_TRUE(pixelNear(bottom, 0, 0, 255)) << int(bottom[0]) << " " << int(bottom[2]);
+        EXPECT_TRUE(pixelNear(top, 255, 0, 0)) << int(top[0]) << " " << int(top[2]);
     }
     SDL_GL_DeleteContext(context);
     SDL_DestroyWindow(window);

@@ -7,10 +7,6 @@
 
 namespace {
 
-const Rgb kRed = {255, 0, 0};
-const Rgb kGreen = {0, 255, 0};
-const Rgb kBlue = {0, 0, 255};
-const Rgb kWhite = {255, 255, 255};
 const Rgb kGrey = {64, 64, 64};
 const Rgb kOrange = {255, 128, 0};
 

@@ -6,10 +6,6 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-const Rgb kGreen{0, 255, 0};
-} // namespace
-
 TEST(StartTime, EventsUpToItHaveFiredAndTheMusicStartsThere) {
     if (!haveDisplay()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
     TempDir dir;

@@ -3,12 +3,6 @@
 
 namespace {
 
-const Rgb kRed = {255, 0, 0};
-const Rgb kGreen = {0, 255, 0};
-const Rgb kBlue = {0, 0, 255};
-const Rgb kWhite = {255, 255, 255};
-const Rgb kBlack = {0, 0, 0};
-
 // Runs the script in a fresh tree; the frames land in frames/.
 class StockEffectsDraw : public ::testing::Test {
 protected:

@@ -24,6 +24,9 @@ struct Rgb {
     int r, g, b;
 };
 
+const Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255},
+    kBlack{0, 0, 0};
+
 inline std::ostream& operator<<(std::ostream& out, const Rgb& c) {
     return out << "(" << c.r << "," << c.g << "," << c.b << ")";
 }
@@ -77,10 +80,6 @@ inline bool within(const Rgb& a, const Rgb& b, int tolerance) {
 // Equal but for the rounding of blending and filtering.
 inline bool near(const Rgb& a, const Rgb& b) {
     return within(a, b, 6);
-}
-
-inline bool haveDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
 }
 
 // A 24-bit true-colour TGA of `size` x `size` texels, bottom-left origin, in four

@@ -14,7 +14,7 @@ namespace {
 constexpr double kModuleLength = 2 * 7.68; // two patterns
 constexpr double kOggLength = 2.5;
 // One output frame at 44100 Hz, with room for float rounding.
-constexpr double kFrame = 1.5 / 44100;
+constexpr double kFrameTolerance = 1.5 / 44100;
 
 // The silent device on the fake clock, in a data tree with a module and an OGG file.
 class AudioMusic : public ::testing::Test {
@@ -58,12 +58,12 @@ TEST_F(AudioMusic, ModuleAndOggReportLengthsAndAdvanceWithTheClock) {
     ASSERT_EQ(musicPlay(ogg), 0);
     EXPECT_EQ(musicIsPlaying(module), 1);
     native::fake::advanceTickCount(1000);
-    EXPECT_NEAR(musicGetPosition(module), 1.0, kFrame);
-    EXPECT_NEAR(musicGetPosition(ogg), 1.0, kFrame);
+    EXPECT_NEAR(musicGetPosition(module), 1.0, kFrameTolerance);
+    EXPECT_NEAR(musicGetPosition(ogg), 1.0, kFrameTolerance);
     // Frames are consumed per millisecond with the fraction carried: 3 x 7 ms is 21 ms.
     for (int i = 0; i < 3; ++i) native::fake::advanceTickCount(7);
-    EXPECT_NEAR(musicGetPosition(module), 1.021, kFrame);
-    EXPECT_NEAR(musicGetPosition(ogg), 1.021, kFrame);
+    EXPECT_NEAR(musicGetPosition(module), 1.021, kFrameTolerance);
+    EXPECT_NEAR(musicGetPosition(ogg), 1.021, kFrameTolerance);
     EXPECT_EQ(dir.read("log.txt"), "music: tune.mod, 15.360 s\r\nmusic: tone.ogg, 2.500 s\r\n");
 }
 
@@ -72,12 +72,12 @@ TEST_F(AudioMusic, SetPositionIsExactWhetherPausedOrPlaying) {
         const MusicHandle music = open(name);
         ASSERT_NE(music, 0u) << name;
         ASSERT_EQ(musicSetPosition(music, 1.2345), 0);
-        EXPECT_NEAR(musicGetPosition(music), 1.2345, kFrame) << name;
+        EXPECT_NEAR(musicGetPosition(music), 1.2345, kFrameTolerance) << name;
         ASSERT_EQ(musicPlay(music), 0);
         native::fake::advanceTickCount(250);
-        EXPECT_NEAR(musicGetPosition(music), 1.4845, kFrame) << name;
+        EXPECT_NEAR(musicGetPosition(music), 1.4845, kFrameTolerance) << name;
         ASSERT_EQ(musicSetPosition(music, 0.5), 0); // backwards while playing
-        EXPECT_NEAR(musicGetPosition(music), 0.5, kFrame) << name;
+        EXPECT_NEAR(musicGetPosition(music), 0.5, kFrameTolerance) << name;
         EXPECT_EQ(musicIsPlaying(music), 1) << name;
         musicSetPosition(music, -3.0);
         EXPECT_EQ(musicGetPosition(music), 0.0) << name;
@@ -102,8 +102,8 @@ TEST_F(AudioMusic, Mp3AndFlacAtOtherRatesKeepTime) {
     musicPlay(mp3);
     musicPlay(flac);
     native::fake::advanceTickCount(400);
-    EXPECT_NEAR(musicGetPosition(mp3), 0.7, kFrame);
-    EXPECT_NEAR(musicGetPosition(flac), 0.7, kFrame);
+    EXPECT_NEAR(musicGetPosition(mp3), 0.7, kFrameTolerance);
+    EXPECT_NEAR(musicGetPosition(flac), 0.7, kFrameTolerance);
 }
 
 TEST_F(AudioMusic, PauseHoldsStopRewindsAndTheEndStopsUntilPlayedAgain) {
@@ -113,10 +113,10 @@ TEST_F(AudioMusic, PauseHoldsStopRewindsAndTheEndStopsUntilPlayedAgain) {
     ASSERT_EQ(musicPause(music), 0);
     EXPECT_EQ(musicIsPlaying(music), 0);
     native::fake::advanceTickCount(700);
-    EXPECT_NEAR(musicGetPosition(music), 0.5, kFrame);
+    EXPECT_NEAR(musicGetPosition(music), 0.5, kFrameTolerance);
     musicPlay(music);
     native::fake::advanceTickCount(300);
-    EXPECT_NEAR(musicGetPosition(music), 0.8, kFrame);
+    EXPECT_NEAR(musicGetPosition(music), 0.8, kFrameTolerance);
 
     ASSERT_EQ(musicStop(music), 0);
     EXPECT_EQ(musicIsPlaying(music), 0);
@@ -130,7 +130,7 @@ TEST_F(AudioMusic, PauseHoldsStopRewindsAndTheEndStopsUntilPlayedAgain) {
     EXPECT_DOUBLE_EQ(musicGetPosition(music), kOggLength);
     musicPlay(music); // from the start again
     native::fake::advanceTickCount(100);
-    EXPECT_NEAR(musicGetPosition(music), 0.1, kFrame);
+    EXPECT_NEAR(musicGetPosition(music), 0.1, kFrameTolerance);
 
     ASSERT_EQ(musicSetPosition(music, 99.0), 0);
     EXPECT_EQ(musicIsPlaying(music), 0);
@@ -146,7 +146,7 @@ TEST_F(AudioMusic, ModulePlaysOnceToItsEnd) {
     EXPECT_NEAR(musicGetPosition(music), musicGetLength(music), 1e-9);
     musicPlay(music);
     native::fake::advanceTickCount(500);
-    EXPECT_NEAR(musicGetPosition(music), 0.5, kFrame);
+    EXPECT_NEAR(musicGetPosition(music), 0.5, kFrameTolerance);
 }
 
 TEST_F(AudioMusic, TheClockWrapsAndStoppedDeviceHoldsPositions) {
@@ -156,10 +156,10 @@ TEST_F(AudioMusic, TheClockWrapsAndStoppedDeviceHoldsPositions) {
     const MusicHandle music = open("tone.ogg");
     musicPlay(music);
     native::fake::advanceTickCount(1000); // through 2^32
-    EXPECT_NEAR(musicGetPosition(music), 1.0, kFrame);
+    EXPECT_NEAR(musicGetPosition(music), 1.0, kFrameTolerance);
     audio::stop();
     native::fake::advanceTickCount(1000);
-    EXPECT_NEAR(musicGetPosition(music), 1.0, kFrame);
+    EXPECT_NEAR(musicGetPosition(music), 1.0, kFrameTolerance);
     EXPECT_EQ(musicIsPlaying(music), 1);
 }
 

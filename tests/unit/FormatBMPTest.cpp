@@ -54,17 +54,17 @@ Bytes build(const BmpFile& bmp) {
     return file;
 }
 
-struct Loaded {
+struct LoadedBmp {
     int status;
     int width, height;
     unsigned bitsPerPixel;
     Bytes pixels;
 };
 
-Loaded load(const Bytes& file) {
+LoadedBmp load(const Bytes& file) {
     MemoryStream stream(file.data(), uint32_t(file.size()));
     cFormatBMP image;
-    Loaded result{image.load(&stream), image.width(), image.height(), image.bitsPerPixel(), {}};
+    LoadedBmp result{image.load(&stream), image.width(), image.height(), image.bitsPerPixel(), {}};
     if (result.status == 0)
         result.pixels.assign(image.pixels(0), image.pixels(0) + size_t(result.width) *
                                                                     result.height *
@@ -133,7 +133,7 @@ TEST(FormatBMP, PalettePicturesOfOneTwoFourAndEightBits) {
     one.bits = 1;
     one.palette = Bytes(kPalette.begin(), kPalette.begin() + 8);
     one.pixels = {0xA0, 0, 0, 0, 0x40, 0, 0, 0}; // 1 0 1, then 0 1 0
-    Loaded loaded = load(build(one));
+    LoadedBmp loaded = load(build(one));
     ASSERT_EQ(loaded.status, 0);
     EXPECT_EQ(loaded.bitsPerPixel, 24u);
     EXPECT_EQ(loaded.pixels, row({kC1, kC0, kC1, kC0, kC1, kC0}));
@@ -176,7 +176,7 @@ TEST(FormatBMP, RunLengthPicturesOfEightAndFourBits) {
                    3, 0, 0, 0,       // row 0: one 1, literal 1 2 3, padding, end of line
                    1, 3, 0, 2, 2, 1, // row 1: one 3, then two right and one up
                    1, 2, 0, 1};      // row 2, x 3: one 2; end of picture
-    Loaded loaded = load(build(rle8));
+    LoadedBmp loaded = load(build(rle8));
     ASSERT_EQ(loaded.status, 0);
     EXPECT_EQ(loaded.bitsPerPixel, 24u);
     // Pixels no run reaches show entry 0.
@@ -203,7 +203,7 @@ TEST(FormatBMP, SixteenAndThirtyTwoBitPixelsThroughTheirMasks) {
     rgb555.width = 2;
     rgb555.bits = 16;
     rgb555.pixels = {0x00, 0x7C, 0xE1, 0x03}; // red 31; green 31 and blue 1
-    Loaded loaded = load(build(rgb555));
+    LoadedBmp loaded = load(build(rgb555));
     ASSERT_EQ(loaded.status, 0);
     EXPECT_EQ(loaded.bitsPerPixel, 24u);
     EXPECT_EQ(loaded.pixels, (Bytes{0, 0, 255, 8, 255, 0}));
@@ -272,7 +272,7 @@ TEST(FormatBMP, Os2HeadersAreReadOrRefusedWithAReason) {
     core.infoSize = 12;
     core.palette = {1, 2, 3, 4, 5, 6};
     core.pixels = {1, 0, 0, 0};
-    Loaded loaded = load(build(core));
+    LoadedBmp loaded = load(build(core));
     ASSERT_EQ(loaded.status, 0);
     EXPECT_EQ(loaded.pixels, (Bytes{4, 5, 6, 1, 2, 3}));
 

@@ -11,13 +11,13 @@
 #include <memory>
 
 namespace {
-struct Loaded {
+struct LoadedJpeg {
     int result;
     std::string output;
     std::string damage; // what the load noted as left out
 };
 
-Loaded load(cFormatJPEG& image, const JpegBytes& file) {
+LoadedJpeg load(cFormatJPEG& image, const JpegBytes& file) {
     MemoryStream stream(file.data(), uint32_t(file.size()));
     clearImageRefusal();
     testing::internal::CaptureStdout();
@@ -40,7 +40,7 @@ TEST(FormatJPEG, StoresRowsBottomFirstAndBlueFirst) {
     const JpegBytes file = cjpeg(photoPnm(256, 256), "-sample 2x2");
     const DecodedJpeg decoded = decodeJpeg(file);
     cFormatJPEG image;
-    const Loaded loaded = load(image, file);
+    const LoadedJpeg loaded = load(image, file);
     ASSERT_EQ(loaded.result, 0);
     EXPECT_EQ(loaded.output, "");
     EXPECT_EQ(image.width(), 256);
@@ -109,7 +109,7 @@ TEST(FormatJPEG, TakesAnyFirstSegmentAndGreyAndSaysWhyItRefuses) {
         EXPECT_EQ(cFormatJPEG::probe(&stream), -1);
     }
 
-    const Loaded arithmetic = load(image, cjpeg(photoPnm(32, 32), "-arithmetic"));
+    const LoadedJpeg arithmetic = load(image, cjpeg(photoPnm(32, 32), "-arithmetic"));
     EXPECT_EQ(arithmetic.result, -1);
     EXPECT_EQ(arithmetic.output, "Warning cFormatJPEG::load() error\n");
     EXPECT_STREQ(image.reason(), "arithmetic-coded JPEG not supported");
@@ -125,7 +125,7 @@ TEST(FormatJPEG, AFailurePartwayKeepsTheImageWithBlackRows) {
     ASSERT_LT(scan, end);
     spoil(file, end - 40, end - 2);
     cFormatJPEG image;
-    const Loaded loaded = load(image, file);
+    const LoadedJpeg loaded = load(image, file);
     EXPECT_EQ(loaded.result, 0);
     EXPECT_EQ(loaded.output, "error: decoded 32 lines (64 48) -227\n");
     EXPECT_EQ(loaded.damage, "");
@@ -134,7 +134,8 @@ TEST(FormatJPEG, AFailurePartwayKeepsTheImageWithBlackRows) {
 
     // A file cut in the entropy-coded data decodes quietly to its end.
     const JpegBytes whole = cjpeg(photoPnm(64, 48), "-sample 2x2");
-    const Loaded cut = load(image, JpegBytes(whole.begin(), whole.begin() + whole.size() * 2 / 3));
+    const LoadedJpeg cut =
+        load(image, JpegBytes(whole.begin(), whole.begin() + whole.size() * 2 / 3));
     EXPECT_EQ(cut.result, 0);
     EXPECT_EQ(cut.output, "");
 }
@@ -176,8 +177,8 @@ TEST(FormatJPEG, DamagedDataIsSkippedUpToTheNextRestartMarker) {
         one.setTwoThreads(false);
         two.setTwoThreads(true);
         ASSERT_EQ(load(whole, file).result, 0);
-        const Loaded alone = load(one, damaged);
-        const Loaded helped = load(two, damaged);
+        const LoadedJpeg alone = load(one, damaged);
+        const LoadedJpeg helped = load(two, damaged);
         ASSERT_EQ(alone.result, 0);
         EXPECT_EQ(alone.output, "");
         EXPECT_EQ(alone.damage, skipped("1 time"));
@@ -214,8 +215,8 @@ TEST(FormatJPEG, TwoThreadsGiveTheImageAndTheMessageOfOne) {
         cFormatJPEG one, two;
         one.setTwoThreads(false);
         two.setTwoThreads(true);
-        const Loaded alone = load(one, *bytes);
-        const Loaded helped = load(two, *bytes);
+        const LoadedJpeg alone = load(one, *bytes);
+        const LoadedJpeg helped = load(two, *bytes);
         EXPECT_EQ(helped.result, alone.result);
         EXPECT_EQ(helped.output, alone.output);
         EXPECT_EQ(helped.damage, alone.damage);

@@ -16,7 +16,7 @@ namespace {
 constexpr double kPi = 3.14159265358979;
 constexpr uint32_t kRate = MusicAnalyser::kRate;
 constexpr uint32_t kWindow = MusicAnalyser::kWindow;
-constexpr double kFrame = 1.0 / 60.0;
+constexpr double kSixtiethSecond = 1.0 / 60.0;
 
 std::vector<float> tone(double frequency, double amplitude) {
     std::vector<float> samples(kWindow);
@@ -117,8 +117,8 @@ TEST(MusicAnalysis, ValuesFallBackAtTheSameRateWhateverTheFrameRate) {
     const std::vector<float> loud = tone(100.0, 0.5);
     sixty.analyse(loud.data(), 0.0);
     thirty.analyse(loud.data(), 0.0);
-    for (int i = 0; i < 18; ++i) sixty.analyse(kSilence.data(), kFrame); // 0.3 s
-    for (int i = 0; i < 9; ++i) thirty.analyse(kSilence.data(), 2 * kFrame);
+    for (int i = 0; i < 18; ++i) sixty.analyse(kSilence.data(), kSixtiethSecond); // 0.3 s
+    for (int i = 0; i < 9; ++i) thirty.analyse(kSilence.data(), 2 * kSixtiethSecond);
     const float expected = 0.9f * float(std::exp(-0.3 / MusicAnalyser::kRelease));
     EXPECT_NEAR(sixty.value(MusicAnalyser::kLow), expected, 0.02f);
     EXPECT_NEAR(thirty.value(MusicAnalyser::kLow), expected, 0.02f);
@@ -139,23 +139,23 @@ TEST(MusicAnalysis, BeatIsOneOnAnOnsetAndFallsToNothingIn100Milliseconds) {
     const std::vector<float> hit = tone(60.0, 0.8);
     analyser.analyse(quiet.data(), 0.0);
     for (int i = 0; i < 60; ++i) {
-        analyser.analyse(quiet.data(), kFrame);
+        analyser.analyse(quiet.data(), kSixtiethSecond);
         ASSERT_EQ(analyser.value(MusicAnalyser::kBeat), 0.0f) << "a steady sound has no onset";
     }
-    analyser.analyse(hit.data(), kFrame);
+    analyser.analyse(hit.data(), kSixtiethSecond);
     EXPECT_EQ(analyser.value(MusicAnalyser::kBeat), 1.0f);
     analyser.analyse(hit.data(), 0.05);
     EXPECT_NEAR(analyser.value(MusicAnalyser::kBeat), 0.5f, 1e-4f);
     analyser.analyse(quiet.data(), 0.05);
     EXPECT_EQ(analyser.value(MusicAnalyser::kBeat), 0.0f);
     // The next hit, once the running mean has settled back, is another onset.
-    for (int i = 0; i < 120; ++i) analyser.analyse(quiet.data(), kFrame);
-    analyser.analyse(hit.data(), kFrame);
+    for (int i = 0; i < 120; ++i) analyser.analyse(quiet.data(), kSixtiethSecond);
+    analyser.analyse(hit.data(), kSixtiethSecond);
     EXPECT_EQ(analyser.value(MusicAnalyser::kBeat), 1.0f);
     // Too faint to count, however sudden.
     MusicAnalyser faint;
     faint.analyse(kSilence.data(), 0.0);
-    faint.analyse(tone(200.0, 0.005).data(), kFrame);
+    faint.analyse(tone(200.0, 0.005).data(), kSixtiethSecond);
     EXPECT_EQ(faint.value(MusicAnalyser::kBeat), 0.0f);
 }
 

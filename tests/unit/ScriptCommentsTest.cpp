@@ -5,14 +5,6 @@
 
 #include <string>
 
-namespace {
-std::string names(const ScriptNode& node) {
-    std::string out;
-    for (const ScriptNode* child : node.children) out += std::string(child->name) + " ";
-    return out;
-}
-} // namespace
-
 TEST(ScriptComments, AreSkippedWhereverAnElementMayStand) {
     ScriptDocument document;
     ASSERT_EQ(parseScript(document, "<!-- top <demo> -->\n<demo a=\"1\"><!--x--><b/>\n"
@@ -20,7 +12,7 @@ TEST(ScriptComments, AreSkippedWhereverAnElementMayStand) {
                                     "<!-- end --></demo><!-- after -->"),
               0);
     ASSERT_EQ(document.children.size(), 1u);
-    EXPECT_EQ(names(*document.children[0]), "b e ");
+    EXPECT_EQ(childNames(*document.children[0]), "b e ");
     EXPECT_TRUE(document.children[0]->children[1]->children.empty());
 
     ScriptDocument open;

@@ -1,4 +1,5 @@
 // Script files read from the data tree: includes spliced in place, cycles ended.
+#include "ScriptText.h"
 #include "TempDir.h"
 #include "script/ScriptDocument.h"
 
@@ -6,14 +7,6 @@
 
 #include <filesystem>
 #include <string>
-
-namespace {
-std::string names(const ScriptNode& node) {
-    std::string out;
-    for (const ScriptNode* child : node.children) out += std::string(child->name) + " ";
-    return out;
-}
-} // namespace
 
 TEST(ScriptDocumentFile, IncludesAreSplicedInPlaceAndCyclesEnd) {
     TempDir dir;
@@ -26,7 +19,7 @@ TEST(ScriptDocumentFile, IncludesAreSplicedInPlaceAndCyclesEnd) {
     testing::internal::CaptureStdout();
     ScriptDocument document;
     EXPECT_EQ(document.parseFile("script.txt"), 0);
-    EXPECT_EQ(names(*document.children[0]), "a p q p q b ");
+    EXPECT_EQ(childNames(*document.children[0]), "a p q p q b ");
 
     ScriptDocument loop;
     EXPECT_EQ(loop.parseFile("loop.txt"), -1);
@@ -51,7 +44,7 @@ TEST(ScriptDocumentFile, FoldersNamedAsScriptOrIncludeAreNotFound) {
     EXPECT_STREQ(ScriptDocument::lastMessage(), "couldn't find folder.txt");
     ScriptDocument document;
     EXPECT_EQ(document.parseFile("script.txt"), 0);
-    EXPECT_EQ(names(document), "a b ");
+    EXPECT_EQ(childNames(document), "a b ");
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "load[data/folder.txt]\nError: file not found data/folder.txt\n"
               "load[data/script.txt]\n"

@@ -1,4 +1,5 @@
 #include "script/ScriptDocument.h"
+#include "ScriptText.h"
 #include "io/MemoryStream.h"
 
 #include <gtest/gtest.h>
@@ -6,25 +7,11 @@
 #include <cstring>
 #include <string>
 
-namespace {
-// std::string keeps a zero byte after its characters, as the reader requires.
-int parse(ScriptDocument& document, const std::string& text) {
-    MemoryStream stream(text.c_str(), static_cast<uint32_t>(text.size()));
-    return document.parseElements(document, stream);
-}
-
-std::string names(const ScriptNode& node) {
-    std::string out;
-    for (const ScriptNode* child : node.children) out += std::string(child->name) + " ";
-    return out;
-}
-} // namespace
-
 TEST(ScriptDocument, ReadsElementsAttributesAndParents) {
     ScriptDocument document;
-    ASSERT_EQ(
-        parse(document, "<demo name=\"a\"><camera mode = \"create\"\n name=\"main\"/></demo>\n"),
-        0);
+    ASSERT_EQ(parseScript(document,
+                          "<demo name=\"a\"><camera mode = \"create\"\n name=\"main\"/></demo>\n"),
+              0);
     ASSERT_EQ(document.children.size(), 1u);
     const ScriptNode& demo = *document.children[0];
     EXPECT_STREQ(demo.name, "demo");
@@ -41,54 +28,54 @@ TEST(ScriptDocument, ReadsElementsAttributesAndParents) {
 
 TEST(ScriptDocument, ClosingRulesAndDocumentEnds) {
     ScriptDocument upper;
-    EXPECT_EQ(parse(upper, "<DEMO></demo>"), 0);
+    EXPECT_EQ(parseScript(upper, "<DEMO></demo>"), 0);
     EXPECT_STREQ(upper.children[0]->name, "DEMO");
 
     ScriptDocument unclosed;
-    EXPECT_EQ(parse(unclosed, "<demo><a>"), 0);
-    EXPECT_EQ(names(*unclosed.children[0]), "a ");
+    EXPECT_EQ(parseScript(unclosed, "<demo><a>"), 0);
+    EXPECT_EQ(childNames(*unclosed.children[0]), "a ");
 
     ScriptDocument stray;
-    EXPECT_EQ(parse(stray, "<a/></b><c/>"), 0);
-    EXPECT_EQ(names(stray), "a ");
+    EXPECT_EQ(parseScript(stray, "<a/></b><c/>"), 0);
+    EXPECT_EQ(childNames(stray), "a ");
 
     ScriptDocument textOnly;
-    EXPECT_EQ(parse(textOnly, "just some words"), 0);
+    EXPECT_EQ(parseScript(textOnly, "just some words"), 0);
     EXPECT_TRUE(textOnly.children.empty());
 
     ScriptDocument selfClosing;
-    EXPECT_EQ(parse(selfClosing, "<a/><a /><a/ ><b/></a>"), 0);
+    EXPECT_EQ(parseScript(selfClosing, "<a/><a /><a/ ><b/></a>"), 0);
     // The third tag is not self-closing: <b/> becomes its child.
-    EXPECT_EQ(names(selfClosing), "a a a ");
-    EXPECT_EQ(names(*selfClosing.children[2]), "b ");
+    EXPECT_EQ(childNames(selfClosing), "a a a ");
+    EXPECT_EQ(childNames(*selfClosing.children[2]), "b ");
 }
 
 TEST(ScriptDocument, FailuresLeaveTheOuterElementsMessage) {
     ScriptDocument mismatch;
-    EXPECT_EQ(parse(mismatch, "<demo><camera></demo>"), -1);
+    EXPECT_EQ(parseScript(mismatch, "<demo><camera></demo>"), -1);
     EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [demo] couldn't be read");
 
     testing::internal::CaptureStdout();
     ScriptDocument illegal;
-    EXPECT_EQ(parse(illegal, "<demo name=\"a\" \"b\">"), -1);
+    EXPECT_EQ(parseScript(illegal, "<demo name=\"a\" \"b\">"), -1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "**** ILLEGAL ****\n");
     EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [demo] couldn't be read params");
 
     ScriptDocument noClose;
-    EXPECT_EQ(parse(noClose, "<a/>\n<demo name=\"x\""), -1);
+    EXPECT_EQ(parseScript(noClose, "<a/>\n<demo name=\"x\""), -1);
     EXPECT_STREQ(ScriptDocument::lastMessage(), "XML Error expected > [\n<demo nam]\n");
 
     ScriptDocument noName;
-    EXPECT_EQ(parse(noName, "<demo><  ></demo>"), -1);
+    EXPECT_EQ(parseScript(noName, "<demo><  ></demo>"), -1);
     EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [demo] couldn't be read");
 }
 
 TEST(ScriptDocument, UnterminatedValuesFailInsideTheirTag) {
     testing::internal::CaptureStdout();
     ScriptDocument open;
-    EXPECT_EQ(parse(open, "<demo name=\"abc></demo>"), -1);
+    EXPECT_EQ(parseScript(open, "<demo name=\"abc></demo>"), -1);
     ScriptDocument laterQuote;
-    EXPECT_EQ(parse(laterQuote, "<demo name=\"abc><x a=\"1\"/></demo>"), -1);
+    EXPECT_EQ(parseScript(laterQuote, "<demo name=\"abc><x a=\"1\"/></demo>"), -1);
     testing::internal::GetCapturedStdout();
     EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [demo] couldn't be read params");
 }
@@ -98,14 +85,14 @@ TEST(ScriptDocument, LongNamesAndValuesAreCutToTheirFields) {
     const std::string attribute(40, 'n');
     const std::string value(3000, 'v');
     ScriptDocument document;
-    ASSERT_EQ(parse(document, "<" + element + " " + attribute + "=\"" + value + "\"/>"), 0);
+    ASSERT_EQ(parseScript(document, "<" + element + " " + attribute + "=\"" + value + "\"/>"), 0);
     const ScriptNode& node = *document.children[0];
     EXPECT_EQ(std::string(node.name), element.substr(0, 63));
     EXPECT_EQ(std::string(node.attributes[0]->name), attribute.substr(0, 31));
     EXPECT_EQ(std::string(node.attributes[0]->value), value.substr(0, 2047));
 
     ScriptDocument hyphen;
-    ASSERT_EQ(parse(hyphen, "<my-tag a=\"1\"/>"), 0);
+    ASSERT_EQ(parseScript(hyphen, "<my-tag a=\"1\"/>"), 0);
     EXPECT_STREQ(hyphen.children[0]->name, "my");
 }
 
@@ -118,7 +105,7 @@ TEST(ScriptDocument, AReusedRecordWithBytesPastItsTerminatorReadsCleanly) {
     std::strcpy(written->value, "0");
     delete written;
     ScriptDocument document;
-    ASSERT_EQ(parse(document, R"(<add type="recorder"/>)"), 0);
+    ASSERT_EQ(parseScript(document, R"(<add type="recorder"/>)"), 0);
     EXPECT_STREQ(document.children[0]->attributes[0]->name, "type");
     EXPECT_STREQ(document.children[0]->attributes[0]->value, "recorder");
 }
@@ -128,7 +115,7 @@ TEST(ScriptDocument, DeepNestingFailsInsteadOfOverflowing) {
     for (int i = 0; i < 100000; ++i) deep += "<a>";
     testing::internal::CaptureStdout();
     ScriptDocument document;
-    EXPECT_EQ(parse(document, deep), -1);
+    EXPECT_EQ(parseScript(document, deep), -1);
     EXPECT_NE(testing::internal::GetCapturedStdout().find("nesting deeper than 64"),
               std::string::npos);
     EXPECT_STREQ(ScriptDocument::lastMessage(), "ERROR: tag [a] couldn't be read");

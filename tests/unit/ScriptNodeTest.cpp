@@ -1,4 +1,5 @@
 // Element records: attribute lookups without case and the contract's getters.
+#include "ScriptText.h"
 #include "io/MemoryStream.h"
 #include "script/ScriptDocument.h"
 
@@ -6,18 +7,11 @@
 
 #include <string>
 
-namespace {
-// std::string keeps a zero byte after its characters, as the reader requires.
-int parse(ScriptDocument& document, const std::string& text) {
-    MemoryStream stream(text.c_str(), static_cast<uint32_t>(text.size()));
-    return document.parseElements(document, stream);
-}
-} // namespace
-
 TEST(ScriptNode, LookupsTakeTheFirstMatchWithoutCase) {
     ScriptDocument document;
-    ASSERT_EQ(
-        parse(document, "<e N=\"12ab\" n=\"7\" f=\"2.5x\" s=\"xyz\" v=\"1, 2, 3\" w=\"4,5\"/>"), 0);
+    ASSERT_EQ(parseScript(document,
+                          "<e N=\"12ab\" n=\"7\" f=\"2.5x\" s=\"xyz\" v=\"1, 2, 3\" w=\"4,5\"/>"),
+              0);
     const ScriptNode& e = *document.children[0];
     int number = -1;
     e.getInt("n", number);

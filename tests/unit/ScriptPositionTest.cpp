@@ -7,12 +7,6 @@
 #include <string>
 
 namespace {
-std::string names(const ScriptNode& node) {
-    std::string out;
-    for (const ScriptNode* child : node.children) out += std::string(child->name) + " ";
-    return out;
-}
-
 std::string where(const ScriptDocument& document, const void* record) {
     const SourcePosition* at = document.positionOf(record);
     if (!at) return "none";
@@ -75,7 +69,7 @@ TEST(ScriptPosition, UnclosedElementsAndMissingIncludesAreNoticed) {
     document.keepPositions(true);
     EXPECT_EQ(document.parseFile("script.txt"), 0);
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(names(*document.children[0]), "add event run ");
+    EXPECT_EQ(childNames(*document.children[0]), "add event run ");
     ASSERT_EQ(document.notices().size(), 2u);
     const ScriptNotice& unclosed = document.notices()[0];
     EXPECT_FALSE(unclosed.error);

@@ -9,7 +9,7 @@
 
 namespace {
 
-int parse(const std::string& text, SyncTrack& track, std::string* message = nullptr) {
+int parseTrack(const std::string& text, SyncTrack& track, std::string* message = nullptr) {
     char reason[128] = {};
     const int result = parseTrackText(reinterpret_cast<const uint8_t*>(text.data()), text.size(),
                                       track, reason, sizeof reason);
@@ -21,9 +21,9 @@ int parse(const std::string& text, SyncTrack& track, std::string* message = null
 
 TEST(TrackText, ReadsKeysCommentsBlanksAndAnyLineEnd) {
     SyncTrack track;
-    ASSERT_EQ(parse("# intro\n\n  16 -0.5 SMOOTH # late\r\n0\t1e-3\tlinear\n8 2 ramp\n"
-                    "16 4 step",
-                    track),
+    ASSERT_EQ(parseTrack("# intro\n\n  16 -0.5 SMOOTH # late\r\n0\t1e-3\tlinear\n8 2 ramp\n"
+                         "16 4 step",
+                         track),
               0);
     ASSERT_EQ(track.keyCount(), 3u);
     EXPECT_EQ(track.key(0).row, 0);
@@ -33,13 +33,13 @@ TEST(TrackText, ReadsKeysCommentsBlanksAndAnyLineEnd) {
     // Of two keys on one row the later wins, as in binary files.
     EXPECT_FLOAT_EQ(track.key(2).value, 4.0f);
     EXPECT_EQ(track.key(2).interpolation, kSyncStep);
-    ASSERT_EQ(parse("# nothing but comments\n", track), 0);
+    ASSERT_EQ(parseTrack("# nothing but comments\n", track), 0);
     EXPECT_EQ(track.keyCount(), 0u);
 }
 
 TEST(TrackText, RefusesWhatIsNoKeyNamingTheLineAndKeepsTheTrack) {
     SyncTrack track;
-    ASSERT_EQ(parse("4 1 step\n", track), 0);
+    ASSERT_EQ(parseTrack("4 1 step\n", track), 0);
     const struct {
         const char* text;
         const char* reason;
@@ -55,20 +55,20 @@ TEST(TrackText, RefusesWhatIsNoKeyNamingTheLineAndKeepsTheTrack) {
     };
     for (const auto& c : cases) {
         std::string message;
-        EXPECT_EQ(parse(c.text, track, &message), -1) << c.text;
+        EXPECT_EQ(parseTrack(c.text, track, &message), -1) << c.text;
         EXPECT_EQ(message.rfind(c.reason, 0), 0u) << message;
         ASSERT_EQ(track.keyCount(), 1u) << c.text;
         EXPECT_EQ(track.key(0).row, 4);
     }
     std::string zero("0 1 step\n1 1 st\0ep\n", 19);
     std::string message;
-    EXPECT_EQ(parse(zero, track, &message), -1);
+    EXPECT_EQ(parseTrack(zero, track, &message), -1);
     EXPECT_EQ(message.rfind("line 2: a zero byte", 0), 0u) << message;
     // One key more than a track holds.
     std::string many;
     for (uint32_t row = 0; row <= SyncTrack::kMaxKeys; ++row)
         many += std::to_string(row) + " 1 step\n";
-    EXPECT_EQ(parse(many, track, &message), -1);
+    EXPECT_EQ(parseTrack(many, track, &message), -1);
     EXPECT_EQ(message, "line 4097: more than 4096 keys");
 }
 
@@ -82,7 +82,7 @@ TEST(TrackText, TheWrittenTextReadsBackToTheSameKeys) {
         text.rfind("# sync/demo_x.track\n# row value interpolation\n-7 0.100000001 ramp\n", 0), 0u)
         << text;
     SyncTrack again;
-    ASSERT_EQ(parse(text, again), 0) << text;
+    ASSERT_EQ(parseTrack(text, again), 0) << text;
     ASSERT_EQ(again.keyCount(), 3u);
     for (uint32_t i = 0; i < 3; ++i) {
         EXPECT_EQ(again.key(i).row, track.key(i).row);

@@ -5,9 +5,8 @@
 namespace native {
 namespace {
 
-// Set-1 scan codes the keyboard state needs to tell the two Shift keys apart.
+// The set-1 scan code of the left Shift key (the keyboard state knows the right one).
 constexpr uint32_t kLeftShiftScanCode = 0x2A;
-constexpr uint32_t kRightShiftScanCode = 0x36;
 constexpr uint32_t kMaxMessagesPerEvent = detail::kMaxWindows;
 
 enum MouseKeyFlags : uint32_t {
@@ -63,7 +62,7 @@ void postKey(const SDL_KeyboardEvent& event) {
     if (system) message = down ? WM_SYSKEYDOWN : WM_SYSKEYUP;
     uint32_t scanCode = 0;
     if (event.keysym.sym == SDLK_LSHIFT) scanCode = kLeftShiftScanCode;
-    if (event.keysym.sym == SDLK_RSHIFT) scanCode = kRightShiftScanCode;
+    if (event.keysym.sym == SDLK_RSHIFT) scanCode = detail::kRightShiftScanCode;
     uint32_t lParam = 1 | (scanCode << 16);
     if (extendedKey(event.keysym.sym)) lParam |= 1u << 24;
     if (alt) lParam |= 1u << 29;
