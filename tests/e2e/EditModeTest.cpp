@@ -74,12 +74,8 @@ void quitWithEscape(std::thread& player, const std::atomic<bool>& ended) {
 
 // The edit window's title, "" while there is none.
 std::string editTitle() {
-    FILE* pipe = popen("xdotool search --name '^edit [|]' getwindowname 2>/dev/null", "r");
-    if (!pipe) return "";
-    std::string title;
-    char chunk[256];
-    while (std::fgets(chunk, sizeof chunk, pipe)) title += chunk;
-    pclose(pipe);
+    const std::string title =
+        commandOutput("xdotool search --name '^edit [|]' getwindowname 2>/dev/null");
     return title.substr(0, title.find('\n'));
 }
 

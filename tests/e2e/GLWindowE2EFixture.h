@@ -2,6 +2,7 @@
 // back end, the message pump the player's run loop runs, and input injected as SDL events.
 #pragma once
 
+#include "PlayerRun.h"
 #include "RecordingWindow.h"
 #include "platform/ExtensionLoader.h"
 #include "platform/GLWindow.h"
@@ -65,13 +66,7 @@ inline std::string screenPixel(const char* title, int x, int y) {
     const std::string command = std::string("id=$(xdotool search --name '^") + title +
                                 "$' | head -n 1) && /usr/bin/import -window \"$id\" -crop 1x1+" +
                                 std::to_string(x) + "+" + std::to_string(y) + " txt:- 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return "";
-    std::string text;
-    char chunk[512];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof(chunk), pipe)) > 0) text.append(chunk, got);
-    pclose(pipe);
+    const std::string text = commandOutput(command);
     const size_t start = text.find("srgb(");
     if (start == std::string::npos) return "";
     const size_t end = text.find(')', start);

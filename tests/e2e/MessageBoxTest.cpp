@@ -1,5 +1,6 @@
 // Message boxes of the sdl back end, shown in a child process so that a box that does
 // appear can be seen on the display and then ended.
+#include "PlayerRun.h"
 #include "platform/native/Native.h"
 
 #include <gtest/gtest.h>
@@ -20,13 +21,7 @@ struct BoxRun {
 };
 
 bool windowNamed(const std::string& caption) {
-    FILE* pipe = popen("xwininfo -root -tree 2>/dev/null", "r");
-    if (!pipe) return false;
-    std::string tree;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) tree.append(chunk, got);
-    pclose(pipe);
+    const std::string tree = commandOutput("xwininfo -root -tree 2>/dev/null");
     return tree.find('"' + caption + '"') != std::string::npos;
 }
 

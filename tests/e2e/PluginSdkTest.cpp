@@ -14,17 +14,6 @@
 
 namespace {
 
-std::string capture(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return output;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) output.append(chunk, got);
-    pclose(pipe);
-    return output;
-}
-
 std::string readSource(const std::string& relative) {
     std::ifstream in(std::string(VORNEX_SOURCE_DIR) + "/" + relative, std::ios::binary);
     std::stringstream text;
@@ -175,13 +164,14 @@ TEST_F(PluginSdk, APluginKeepsItsOwnClassesAndFunctionsOfThePlayersNames) {
     dir.write("same.cpp", kSameNamesPlugin);
     ASSERT_EQ(runShell(pkgConfigBuild(dir.path().string(), "same.cpp", "same.so")), 0);
     // pkg-config's flags hide everything but the exports.
-    const std::string exported = capture("nm -D --defined-only '" + dir.file("same.so") + "'");
+    const std::string exported =
+        commandOutput("nm -D --defined-only '" + dir.file("same.so") + "'");
     EXPECT_NE(exported.find(" T hasFX\n"), std::string::npos) << exported;
     EXPECT_NE(exported.find(" T getFX\n"), std::string::npos) << exported;
     EXPECT_EQ(exported.find("Log"), std::string::npos) << exported;
     EXPECT_EQ(exported.find("loadImage"), std::string::npos) << exported;
     // And the player exports neither name.
-    const std::string player = capture("nm -DC --defined-only '" + prefix() + "/bin/vornex'");
+    const std::string player = commandOutput("nm -DC --defined-only '" + prefix() + "/bin/vornex'");
     EXPECT_EQ(player.find("Log::instance"), std::string::npos);
     EXPECT_EQ(player.find(" loadImage("), std::string::npos);
 

@@ -18,17 +18,6 @@
 
 namespace {
 
-std::string command(const TempDir& dir, const std::string& line) {
-    std::string output;
-    FILE* pipe = popen(("cd '" + dir.path().string() + "' && " + line + " 2>&1").c_str(), "r");
-    if (!pipe) return output;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) output.append(chunk, got);
-    pclose(pipe);
-    return output;
-}
-
 // Runs the player with its output in `dir`/output.txt, and returns its process id.
 pid_t startPlayer(const TempDir& dir, const std::vector<std::string>& arguments) {
     const pid_t child = fork();
@@ -45,14 +34,6 @@ pid_t startPlayer(const TempDir& dir, const std::vector<std::string>& arguments)
         _exit(127);
     }
     return child;
-}
-
-// Files of the folder whose names start with `prefix`.
-int filesStartingWith(const TempDir& dir, const std::string& prefix) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        if (entry.path().filename().string().rfind(prefix, 0) == 0) ++count;
-    return count;
 }
 
 class RenderVideo : public ::testing::Test {
@@ -79,8 +60,8 @@ protected:
 
     // The pictures of the file, decoded to RGB.
     std::string pictures(const char* file) {
-        command(dir, std::string("ffmpeg -v error -i ") + file +
-                         " -f rawvideo -pix_fmt rgb24 -y pictures.raw");
+        shellOutput(dir.path().string(), std::string("ffmpeg -v error -i ") + file +
+                                             " -f rawvideo -pix_fmt rgb24 -y pictures.raw");
         return dir.read("pictures.raw");
     }
 
@@ -102,14 +83,16 @@ TEST_F(RenderVideo, WritesTheDemosPicturesAndMusicFrameByFrame) {
     EXPECT_NE(run.output.find("render: out.mp4: 39 frames"), std::string::npos) << run.output;
 
     // The exit at 1.5 s fires in the frame after the picture of 1.52 s, the last one.
-    EXPECT_EQ(command(dir, "ffprobe -v error -select_streams v:0 -count_frames -show_entries "
-                           "stream=codec_name,width,height,r_frame_rate,nb_read_frames "
-                           "-of default=nw=1 out.mp4"),
+    EXPECT_EQ(shellOutput(dir.path().string(),
+                          "ffprobe -v error -select_streams v:0 -count_frames -show_entries "
+                          "stream=codec_name,width,height,r_frame_rate,nb_read_frames "
+                          "-of default=nw=1 out.mp4"),
               "codec_name=h264\nwidth=160\nheight=120\nr_frame_rate=25/1\nnb_read_frames=39\n");
     double soundSeconds = 0.0;
-    const std::string sound = command(dir, "ffprobe -v error -select_streams a:0 -show_entries "
-                                           "stream=codec_name,sample_rate,duration -of "
-                                           "default=nw=1 out.mp4");
+    const std::string sound =
+        shellOutput(dir.path().string(), "ffprobe -v error -select_streams a:0 -show_entries "
+                                         "stream=codec_name,sample_rate,duration -of "
+                                         "default=nw=1 out.mp4");
     ASSERT_EQ(sound.rfind("codec_name=aac\nsample_rate=44100\nduration=", 0), 0u) << sound;
     std::sscanf(sound.c_str() + sound.find("duration=") + 9, "%lf", &soundSeconds);
     EXPECT_NEAR(soundSeconds, 39 / 25.0, 0.01);
@@ -129,7 +112,7 @@ TEST_F(RenderVideo, WritesTheDemosPicturesAndMusicFrameByFrame) {
     }
 
     // The music starts one second in, to within a few milliseconds.
-    command(dir, "ffmpeg -v error -i out.mp4 -vn -ac 1 -f f32le sound.raw");
+    shellOutput(dir.path().string(), "ffmpeg -v error -i out.mp4 -vn -ac 1 -f f32le sound.raw");
     const std::string samples = dir.read("sound.raw");
     const float* values = reinterpret_cast<const float*>(samples.data());
     const size_t count = samples.size() / sizeof(float);

@@ -64,6 +64,24 @@ inline PlayerResult runLinuxPlayer(const std::string& folder, const std::string&
     return runPlayerCommand(VORNEX_LINUX_PLAYER_COMMAND, folder, arguments, timeoutSeconds);
 }
 
+// What a shell command writes to its standard output.
+inline std::string commandOutput(const std::string& command) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return text;
+    std::array<char, 4096> chunk;
+    size_t got;
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
+        text.append(chunk.data(), got);
+    pclose(pipe);
+    return text;
+}
+
+// What a shell command line prints, standard error included, run in `folder`.
+inline std::string shellOutput(const std::string& folder, const std::string& line) {
+    return commandOutput("cd '" + folder + "' && " + line + " 2>&1");
+}
+
 // A shell command's exit status, or -1 when it did not exit by itself.
 inline int runShell(const std::string& command) {
     const int status = std::system(command.c_str());

@@ -56,6 +56,14 @@ inline std::set<std::string> filesBelow(const std::filesystem::path& folder) {
     return files;
 }
 
+// The files of a test's folder whose names start with `prefix`.
+inline int filesStartingWith(const TempDir& dir, const std::string& prefix) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        if (entry.path().filename().string().rfind(prefix, 0) == 0) ++count;
+    return count;
+}
+
 // Makes a folder the working directory for the lifetime of the guard: the data tree is
 // found below the working directory.
 class WorkingDirectory {

@@ -8,13 +8,6 @@
 
 namespace {
 
-int filesStartingWith(const TempDir& dir, const std::string& prefix) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        if (entry.path().filename().string().rfind(prefix, 0) == 0) ++count;
-    return count;
-}
-
 void overwrite(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }

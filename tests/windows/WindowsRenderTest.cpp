@@ -28,34 +28,17 @@ constexpr const char* kRenderArguments =
 constexpr int kPictures = 10;
 constexpr size_t kPictureBytes = 160 * 120 * 3;
 
-// What a shell command prints, run in `dir`.
-std::string output(const TempDir& dir, const std::string& line) {
-    std::string text;
-    FILE* pipe = popen(("cd '" + dir.path().string() + "' && " + line + " 2>&1").c_str(), "r");
-    if (!pipe) return text;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) text.append(chunk, got);
-    pclose(pipe);
-    return text;
-}
-
 std::string streams(const TempDir& dir) {
-    return output(dir, "ffprobe -v error -count_frames -show_entries "
+    return shellOutput(dir.path().string(),
+                       "ffprobe -v error -count_frames -show_entries "
                        "stream=codec_type,codec_name,width,height,r_frame_rate,nb_read_frames "
                        "-of default=nw=1 out.mp4");
 }
 
 std::string pictures(const TempDir& dir) {
-    output(dir, "ffmpeg -v error -i out.mp4 -f rawvideo -pix_fmt rgb24 -y pictures.raw");
+    shellOutput(dir.path().string(),
+                "ffmpeg -v error -i out.mp4 -f rawvideo -pix_fmt rgb24 -y pictures.raw");
     return dir.read("pictures.raw");
-}
-
-int filesStartingWith(const TempDir& dir, const std::string& prefix) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        if (entry.path().filename().string().rfind(prefix, 0) == 0) ++count;
-    return count;
 }
 
 bool unfinishedFileHasGrown(const TempDir& dir) {
@@ -121,10 +104,11 @@ TEST(WindowsRender, WritesIntoAFolderAndAFileWithAccentsInTheirNames) {
                   "--size 64x48",
                   300);
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(output(dir,
-                     "ffprobe -v error -select_streams v:0 -count_frames -show_entries "
-                     "stream=codec_name,nb_read_frames -of default=nw=1 'vidéo dir/clip ü.mp4'"),
-              "codec_name=h264\nnb_read_frames=5\n");
+    EXPECT_EQ(
+        shellOutput(dir.path().string(),
+                    "ffprobe -v error -select_streams v:0 -count_frames -show_entries "
+                    "stream=codec_name,nb_read_frames -of default=nw=1 'vidéo dir/clip ü.mp4'"),
+        "codec_name=h264\nnb_read_frames=5\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "vidéo dir"),
                             std::filesystem::directory_iterator()),
               1);
