@@ -26,6 +26,15 @@ struct PlayerResult {
     std::string output; // standard output and standard error, interleaved
 };
 
+// Everything a pipe opened by popen gives until it ends, then the status pclose reports.
+inline int drainPipe(FILE* pipe, std::string& text) {
+    std::array<char, 4096> chunk;
+    size_t got;
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
+        text.append(chunk.data(), got);
+    return pclose(pipe);
+}
+
 // `player` is a shell command (a quoted path, or a loader and a path); `arguments` is
 // appended to the command line as written (shell syntax).
 inline PlayerResult runPlayerCommand(const std::string& player, const std::string& folder,
@@ -36,17 +45,14 @@ inline PlayerResult runPlayerCommand(const std::string& player, const std::strin
     PlayerResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
-    std::array<char, 4096> chunk;
-    size_t got;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) {
-        for (size_t i = 0; i < got; ++i) {
-            if (chunk[i] == '\n' && !result.output.empty() && result.output.back() == '\r')
-                result.output.back() = '\n';
-            else
-                result.output += chunk[i];
-        }
+    std::string printed;
+    const int status = drainPipe(pipe, printed);
+    for (const char c : printed) {
+        if (c == '\n' && !result.output.empty() && result.output.back() == '\r')
+            result.output.back() = '\n';
+        else
+            result.output += c;
     }
-    const int status = pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
@@ -83,12 +89,7 @@ inline PlayerResult runLinuxPlayer(const std::string& folder, const std::string&
 inline std::string commandOutput(const std::string& command) {
     std::string text;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return text;
-    std::array<char, 4096> chunk;
-    size_t got;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        text.append(chunk.data(), got);
-    pclose(pipe);
+    if (pipe) drainPipe(pipe, text);
     return text;
 }
 
